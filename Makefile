@@ -1,0 +1,46 @@
+# The project's front door: `make run` and `make test` do all the set-up on Debian 12.
+BUILD_DIR ?= build
+PRESET ?= default
+DEPS := $(shell sed -e 's/\#.*//' deps.txt)
+
+.PHONY: deps configure build run test bench fuzz asan clean
+
+deps:
+	@missing=""; for p in $(DEPS); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  SUDO=""; [ "$$(id -u)" -ne 0 ] && SUDO=sudo; \
+	  $$SUDO apt-get update && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y $$missing; \
+	fi
+
+configure:
+	@[ -f $(BUILD_DIR)/build.ninja ] || cmake --preset $(PRESET)
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+run: deps build
+	./$(BUILD_DIR)/src/app/tarvix
+
+test: deps build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
+
+bench: deps
+	@[ -f build-release/build.ninja ] || cmake --preset release
+	cmake --build build-release --target tarvix_bench
+	./build-release/bench/tarvix_bench
+
+fuzz: deps
+	@[ -f build-fuzz/build.ninja ] || cmake --preset fuzz
+	cmake --build build-fuzz --target fuzz_compiler
+	./build-fuzz/fuzz/fuzz_compiler -max_total_time=60 -max_len=200
+
+asan: deps
+	@[ -f build-asan/build.ninja ] || cmake --preset asan
+	cmake --build build-asan
+	ctest --test-dir build-asan --output-on-failure -j2
+
+clean:
+	rm -rf build build-release build-asan build-fuzz

@@ -1,0 +1,10 @@
+# tarvix_core_library(NAME SOURCES... [LINKS libs...])
+# A core library is plain C++: it must never see a Qt header.
+function(tarvix_core_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  if(ARG_LINKS)
+    target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  endif()
+endfunction()

@@ -1,0 +1,260 @@
+// The recognisers: which operand classes each operator allows decides grouping
+// and associativity; the first split from the left that satisfies them wins.
+#include "engine/expression_recognizer.h"
+
+#include "engine/function_registry.h"
+#include "engine/name_utils.h"
+#include "engine/variable_table.h"
+
+namespace tarvix {
+namespace {
+
+constexpr std::uint32_t Bit(Recognizer r) { return 1u << static_cast<unsigned>(r); }
+
+constexpr std::uint32_t kLeaf = Bit(Recognizer::Variable) | Bit(Recognizer::Number) |
+                                Bit(Recognizer::Imaginary) | Bit(Recognizer::Bracketed);
+constexpr std::uint32_t kCalls = Bit(Recognizer::Call1) | Bit(Recognizer::Call2);
+constexpr std::uint32_t kDivLike =
+    Bit(Recognizer::IntQuotient) | Bit(Recognizer::Remainder) | Bit(Recognizer::Quotient);
+constexpr std::uint32_t kProductLeft =
+    kLeaf | Bit(Recognizer::Negation) | kDivLike | Bit(Recognizer::Power) | kCalls;
+constexpr std::uint32_t kProductRight =
+    kLeaf | Bit(Recognizer::Product) | kDivLike | Bit(Recognizer::Power) | kCalls;
+constexpr std::uint32_t kSumLeft = kProductLeft | Bit(Recognizer::Difference) | Bit(Recognizer::Product);
+constexpr std::uint32_t kSumRight = kProductRight | Bit(Recognizer::Sum) | Bit(Recognizer::Difference);
+constexpr std::uint32_t kDifferenceRight = kProductRight;
+constexpr std::uint32_t kQuotientLeft = kProductLeft;
+constexpr std::uint32_t kQuotientRight = kLeaf | Bit(Recognizer::Power) | kCalls;
+constexpr std::uint32_t kPowerSide = kLeaf | kCalls;
+
+// The order in which class membership is tried.
+constexpr Recognizer kClassOrder[] = {
+    Recognizer::Variable,   Recognizer::Number,   Recognizer::Imaginary,   Recognizer::Bracketed,
+    Recognizer::Negation,   Recognizer::Sum,      Recognizer::Difference,  Recognizer::Product,
+    Recognizer::IntQuotient, Recognizer::Remainder, Recognizer::Quotient, Recognizer::Power,
+    Recognizer::Call1,      Recognizer::Call2,
+};
+
+constexpr Recognizer kExpressionOrder[] = {
+    Recognizer::Number,   Recognizer::Imaginary, Recognizer::Variable,    Recognizer::Negation,
+    Recognizer::Sum,      Recognizer::Difference, Recognizer::Product,   Recognizer::IntQuotient,
+    Recognizer::Remainder, Recognizer::Quotient, Recognizer::Power,       Recognizer::Call2,
+    Recognizer::Call1,    Recognizer::Bracketed,
+};
+
+constexpr std::uint64_t kEmptyKey = ~std::uint64_t(0);
+
+std::uint64_t MakeKey(Recognizer rec, TextRange t) {
+    return (std::uint64_t(rec) << 58) | (std::uint64_t(t.Start) << 29) | std::uint64_t(t.Length);
+}
+
+}  // namespace
+
+ExpressionRecognizer::ExpressionRecognizer(std::string_view text, const RecognizerEnvironment& env)
+    : text_(text), env_(env), opens_(text.size() + 1, 0), closes_(text.size() + 1, 0),
+      keys_(256, kEmptyKey), values_(256, 0) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        opens_[i + 1] = opens_[i] + (text[i] == '(');
+        closes_[i + 1] = closes_[i] + (text[i] == ')');
+    }
+}
+
+std::int32_t& ExpressionRecognizer::MemoSlot(std::uint64_t key) {
+    if ((used_ + 1) * 2 > keys_.size()) {
+        std::vector<std::uint64_t> oldKeys(keys_.size() * 2, kEmptyKey);
+        std::vector<std::int32_t> oldValues(keys_.size() * 2, 0);
+        oldKeys.swap(keys_);
+        oldValues.swap(values_);
+        used_ = 0;
+        for (std::size_t i = 0; i < oldKeys.size(); ++i) {
+            if (oldKeys[i] != kEmptyKey) MemoSlot(oldKeys[i]) = oldValues[i];
+        }
+    }
+    std::size_t mask = keys_.size() - 1;
+    std::size_t i = (key * 0x9E3779B97F4A7C15ull) >> 20 & mask;
+    while (keys_[i] != kEmptyKey && keys_[i] != key) i = (i + 1) & mask;
+    if (keys_[i] == kEmptyKey) {
+        keys_[i] = key;
+        values_[i] = 0;
+        ++used_;
+    }
+    return values_[i];
+}
+
+bool ExpressionRecognizer::Balanced(TextRange t) const {
+    std::uint32_t e = t.Start + t.Length;
+    return opens_[e] - opens_[t.Start] == closes_[e] - closes_[t.Start];
+}
+
+bool ExpressionRecognizer::Is(Recognizer rec, TextRange t) {
+    if (t.Length == 0) return false;
+    std::uint64_t key = MakeKey(rec, t);
+    if (std::int32_t state = MemoSlot(key); state != 0) return state >= 2;
+    std::int32_t data = 0;
+    bool yes = Compute(rec, t, data);
+    // MemoSlot may have rehashed during Compute: look the key up again.
+    MemoSlot(key) = yes ? 2 + data : 1;
+    return yes;
+}
+
+bool ExpressionRecognizer::InClass(std::uint32_t mask, TextRange t) {
+    for (Recognizer r : kClassOrder) {
+        if ((mask & Bit(r)) && Is(r, t)) return true;
+    }
+    return false;
+}
+
+bool ExpressionRecognizer::IsVariableText(TextRange t) const {
+    std::string_view s = Sub(t);
+    const bool complex = env_.Literals.Scope == nsComplex;
+    if (complex && s.size() == 1 && s[0] == env_.Literals.ImaginaryUnit) return false;
+    if (s == "e") return false;
+    if (env_.Variables->Contains(s)) return true;
+    return IsNewVariable(t);
+}
+
+bool ExpressionRecognizer::IsNewVariable(TextRange t) const {
+    std::string_view s = Sub(t);
+    if (!env_.AutoRegisterVar || !IsValidIdentifier(s) || s == "e") return false;
+    if (env_.Variables->Contains(s)) return false;
+    if (EqualsNoCase(s, "PI")) return false;
+    if (env_.Literals.Scope == nsComplex && s.size() == 1 && s[0] == env_.Literals.ImaginaryUnit)
+        return false;
+    return env_.Functions1->Find(s) == nullptr && env_.Functions2->Find(s) == nullptr;
+}
+
+std::int32_t ExpressionRecognizer::FirstBracket(TextRange t) const {
+    std::string_view s = Sub(t);
+    std::size_t p = s.find('(');
+    return p == std::string_view::npos ? -1 : static_cast<std::int32_t>(p);
+}
+
+bool ExpressionRecognizer::ScanBinary(char op, std::uint32_t leftMask, std::uint32_t rightMask,
+                                      TextRange t, std::int32_t& data) {
+    std::string_view s = Sub(t);
+    for (std::uint32_t i = 1; i + 1 < t.Length; ++i) {
+        if (s[i] != op) continue;
+        TextRange left{t.Start, i};
+        TextRange right{t.Start + i + 1, t.Length - i - 1};
+        if (!Balanced(left) || !Balanced(right)) continue;
+        if (InClass(leftMask, left) && InClass(rightMask, right)) {
+            data = static_cast<std::int32_t>(i) * 4 + 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ExpressionRecognizer::ScanWord(std::string_view word, std::uint32_t leftMask,
+                                    std::uint32_t rightMask, TextRange t, std::int32_t& data) {
+    std::string_view s = Sub(t);
+    const std::uint32_t w = static_cast<std::uint32_t>(word.size());
+    for (std::uint32_t i = 1; i + 1 < t.Length && i + w <= t.Length; ++i) {
+        if (!EqualsNoCase(s.substr(i, w), word)) continue;
+        TextRange left{t.Start, i};
+        TextRange right{t.Start + i + w, t.Length - i - w};
+        if (!Balanced(left) || !Balanced(right)) continue;
+        if (InClass(leftMask, left) && InClass(rightMask, right)) {
+            data = static_cast<std::int32_t>(i) * 4 + static_cast<std::int32_t>(w);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ExpressionRecognizer::Compute(Recognizer rec, TextRange t, std::int32_t& data) {
+    std::string_view s = Sub(t);
+    long double value = 0;
+    switch (rec) {
+        case Recognizer::Variable: return IsVariableText(t);
+        case Recognizer::Number: return IsNumber(s, env_.Literals, value);
+        case Recognizer::Imaginary: return IsImaginaryNumber(s, env_.Literals, value);
+        case Recognizer::Bracketed:
+            return t.Length >= 2 && s.front() == '(' && s.back() == ')' &&
+                   Is(Recognizer::Expression, {t.Start + 1, t.Length - 2});
+        case Recognizer::Expression:
+            for (Recognizer r : kExpressionOrder) {
+                if (Is(r, t)) return true;
+            }
+            return false;
+        case Recognizer::Negation: {
+            if (s.front() != '-') return false;
+            TextRange rest{t.Start + 1, t.Length - 1};
+            return Is(Recognizer::Bracketed, rest) || Is(Recognizer::Variable, rest) ||
+                   Is(Recognizer::Power, rest) || Is(Recognizer::Call1, rest) ||
+                   Is(Recognizer::Call2, rest);
+        }
+        case Recognizer::Sum: return ScanBinary('+', kSumLeft, kSumRight, t, data);
+        case Recognizer::Difference: return ScanBinary('-', kSumLeft, kDifferenceRight, t, data);
+        case Recognizer::Product: return ScanBinary('*', kProductLeft, kProductRight, t, data);
+        case Recognizer::Quotient: return ScanBinary('/', kQuotientLeft, kQuotientRight, t, data);
+        case Recognizer::Power: return ScanBinary('^', kPowerSide, kPowerSide, t, data);
+        case Recognizer::IntQuotient:
+            return ScanWord("DIV", kQuotientLeft, kQuotientRight, t, data) ||
+                   ScanWord("\\", kQuotientLeft, kQuotientRight, t, data);
+        case Recognizer::Remainder: return ScanWord("MOD", kQuotientLeft, kQuotientRight, t, data);
+        case Recognizer::Call1: {
+            std::int32_t p = FirstBracket(t);
+            if (p < 1 || !env_.Functions1->Find(s.substr(0, std::size_t(p)))) return false;
+            return Is(Recognizer::Bracketed, {t.Start + std::uint32_t(p), t.Length - std::uint32_t(p)});
+        }
+        case Recognizer::Call2: {
+            std::int32_t p = FirstBracket(t);
+            if (p < 1 || s.back() != ')' || !env_.Functions2->Find(s.substr(0, std::size_t(p))))
+                return false;
+            std::uint32_t innerStart = t.Start + std::uint32_t(p) + 1;
+            std::uint32_t innerLength = t.Length - std::uint32_t(p) - 2;
+            std::string_view inner = text_.substr(innerStart, innerLength);
+            for (std::uint32_t j = 1; j + 1 < innerLength; ++j) {
+                if (inner[j] != ',') continue;
+                if (Is(Recognizer::Expression, {innerStart, j}) &&
+                    Is(Recognizer::Expression, {innerStart + j + 1, innerLength - j - 1})) {
+                    data = static_cast<std::int32_t>(j);
+                    return true;
+                }
+            }
+            return false;
+        }
+    }
+    return false;
+}
+
+Operands ExpressionRecognizer::OperandsOf(Recognizer rec, TextRange t) {
+    Is(rec, t);
+    std::int32_t data = MemoSlot(MakeKey(rec, t)) - 2;
+    Operands o;
+    switch (rec) {
+        case Recognizer::Negation: o.Left = {t.Start + 1, t.Length - 1}; break;
+        case Recognizer::Call1: {
+            std::uint32_t p = std::uint32_t(FirstBracket(t));
+            o.Left = {t.Start + p + 1, t.Length - p - 2};
+            break;
+        }
+        case Recognizer::Call2: {
+            std::uint32_t p = std::uint32_t(FirstBracket(t));
+            std::uint32_t innerStart = t.Start + p + 1;
+            std::uint32_t innerLength = t.Length - p - 2;
+            std::uint32_t j = std::uint32_t(data);
+            o.Left = {innerStart, j};
+            o.Right = {innerStart + j + 1, innerLength - j - 1};
+            break;
+        }
+        default: {
+            std::uint32_t i = std::uint32_t(data / 4);
+            std::uint32_t w = std::uint32_t(data % 4);
+            o.Left = {t.Start, i};
+            o.Right = {t.Start + i + w, t.Length - i - w};
+            break;
+        }
+    }
+    o.Left = StripBrackets(o.Left);
+    if (o.Right.Length > 0) o.Right = StripBrackets(o.Right);
+    return o;
+}
+
+TextRange ExpressionRecognizer::StripBrackets(TextRange t) {
+    while (Is(Recognizer::Bracketed, t)) t = {t.Start + 1, t.Length - 2};
+    return t;
+}
+
+}  // namespace tarvix
