@@ -2,6 +2,9 @@
 // and associativity; the first split from the left that satisfies them wins.
 #include "engine/expression_recognizer.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "engine/function_registry.h"
 #include "engine/name_utils.h"
 #include "engine/variable_table.h"
@@ -42,6 +45,10 @@ constexpr Recognizer kExpressionOrder[] = {
     Recognizer::Call1,    Recognizer::Bracketed,
 };
 
+// Operator tokens, matched without regard to case.
+constexpr std::string_view kTokens[] = {"+", "-", "*", "/", "^", "DIV", "\\", "MOD", ","};
+enum Token { kPlus, kMinus, kStar, kSlash, kCaret, kDiv, kBackslash, kMod, kComma };
+
 constexpr std::uint64_t kEmptyKey = ~std::uint64_t(0);
 
 std::uint64_t MakeKey(Recognizer rec, TextRange t) {
@@ -57,6 +64,25 @@ ExpressionRecognizer::ExpressionRecognizer(std::string_view text, const Recogniz
         opens_[i + 1] = opens_[i] + (text[i] == '(');
         closes_[i + 1] = closes_[i] + (text[i] == ')');
     }
+    minDepth_.emplace_back(text.size() + 1);
+    for (std::size_t i = 0; i <= text.size(); ++i) minDepth_[0][i] = opens_[i] - closes_[i];
+    for (std::size_t k = 1; (std::size_t(1) << k) <= text.size() + 1; ++k) {
+        const std::size_t half = std::size_t(1) << (k - 1);
+        const auto& prev = minDepth_[k - 1];
+        std::vector<std::int32_t> level(text.size() + 2 - 2 * half);
+        for (std::size_t i = 0; i < level.size(); ++i) level[i] = std::min(prev[i], prev[i + half]);
+        minDepth_.push_back(std::move(level));
+    }
+    operators_.resize(std::size(kTokens));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        for (std::size_t k = 0; k < std::size(kTokens); ++k) {
+            std::string_view token = kTokens[k];
+            if (EqualsNoCase(text.substr(i, token.size()), token)) {
+                operators_[k].emplace_back(opens_[i] - closes_[i], static_cast<std::uint32_t>(i));
+            }
+        }
+    }
+    for (auto& list : operators_) std::sort(list.begin(), list.end());
 }
 
 std::int32_t& ExpressionRecognizer::MemoSlot(std::uint64_t key) {
@@ -71,7 +97,13 @@ std::int32_t& ExpressionRecognizer::MemoSlot(std::uint64_t key) {
         }
     }
     std::size_t mask = keys_.size() - 1;
-    std::size_t i = (key * 0x9E3779B97F4A7C15ull) >> 20 & mask;
+    std::uint64_t h = key;
+    h ^= h >> 31;
+    h *= 0x7FB5D329728EA185ull;
+    h ^= h >> 27;
+    h *= 0x81DADEF4BC2DD44Dull;
+    h ^= h >> 33;
+    std::size_t i = static_cast<std::size_t>(h) & mask;
     while (keys_[i] != kEmptyKey && keys_[i] != key) i = (i + 1) & mask;
     if (keys_[i] == kEmptyKey) {
         keys_[i] = key;
@@ -86,8 +118,24 @@ bool ExpressionRecognizer::Balanced(TextRange t) const {
     return opens_[e] - opens_[t.Start] == closes_[e] - closes_[t.Start];
 }
 
+bool ExpressionRecognizer::ProperlyNested(TextRange t) const {
+    if (!Balanced(t)) return false;
+    // Least depth over the prefix positions start .. end.
+    const std::size_t from = t.Start, count = std::size_t(t.Length) + 1;
+    std::size_t k = 0;
+    while ((std::size_t(2) << k) <= count) ++k;
+    const std::int32_t least =
+        std::min(minDepth_[k][from], minDepth_[k][from + count - (std::size_t(1) << k)]);
+    return least >= opens_[from] - closes_[from];
+}
+
+bool ExpressionRecognizer::HasBracket(TextRange t) const {
+    return opens_[t.Start + t.Length] != opens_[t.Start];
+}
+
 bool ExpressionRecognizer::Is(Recognizer rec, TextRange t) {
-    if (t.Length == 0) return false;
+    // No recogniser accepts a text whose brackets do not balance.
+    if (t.Length == 0 || !ProperlyNested(t)) return false;
     std::uint64_t key = MakeKey(rec, t);
     if (std::int32_t state = MemoSlot(key); state != 0) return state >= 2;
     std::int32_t data = 0;
@@ -129,28 +177,16 @@ std::int32_t ExpressionRecognizer::FirstBracket(TextRange t) const {
     return p == std::string_view::npos ? -1 : static_cast<std::int32_t>(p);
 }
 
-bool ExpressionRecognizer::ScanBinary(char op, std::uint32_t leftMask, std::uint32_t rightMask,
-                                      TextRange t, std::int32_t& data) {
-    std::string_view s = Sub(t);
-    for (std::uint32_t i = 1; i + 1 < t.Length; ++i) {
-        if (s[i] != op) continue;
-        TextRange left{t.Start, i};
-        TextRange right{t.Start + i + 1, t.Length - i - 1};
-        if (!Balanced(left) || !Balanced(right)) continue;
-        if (InClass(leftMask, left) && InClass(rightMask, right)) {
-            data = static_cast<std::int32_t>(i) * 4 + 1;
-            return true;
-        }
-    }
-    return false;
-}
-
-bool ExpressionRecognizer::ScanWord(std::string_view word, std::uint32_t leftMask,
-                                    std::uint32_t rightMask, TextRange t, std::int32_t& data) {
-    std::string_view s = Sub(t);
-    const std::uint32_t w = static_cast<std::uint32_t>(word.size());
-    for (std::uint32_t i = 1; i + 1 < t.Length && i + w <= t.Length; ++i) {
-        if (!EqualsNoCase(s.substr(i, w), word)) continue;
+bool ExpressionRecognizer::ScanOperator(int token, std::uint32_t leftMask,
+                                        std::uint32_t rightMask, TextRange t,
+                                        std::int32_t& data) {
+    const auto& list = operators_[std::size_t(token)];
+    const std::int32_t depth = opens_[t.Start] - closes_[t.Start];
+    const std::uint32_t w = static_cast<std::uint32_t>(kTokens[token].size());
+    auto it = std::lower_bound(list.begin(), list.end(), std::make_pair(depth, t.Start + 1));
+    for (; it != list.end() && it->first == depth; ++it) {
+        const std::uint32_t i = it->second - t.Start;
+        if (i + 1 >= t.Length || i + w > t.Length) break;
         TextRange left{t.Start, i};
         TextRange right{t.Start + i + w, t.Length - i - w};
         if (!Balanced(left) || !Balanced(right)) continue;
@@ -166,9 +202,10 @@ bool ExpressionRecognizer::Compute(Recognizer rec, TextRange t, std::int32_t& da
     std::string_view s = Sub(t);
     long double value = 0;
     switch (rec) {
-        case Recognizer::Variable: return IsVariableText(t);
-        case Recognizer::Number: return IsNumber(s, env_.Literals, value);
-        case Recognizer::Imaginary: return IsImaginaryNumber(s, env_.Literals, value);
+        case Recognizer::Variable: return !HasBracket(t) && IsVariableText(t);
+        case Recognizer::Number: return !HasBracket(t) && IsNumber(s, env_.Literals, value);
+        case Recognizer::Imaginary:
+            return !HasBracket(t) && IsImaginaryNumber(s, env_.Literals, value);
         case Recognizer::Bracketed:
             return t.Length >= 2 && s.front() == '(' && s.back() == ')' &&
                    Is(Recognizer::Expression, {t.Start + 1, t.Length - 2});
@@ -184,15 +221,18 @@ bool ExpressionRecognizer::Compute(Recognizer rec, TextRange t, std::int32_t& da
                    Is(Recognizer::Power, rest) || Is(Recognizer::Call1, rest) ||
                    Is(Recognizer::Call2, rest);
         }
-        case Recognizer::Sum: return ScanBinary('+', kSumLeft, kSumRight, t, data);
-        case Recognizer::Difference: return ScanBinary('-', kSumLeft, kDifferenceRight, t, data);
-        case Recognizer::Product: return ScanBinary('*', kProductLeft, kProductRight, t, data);
-        case Recognizer::Quotient: return ScanBinary('/', kQuotientLeft, kQuotientRight, t, data);
-        case Recognizer::Power: return ScanBinary('^', kPowerSide, kPowerSide, t, data);
+        case Recognizer::Sum: return ScanOperator(kPlus, kSumLeft, kSumRight, t, data);
+        case Recognizer::Difference:
+            return ScanOperator(kMinus, kSumLeft, kDifferenceRight, t, data);
+        case Recognizer::Product: return ScanOperator(kStar, kProductLeft, kProductRight, t, data);
+        case Recognizer::Quotient:
+            return ScanOperator(kSlash, kQuotientLeft, kQuotientRight, t, data);
+        case Recognizer::Power: return ScanOperator(kCaret, kPowerSide, kPowerSide, t, data);
         case Recognizer::IntQuotient:
-            return ScanWord("DIV", kQuotientLeft, kQuotientRight, t, data) ||
-                   ScanWord("\\", kQuotientLeft, kQuotientRight, t, data);
-        case Recognizer::Remainder: return ScanWord("MOD", kQuotientLeft, kQuotientRight, t, data);
+            return ScanOperator(kDiv, kQuotientLeft, kQuotientRight, t, data) ||
+                   ScanOperator(kBackslash, kQuotientLeft, kQuotientRight, t, data);
+        case Recognizer::Remainder:
+            return ScanOperator(kMod, kQuotientLeft, kQuotientRight, t, data);
         case Recognizer::Call1: {
             std::int32_t p = FirstBracket(t);
             if (p < 1 || !env_.Functions1->Find(s.substr(0, std::size_t(p)))) return false;
@@ -204,9 +244,13 @@ bool ExpressionRecognizer::Compute(Recognizer rec, TextRange t, std::int32_t& da
                 return false;
             std::uint32_t innerStart = t.Start + std::uint32_t(p) + 1;
             std::uint32_t innerLength = t.Length - std::uint32_t(p) - 2;
-            std::string_view inner = text_.substr(innerStart, innerLength);
-            for (std::uint32_t j = 1; j + 1 < innerLength; ++j) {
-                if (inner[j] != ',') continue;
+            const auto& commas = operators_[kComma];
+            const std::int32_t depth = opens_[innerStart] - closes_[innerStart];
+            auto it = std::lower_bound(commas.begin(), commas.end(),
+                                       std::make_pair(depth, innerStart + 1));
+            for (; it != commas.end() && it->first == depth; ++it) {
+                const std::uint32_t j = it->second - innerStart;
+                if (j + 1 >= innerLength) break;
                 if (Is(Recognizer::Expression, {innerStart, j}) &&
                     Is(Recognizer::Expression, {innerStart + j + 1, innerLength - j - 1})) {
                     data = static_cast<std::int32_t>(j);

@@ -72,11 +72,15 @@ public:
 private:
     bool Compute(Recognizer rec, TextRange t, std::int32_t& data);
     bool Balanced(TextRange t) const;
+    bool HasBracket(TextRange t) const;
+    // Balanced and never closing a bracket it did not open. Every text a
+    // recogniser accepts is properly nested, so other texts are rejected early.
+    bool ProperlyNested(TextRange t) const;
     bool InClass(std::uint32_t mask, TextRange t);
-    bool ScanBinary(char op, std::uint32_t leftMask, std::uint32_t rightMask, TextRange t,
-                    std::int32_t& data);
-    bool ScanWord(std::string_view word, std::uint32_t leftMask, std::uint32_t rightMask,
-                  TextRange t, std::int32_t& data);
+    // Tries the splits at the occurrences of one operator token (index into
+    // the operator table) whose both sides have balanced brackets.
+    bool ScanOperator(int token, std::uint32_t leftMask, std::uint32_t rightMask, TextRange t,
+                      std::int32_t& data);
     bool IsVariableText(TextRange t) const;
     std::int32_t FirstBracket(TextRange t) const;
 
@@ -84,6 +88,11 @@ private:
     const RecognizerEnvironment& env_;
     std::vector<std::int32_t> opens_;   // prefix counts of "("
     std::vector<std::int32_t> closes_;  // prefix counts of ")"
+    // minDepth_[k][i]: least bracket depth among positions i .. i + 2^k - 1.
+    std::vector<std::vector<std::int32_t>> minDepth_;
+    // Occurrences of each operator token as (bracket depth before it, index),
+    // sorted: the balanced splits of a range are those at the depth of its start.
+    std::vector<std::vector<std::pair<std::int32_t, std::uint32_t>>> operators_;
 
     // Open-addressing memo: key (recogniser, start, length) -> 0 unknown,
     // 1 no, 2 + data yes.
