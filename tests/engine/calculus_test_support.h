@@ -1,39 +1,34 @@
-// Shared pieces of the calculus tests: an evaluator in a known mode state and
-// a check of an engine error's class, message and help context.
+// Checks shared by the calculus tests: 80-bit comparison of values and the
+// class, message and help context of an engine error.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <functional>
 #include <string>
+#include <typeinfo>
 
-#include "engine/engine_modes.h"
-#include "engine/parser.h"
 #include "engine/parser_errors.h"
 
 namespace tarvix::testing {
 
-// An evaluator in real mode with radians; the process-wide modes are put back
-// to real mode after each test.
-class CalculusTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        parser.SetNumericalScope(nsReal);
-        parser.SetAngleUnits(auRad);
-    }
-    void TearDown() override {
-        parser.SetNumericalScope(nsReal);
-        EngineModes.LastValue = {};
-    }
+// The value with all its 80-bit digits, for failure messages.
+inline std::string FullText(long double v) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.21Lg", v);
+    return buffer;
+}
 
-    // Compiles and evaluates text; the real part of the result.
-    long double Eval(const std::string& text) {
-        parser.SetExpression(text);
-        return parser.Evaluate().Re;
-    }
-
-    TParser parser;
-};
+// |actual − expected| <= tolerance, compared in 80-bit precision (the
+// comparison macros of the test framework go through double).
+inline ::testing::AssertionResult IsClose(long double actual, long double expected,
+                                          long double tolerance) {
+    if (fabsl(actual - expected) <= tolerance) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "actual " << FullText(actual) << ", expected "
+                                         << FullText(expected) << " within " << FullText(tolerance);
+}
 
 // Runs action and expects an error of exactly class E with the given text and
 // help context.
