@@ -135,7 +135,7 @@ bool ExpressionRecognizer::HasBracket(TextRange t) const {
 
 bool ExpressionRecognizer::Is(Recognizer rec, TextRange t) {
     // No recogniser accepts a text whose brackets do not balance.
-    if (t.Length == 0 || !ProperlyNested(t)) return false;
+    if (t.Length == 0 || !ProperlyNested(t) || !Plausible(rec, t)) return false;
     std::uint64_t key = MakeKey(rec, t);
     if (std::int32_t state = MemoSlot(key); state != 0) return state >= 2;
     std::int32_t data = 0;
@@ -143,6 +143,43 @@ bool ExpressionRecognizer::Is(Recognizer rec, TextRange t) {
     // MemoSlot may have rehashed during Compute: look the key up again.
     MemoSlot(key) = yes ? 2 + data : 1;
     return yes;
+}
+
+bool ExpressionRecognizer::HasOperatorAtTop(int token, TextRange t) const {
+    const auto& list = operators_[std::size_t(token)];
+    const std::int32_t depth = opens_[t.Start] - closes_[t.Start];
+    auto it = std::lower_bound(list.begin(), list.end(), std::make_pair(depth, t.Start + 1));
+    return it != list.end() && it->first == depth && it->second + 1 < t.Start + t.Length;
+}
+
+bool ExpressionRecognizer::Plausible(Recognizer rec, TextRange t) const {
+    const char first = text_[t.Start];
+    const char last = text_[t.Start + t.Length - 1];
+    auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const bool numberStart = digit(first) || first == '.' || first == '+' || first == '-';
+    switch (rec) {
+        case Recognizer::Variable: return letter(first);  // names are identifiers
+        case Recognizer::Number:
+            if (!env_.Literals.PascalNumberformat) return true;
+            return numberStart || first == 'P' || first == 'p' || first == 'e';
+        case Recognizer::Imaginary: return numberStart || first == env_.Literals.ImaginaryUnit ||
+                                           first == 'i' || first == 'j';
+        case Recognizer::Bracketed: return first == '(' && last == ')';
+        case Recognizer::Negation: return first == '-';
+        case Recognizer::Call1:
+        case Recognizer::Call2: return last == ')' && first != '(';
+        case Recognizer::Sum: return HasOperatorAtTop(kPlus, t);
+        case Recognizer::Difference: return HasOperatorAtTop(kMinus, t);
+        case Recognizer::Product: return HasOperatorAtTop(kStar, t);
+        case Recognizer::Quotient: return HasOperatorAtTop(kSlash, t);
+        case Recognizer::Power: return HasOperatorAtTop(kCaret, t);
+        case Recognizer::IntQuotient:
+            return HasOperatorAtTop(kDiv, t) || HasOperatorAtTop(kBackslash, t);
+        case Recognizer::Remainder: return HasOperatorAtTop(kMod, t);
+        case Recognizer::Expression: break;
+    }
+    return true;
 }
 
 bool ExpressionRecognizer::InClass(std::uint32_t mask, TextRange t) {

@@ -77,6 +77,10 @@ private:
     // recogniser accepts is properly nested, so other texts are rejected early.
     bool ProperlyNested(TextRange t) const;
     bool InClass(std::uint32_t mask, TextRange t);
+    // A cheap test that rules out most (recogniser, text) pairs before the
+    // memo is consulted: a text that fails it is never accepted.
+    bool Plausible(Recognizer rec, TextRange t) const;
+    bool HasOperatorAtTop(int token, TextRange t) const;
     // Tries the splits at the occurrences of one operator token (index into
     // the operator table) whose both sides have balanced brackets.
     bool ScanOperator(int token, std::uint32_t leftMask, std::uint32_t rightMask, TextRange t,

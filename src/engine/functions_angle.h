@@ -18,5 +18,8 @@ struct SineCosine {
 // odd multiples of 90 (in grads 200 and 100); in radians sin is 0 when x/pi has
 // no fractional part and cos when its fractional part is one half.
 SineCosine AngleSineCosine(long double x, std::string_view name);
+// The same for one of the two, computing only that one.
+long double AngleSine(long double x, std::string_view name);
+long double AngleCosine(long double x, std::string_view name);
 
 }  // namespace tarvix

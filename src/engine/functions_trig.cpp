@@ -15,7 +15,7 @@ constexpr std::string_view kTgName = "tg(x)";
 constexpr std::string_view kCotgName = "cotg(x)";
 
 long double SinReal(long double x) {
-    return AngleSineCosine(x, kSinName).Sin;
+    return AngleSine(x, kSinName);
 }
 
 ComplexValue SinComplex(const ComplexValue& z) {
@@ -25,7 +25,7 @@ ComplexValue SinComplex(const ComplexValue& z) {
 }
 
 long double CosReal(long double x) {
-    return AngleSineCosine(x, kCosName).Cos;
+    return AngleCosine(x, kCosName);
 }
 
 ComplexValue CosComplex(const ComplexValue& z) {
