@@ -35,7 +35,8 @@ bench: deps
 fuzz: deps
 	@[ -f build-fuzz/build.ninja ] || cmake --preset fuzz
 	cmake --build build-fuzz --target fuzz_compiler
-	./build-fuzz/fuzz/fuzz_compiler -max_total_time=60 -max_len=200 -timeout=10 fuzz/corpus
+	mkdir -p build-fuzz/corpus
+	./build-fuzz/fuzz/fuzz_compiler -max_total_time=60 -max_len=200 -timeout=10 build-fuzz/corpus fuzz/corpus
 
 asan: deps
 	@[ -f build-asan/build.ninja ] || cmake --preset asan
