@@ -1,97 +1,206 @@
 // tarvix-cli: the headless evaluator. Each argument (or each line of standard
-// input) is one expression, prepared like the calculator's input line and
-// evaluated in the chosen modes; results go to standard output, messages to
-// standard error.
-#include <cstdio>
+// input) is typed into the calculator's input line and goes through its
+// calculation command: assignments, input-line commands, registers, Ans and
+// the history work as in the main window. The display text, trimmed, goes to
+// standard output; messages and questions go to standard error.
+//
+// Questions are answered as --answer says (default no). A calculation that
+// registers new variables asks whether to put them into the register boxes
+// and evaluates nothing, as in the window; the user would then calculate
+// again, and so does the cli once (unless the answer was cancel, which leaves
+// the line without a result). Assignments create their target without the
+// question, so x=2*3 is evaluated at once.
+//
+// The exit status is 1 when any line failed: an error message, or a line
+// left without a result by a cancelled question.
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "engine/engine_modes.h"
-#include "engine/number_text.h"
-#include "engine/parser.h"
+#include "calculator/calculator.h"
+#include "calculator/mode_switches.h"
+#include "calculator/text_trim.h"
 
 namespace {
 
+using namespace tarvix;
+
 void Usage() {
-    std::cerr << "usage: tarvix-cli [--cplx] [--deg|--rad|--grad] [--base dec|hex|bin|oct]\n"
-                 "                  [--imag i|j] [EXPR ...]\n"
+    std::cerr << "usage: tarvix-cli [--cplx|--real] [--deg|--rad|--grad] [--base dec|hex|bin|oct]\n"
+                 "                  [--imag i|j] [--format norm|fix|sci|eng] [--rnd N] [--eng]\n"
+                 "                  [--polar] [--hexprefix] [--sep C] [--answer yes|no|cancel]\n"
+                 "                  [EXPR ...]\n"
                  "Without EXPR, one expression per line is read from standard input.\n";
 }
 
-// "," becomes ".", then ";" becomes ",", and blanks are removed.
-std::string PrepareLine(std::string_view line) {
-    std::string out;
-    for (char c : line) {
-        if (c == ',') c = '.';
-        else if (c == ';') c = ',';
-        if (c == ' ' || c == '\r' || c == '\t') continue;
-        out += c;
+[[noreturn]] void BadUsage() {
+    Usage();
+    std::exit(2);
+}
+
+// Messages to standard error; error messages mark the line as failed;
+// questions (a Yes button) are answered as configured.
+class CliDialogs : public DialogsPort {
+public:
+    explicit CliDialogs(ModalResult answer) : answer_(answer) {}
+
+    ModalResult ShowMessage(const MessageBoxRequest& request) override {
+        std::cout.flush();
+        std::cerr << request.Text << '\n';
+        if (request.Kind == MessageKind::Error) failed_ = true;
+        if (request.Buttons.Has(MessageButton::Yes)) {
+            questionCancelled_ = answer_ == ModalResult::Cancel;
+            return answer_;
+        }
+        return request.Buttons.Has(MessageButton::Ok) ? ModalResult::Ok : ModalResult::Cancel;
     }
-    return out;
+
+    std::optional<std::string> AskText(std::string_view, std::string_view prompt,
+                                       std::string_view) override {
+        std::cerr << prompt << '\n';
+        return std::nullopt;
+    }
+
+    // Starts a new line: forgets its failure and cancelled question.
+    void NextLine() { failed_ = questionCancelled_ = false; }
+    bool Failed() const { return failed_; }
+    bool QuestionCancelled() const { return questionCancelled_; }
+
+private:
+    ModalResult answer_;
+    bool failed_ = false;
+    bool questionCancelled_ = false;
+};
+
+struct CliSettings {
+    ModalResult Answer = ModalResult::No;
+    char Separator = '.';
+    char ImaginaryUnit = 'i';
+    std::vector<std::string> Lines;
+};
+
+int ReadDigits(std::string_view text) {
+    int value = -1;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < kMinRoundingDigits ||
+        value > kMaxRoundingDigits)
+        BadUsage();
+    return value;
+}
+
+ModalResult ReadAnswer(std::string_view text) {
+    if (text == "yes") return ModalResult::Yes;
+    if (text == "no") return ModalResult::No;
+    if (text == "cancel") return ModalResult::Cancel;
+    BadUsage();
+}
+
+// Reads the options into the calculator's mode switches (with the coupling of
+// the switches: a later option wins over an earlier one it excludes).
+CliSettings ParseArguments(int argc, char** argv, ModeSwitches& modes) {
+    CliSettings settings;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view a = argv[i];
+        auto next = [&]() -> std::string_view {
+            if (i + 1 >= argc) BadUsage();
+            return argv[++i];
+        };
+        const auto source = SwitchSource::MenuItem;
+        if (a == "--cplx")
+            SelectDomain(modes, nsComplex, source);
+        else if (a == "--real")
+            SelectDomain(modes, nsReal, source);
+        else if (a == "--deg")
+            SelectAngleUnits(modes, auDeg, source);
+        else if (a == "--rad")
+            SelectAngleUnits(modes, auRad, source);
+        else if (a == "--grad")
+            SelectAngleUnits(modes, auGrad, source);
+        else if (a == "--base") {
+            std::optional<TNumericalBase> base = BaseFromCaption(next());
+            if (!base) BadUsage();
+            SelectBase(modes, *base, source);
+        } else if (a == "--format") {
+            std::optional<NumberFormat> format = NumberFormatFromCaption(next());
+            if (!format) BadUsage();
+            SelectNumberFormat(modes, *format, source);
+        } else if (a == "--rnd") {
+            modes.Display.Digits = ReadDigits(next());
+            if (!modes.Display.RoundingOn) ToggleRounding(modes);
+        } else if (a == "--eng") {
+            if (!modes.Display.EngPostfixOn) ToggleEngPostfix(modes);
+        } else if (a == "--polar") {
+            modes.Display.Complex = ComplexForm::Exponential;
+        } else if (a == "--hexprefix") {
+            modes.Display.HexPrefixStyle = true;
+        } else if (a == "--imag") {
+            std::string_view u = next();
+            if (u != "i" && u != "j") BadUsage();
+            settings.ImaginaryUnit = u[0];
+        } else if (a == "--sep") {
+            std::string_view c = next();
+            if (c.size() != 1) BadUsage();
+            settings.Separator = c[0];
+        } else if (a == "--answer") {
+            settings.Answer = ReadAnswer(next());
+        } else if (a == "--help" || a == "-h") {
+            Usage();
+            std::exit(0);
+        } else if (a == "--") {
+            for (++i; i < argc; ++i) settings.Lines.emplace_back(argv[i]);
+        } else {
+            settings.Lines.emplace_back(a);
+        }
+    }
+    return settings;
+}
+
+// Tabs count as blanks; a carriage return at the end of a line is dropped.
+std::string CleanLine(std::string line) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::ranges::replace(line, '\t', ' ');
+    return line;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    using namespace tarvix;
-    TParser parser;
-    parser.SetAutoRegisterVar(true);
-    parser.SetAngleUnits(auDeg);
-    std::vector<std::string> expressions;
-    for (int i = 1; i < argc; ++i) {
-        std::string_view a = argv[i];
-        auto next = [&]() -> std::string_view {
-            if (i + 1 >= argc) {
-                Usage();
-                std::exit(2);
-            }
-            return argv[++i];
-        };
-        if (a == "--cplx") parser.SetNumericalScope(nsComplex);
-        else if (a == "--real") parser.SetNumericalScope(nsReal);
-        else if (a == "--deg") parser.SetAngleUnits(auDeg);
-        else if (a == "--rad") parser.SetAngleUnits(auRad);
-        else if (a == "--grad") parser.SetAngleUnits(auGrad);
-        else if (a == "--base") {
-            std::string_view b = next();
-            if (b == "dec") parser.SetNumericalBase(nbDec);
-            else if (b == "hex") parser.SetNumericalBase(nbHex);
-            else if (b == "bin") parser.SetNumericalBase(nbBin);
-            else if (b == "oct") parser.SetNumericalBase(nbOct);
-            else return Usage(), 2;
-        } else if (a == "--imag") {
-            std::string_view u = next();
-            if (u != "i" && u != "j") return Usage(), 2;
-            EngineModes.ImaginaryUnitChar = u[0];
-        } else if (a == "--help" || a == "-h") {
-            Usage();
-            return 0;
-        } else if (a == "--") {
-            for (++i; i < argc; ++i) expressions.emplace_back(argv[i]);
-        } else {
-            expressions.emplace_back(a);
-        }
-    }
-    const bool fromStdin = expressions.empty();
-    if (fromStdin) {
-        for (std::string line; std::getline(std::cin, line);) expressions.push_back(line);
+    Calculator calculator;
+    ModeSwitches modes = calculator.Switches();
+    modes.AngleUnits = auDeg;  // the cli's default angle unit
+    CliSettings settings = ParseArguments(argc, argv, modes);
+    calculator.Switches() = modes;
+    calculator.ApplySwitchChanges({});
+    calculator.SetImaginaryUnit(settings.ImaginaryUnit);
+
+    CalculatorOptions options = calculator.Options();
+    options.DecimalSeparator = settings.Separator;
+    calculator.SetOptions(options);
+    CliDialogs dialogs(settings.Answer);
+    calculator.SetDialogs(&dialogs);
+
+    if (settings.Lines.empty()) {
+        for (std::string line; std::getline(std::cin, line);) settings.Lines.push_back(line);
     }
     int status = 0;
-    for (const std::string& raw : expressions) {
-        std::string text = PrepareLine(raw);
-        if (text.empty()) continue;
-        try {
-            parser.SetExpression(text);
-            ComplexValue v = parser.Evaluate();
-            std::string out = EngineModes.ComplexMode
-                                  ? ComplexGeneralText(v, EngineModes.ImaginaryUnitChar)
-                                  : GeneralText(v.Re);
-            std::cout << out << '\n';
-        } catch (const std::exception& e) {
-            std::cout.flush();
-            std::cerr << e.what() << '\n';
+    for (const std::string& raw : settings.Lines) {
+        const std::string line = CleanLine(raw);
+        if (TrimBlanks(line).empty()) continue;
+        dialogs.NextLine();
+        calculator.SetInputText(line);
+        CalcOutcome outcome = calculator.Calculate();
+        if (outcome == CalcOutcome::NewVariables && !dialogs.QuestionCancelled()) {
+            outcome = calculator.Calculate();
+        }
+        if (outcome == CalcOutcome::Evaluated) {
+            std::cout << TrimBlanks(calculator.DisplayText()) << '\n';
+        }
+        if (dialogs.Failed() || outcome == CalcOutcome::Failed ||
+            outcome == CalcOutcome::NewVariables) {
             status = 1;
         }
     }

@@ -62,7 +62,7 @@ TEST_F(CompilerTest, GroupingFollowsTheOperandClasses) {
 
 TEST_F(CompilerTest, RejectsWhatTheGrammarDoesNotAllow) {
     const char* cases[] = {"2^3^2", "2*-x", "x+-a", "2x", "2(3)", "2e", "a*", "*a",
-                           "power(,2)", "power(1,)", "sqr", "()", "1fh", "x!"};
+                           "power(,2)", "power(1,)", "max(,2)", "max(1,)", "sqr", "sin", "()", "1fh", "x!"};
     for (const char* text : cases) {
         SCOPED_TRACE(text);
         EXPECT_EQ(ErrorOf(text), "Syntaktická chyba ve výrazu");
@@ -224,6 +224,11 @@ TEST_F(CompilerTest, FunctionCallsSplitAtTheFirstValidComma) {
     EXPECT_EQ(Real("sqr(x)*sqr(2)"), 36);
     EXPECT_EQ(Real("intpower(2,3)"), 8);
     EXPECT_THROW(Eval("power(1)"), ESyntaxError);
+    EXPECT_EQ(Real("max(1,2)"), 2);
+    // A product of calls splits at the "*" between them.
+    parser.SetAngleUnits(auDeg);
+    EXPECT_NEAR(static_cast<double>(Real("sin(30)*cos(60)")), 0.25, 1e-18);
+    EXPECT_EQ(Real("max(min(3,4),power(2,1))"), 3);
 }
 
 }  // namespace
