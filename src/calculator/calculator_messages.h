@@ -57,19 +57,9 @@ inline constexpr std::string_view VariableNameHint = "Msg_VariableNameHint";
 // A table of the calculator's messages. Every text is replaceable by key; keys
 // compare without regard to ASCII case. The owner (the main window's model)
 // keeps one table and hands the language loader's texts to it.
-class CalculatorMessageTable {
-  public:
+class CalculatorMessageTable : public MessageTable {
+public:
     CalculatorMessageTable();
-
-    // Raises std::logic_error for a key that is not in the table.
-    const std::string& Text(std::string_view key) const;
-    // Replaces the text of a known key; returns false for an unknown key.
-    bool Replace(std::string_view key, std::string text);
-    void ResetToDefaults();
-    const std::vector<MessageEntry>& Entries() const;
-
-  private:
-    std::vector<std::string> texts_;
 };
 
 // An unchangeable table holding the built-in texts, used where no table is given.

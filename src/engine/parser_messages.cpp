@@ -1,8 +1,9 @@
 // Built-in Czech texts of the engine's messages and their replacement.
 #include "engine/parser_messages.h"
 
-#include <algorithm>
 #include <stdexcept>
+
+#include "engine/name_utils.h"
 
 namespace tarvix {
 namespace {
@@ -54,44 +55,38 @@ const std::vector<MessageEntry>& DefaultEntries() {
     return entries;
 }
 
-bool KeyEquals(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
-
-std::size_t IndexOf(std::string_view key) {
-    const auto& entries = DefaultEntries();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (KeyEquals(entries[i].Key, key)) return i;
-    }
-    return entries.size();
-}
-
 }  // namespace
 
-ParserMessageTable::ParserMessageTable() { ResetToDefaults(); }
-
-void ParserMessageTable::ResetToDefaults() {
-    texts_.clear();
-    for (const auto& e : DefaultEntries()) texts_.emplace_back(e.Default);
+MessageTable::MessageTable(const std::vector<MessageEntry>& defaults) : defaults_(&defaults) {
+    ResetToDefaults();
 }
 
-const std::vector<MessageEntry>& ParserMessageTable::Entries() const { return DefaultEntries(); }
+std::size_t MessageTable::IndexOf(std::string_view key) const {
+    for (std::size_t i = 0; i < defaults_->size(); ++i) {
+        if (EqualsNoCase((*defaults_)[i].Key, key)) return i;
+    }
+    return defaults_->size();
+}
 
-const std::string& ParserMessageTable::Text(std::string_view key) const {
+void MessageTable::ResetToDefaults() {
+    texts_.clear();
+    for (const auto& e : *defaults_) texts_.emplace_back(e.Default);
+}
+
+const std::string& MessageTable::Text(std::string_view key) const {
     std::size_t i = IndexOf(key);
     if (i >= texts_.size()) throw std::logic_error("unknown message key " + std::string(key));
     return texts_[i];
 }
 
-bool ParserMessageTable::Replace(std::string_view key, std::string text) {
+bool MessageTable::Replace(std::string_view key, std::string text) {
     std::size_t i = IndexOf(key);
     if (i >= texts_.size()) return false;
     texts_[i] = std::move(text);
     return true;
 }
+
+ParserMessageTable::ParserMessageTable() : MessageTable(DefaultEntries()) {}
 
 ParserMessageTable& ParserMessages() {
     static ParserMessageTable table;

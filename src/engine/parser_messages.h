@@ -55,20 +55,30 @@ struct MessageEntry {
     std::string_view Default;
 };
 
-// The table of engine messages. Every text is replaceable by key; keys compare
-// without regard to ASCII case.
-class ParserMessageTable {
+// A table of replaceable messages built from a list of keys with their
+// built-in texts. Keys compare without regard to ASCII case.
+class MessageTable {
 public:
-    ParserMessageTable();
+    explicit MessageTable(const std::vector<MessageEntry>& defaults);
 
+    // Raises std::logic_error for a key that is not in the table.
     const std::string& Text(std::string_view key) const;
     // Replaces the text of a known key; returns false for an unknown key.
     bool Replace(std::string_view key, std::string text);
     void ResetToDefaults();
-    const std::vector<MessageEntry>& Entries() const;
+    const std::vector<MessageEntry>& Entries() const { return *defaults_; }
 
 private:
+    std::size_t IndexOf(std::string_view key) const;
+
+    const std::vector<MessageEntry>* defaults_;
     std::vector<std::string> texts_;
+};
+
+// The table of engine messages.
+class ParserMessageTable : public MessageTable {
+public:
+    ParserMessageTable();
 };
 
 // The process-wide table the engine raises its messages from.
