@@ -116,13 +116,6 @@ std::string_view StripDescription(std::string_view input) {
     return TrimBlanks(input);
 }
 
-std::string ConvertSeparators(std::string_view text) {
-    std::string out(text);
-    std::ranges::replace(out, ',', '.');
-    std::ranges::replace(out, ';', ',');
-    return out;
-}
-
 bool IsRangeText(std::string_view text) {
     return text.find("..") != std::string_view::npos;
 }

@@ -3,6 +3,8 @@
 // command. Pure functions of the text; the calculator carries them out.
 #pragma once
 
+#include "engine/input_text.h"  // ConvertSeparators, used with the commands
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -52,9 +54,6 @@ InputCommand ParseInputCommand(std::string_view text);
 // the last double quote is dropped, and the rest trimmed.
 std::string_view StripDescription(std::string_view input);
 
-// The decimal comma and the argument separator: every "," becomes "." and
-// then every ";" becomes ",".
-std::string ConvertSeparators(std::string_view text);
 
 // A register range "low..high:step" split into its trimmed parts; a part that
 // is missing is empty.

@@ -1,6 +1,9 @@
 // The registered worksheet grid and the preparation of cell texts.
 #include "engine/cell_link.h"
 
+#include "engine/input_text.h"
+#include "engine/parser.h"
+
 namespace tarvix {
 namespace {
 CellGrid* registeredGrid = nullptr;
@@ -15,17 +18,7 @@ CellGrid* CurrentCellGrid() {
 }
 
 std::string PrepareCellText(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (c == ' ') continue;
-        if (c == ',')
-            c = '.';
-        else if (c == ';')
-            c = ',';
-        out += c;
-    }
-    return out;
+    return TParser::RemoveBlanks(ConvertSeparators(text));
 }
 
 }  // namespace tarvix
