@@ -1,41 +1,59 @@
 // main() of the desktop calculator.
-//   tarvix [--eval TEXT]... [--screenshot FILE.png]
+//   tarvix [--eval TEXT]... [--screenshot FILE.png] [--dark]
 // --eval types TEXT into the input line and presses Enter; --screenshot saves
-// a picture of the main window and exits (works on the offscreen platform).
+// a picture of the main window and exits (works on the offscreen platform);
+// --dark uses a dark palette (to check the looks in dark desktop themes).
+// Start-up: the splash window and the title first, then the main window.
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPixmap>
+#include <QSplashScreen>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
 
+#include "ui/dark_palette.h"
 #include "ui/main_form.h"
+#include "ui/splash.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tarvix 2.2"));
+    const QString title = QStringLiteral("Tarvix 2.2");
+    QApplication::setApplicationName(QStringLiteral("tarvix"));
+    QApplication::setApplicationDisplayName(title);
+    QApplication::setDesktopFileName(QStringLiteral("tarvix"));
 
     QString screenshot;
     QStringList evals;
+    bool dark = false;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--screenshot") && i + 1 < args.size()) screenshot = args[++i];
-        else if (args[i] == QLatin1String("--eval") && i + 1 < args.size()) evals << args[++i];
+        if (args[i] == QLatin1String("--screenshot") && i + 1 < args.size()) {
+            screenshot = args[++i];
+        } else if (args[i] == QLatin1String("--eval") && i + 1 < args.size()) {
+            evals << args[++i];
+        } else if (args[i] == QLatin1String("--dark")) {
+            dark = true;
+        }
+    }
+    if (dark) tarvix::ApplyDarkPalette();
+
+    std::unique_ptr<QSplashScreen> splash;
+    if (screenshot.isEmpty()) {
+        splash = tarvix::ShowSplash(title, QStringLiteral("Vědecká kalkulačka"));
+        QApplication::processEvents();
     }
 
     tarvix::TMainForm form;
     if (!screenshot.isEmpty()) {
         // No modal dialogs while taking a picture: messages go to standard error.
-        form.SetErrorReporter([](const QString& message) {
-            std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+        form.Dialogs().SetMessageHook([](const tarvix::MessageBoxRequest& request) {
+            std::fprintf(stderr, "%s\n", request.Text.c_str());
+            return tarvix::ModalResult::Cancel;
         });
     }
     form.show();
-    for (const QString& text : evals) {
-        form.ExprComboBox()->setEditText(text);
-        emit form.ExprComboBox()->lineEdit()->returnPressed();
-    }
+    if (splash) splash->finish(&form);
+    for (const QString& text : evals) form.CalculateText(text);
     if (!screenshot.isEmpty()) {
         QTimer::singleShot(0, &form, [&] {
             const bool saved = form.grab().save(screenshot, "PNG");

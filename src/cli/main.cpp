@@ -11,8 +11,13 @@
 // the line without a result). Assignments create their target without the
 // question, so x=2*3 is evaluated at once.
 //
+// --open FILE.fx loads a data file (modes, registers, variables) before the
+// lines run; --save FILE.fx writes the state to a data file after them. Both
+// replace the extension by ".fx".
+//
 // The exit status is 1 when any line failed: an error message, or a line
-// left without a result by a cancelled question.
+// left without a result by a cancelled question; also when the data file
+// does not open (no line runs then) or cannot be saved.
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
@@ -24,6 +29,8 @@
 #include "calculator/calculator.h"
 #include "calculator/mode_switches.h"
 #include "calculator/text_trim.h"
+#include "storage/data_file_commands.h"
+#include "storage/text_catalog.h"
 
 namespace {
 
@@ -33,7 +40,7 @@ void Usage() {
     std::cerr << "usage: tarvix-cli [--cplx|--real] [--deg|--rad|--grad] [--base dec|hex|bin|oct]\n"
                  "                  [--imag i|j] [--format norm|fix|sci|eng] [--rnd N] [--eng]\n"
                  "                  [--polar] [--hexprefix] [--sep C] [--answer yes|no|cancel]\n"
-                 "                  [EXPR ...]\n"
+                 "                  [--open FILE.fx] [--save FILE.fx] [EXPR ...]\n"
                  "Without EXPR, one expression per line is read from standard input.\n";
 }
 
@@ -80,6 +87,8 @@ struct CliSettings {
     ModalResult Answer = ModalResult::No;
     char Separator = '.';
     char ImaginaryUnit = 'i';
+    std::string OpenFile;  // data file loaded before the lines
+    std::string SaveFile;  // data file written after the lines
     std::vector<std::string> Lines;
 };
 
@@ -145,6 +154,10 @@ CliSettings ParseArguments(int argc, char** argv, ModeSwitches& modes) {
             std::string_view c = next();
             if (c.size() != 1) BadUsage();
             settings.Separator = c[0];
+        } else if (a == "--open") {
+            settings.OpenFile = next();
+        } else if (a == "--save") {
+            settings.SaveFile = next();
         } else if (a == "--answer") {
             settings.Answer = ReadAnswer(next());
         } else if (a == "--help" || a == "-h") {
@@ -182,6 +195,10 @@ int main(int argc, char** argv) {
     calculator.SetOptions(options);
     CliDialogs dialogs(settings.Answer);
     calculator.SetDialogs(&dialogs);
+    TextCatalog texts;
+    DataFileDocument document;
+    DataFileCommands dataFile(calculator, texts, document);
+    if (!settings.OpenFile.empty() && !dataFile.OpenFile(settings.OpenFile)) return 1;
 
     if (settings.Lines.empty()) {
         for (std::string line; std::getline(std::cin, line);) settings.Lines.push_back(line);
@@ -203,6 +220,9 @@ int main(int argc, char** argv) {
             outcome == CalcOutcome::NewVariables) {
             status = 1;
         }
+    }
+    if (!settings.SaveFile.empty() && !dataFile.SaveFile(DataFilePath(settings.SaveFile))) {
+        status = 1;
     }
     return status;
 }

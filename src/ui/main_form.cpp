@@ -1,94 +1,465 @@
-// The main window: the typed expression is evaluated and shown on the display;
-// an engine error is shown in a message box and the display keeps its value.
+// The main window: construction, the binding to the model (texts handed over
+// before each operation, every widget brought up to date after it), the
+// ports the model reaches the window through, and the window's commands.
 #include "ui/main_form.h"
 
+#include <QApplication>
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QHBoxLayout>
-#include <QLabel>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QLocale>
+#include <QMenu>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-#include "engine/number_text.h"
+#include "calculator/text_trim.h"
+#include "ui/about_box.h"
+#include "ui/app_icon.h"
+#include "ui/display_label.h"
+#include "ui/function_list_form.h"
+#include "ui/qt_text.h"
+#include "ui/register_label.h"
+#include "ui/var_form.h"
 
 namespace tarvix {
 namespace {
 
-// The input line as the engine reads it: decimal comma, ";" between arguments,
-// blanks ignored.
-std::string PrepareInput(const QString& text) {
-    std::string out;
-    for (char c : text.toStdString()) {
-        if (c == ',') c = '.';
-        else if (c == ';') c = ',';
-        if (c != ' ') out += c;
+constexpr std::string_view kMsg = "Msg";
+
+// Replaces a combo box's drop-down list by `entries` when it differs, keeping
+// the edit text and its selection.
+void SetComboItems(QComboBox* combo, const std::vector<std::string>& entries) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(entries.size()));
+    for (const std::string& entry : entries) items << ToQ(entry);
+    QStringList current;
+    for (int i = 0; i < combo->count(); ++i) current << combo->itemText(i);
+    if (items == current) return;
+    QLineEdit* edit = combo->lineEdit();
+    const QString text = edit->text();
+    const int cursor = edit->cursorPosition();
+    const int selStart = edit->selectionStart();
+    const int selLength = static_cast<int>(edit->selectedText().size());
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    edit->setText(text);
+    if (selStart >= 0) {
+        edit->setSelection(selStart, selLength);
+    } else {
+        edit->setCursorPosition(cursor);
     }
-    return out;
+}
+
+void SetEditText(QLineEdit* edit, const std::string& text) {
+    const QString wanted = ToQ(text);
+    if (edit->text() != wanted) edit->setText(wanted);
 }
 
 }  // namespace
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("Tarvix 2.2"));
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(calculator_.Texts(), this),
+      inputFilter_(calculator_, *this, this) {
     setObjectName(QStringLiteral("TMainForm"));
-    parser1_.SetAngleUnits(auDeg);
+    setWindowIcon(AppIcon());
+
+    calculator_.SetDialogs(&dialogs_);
+    calculator_.SetClipboard(&clipboard_);
+    calculator_.SetView(this);
+    calculator_.SetHooks(this);
+    dialogs_.SetHelpHandler([this](int context) { ShowHelpTopic(context); });
+    // The display and the "%g" texts use the desktop's decimal separator.
+    CalculatorOptions options = calculator_.Options();
+    options.DecimalSeparator = QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+    calculator_.SetOptions(options);
+    // Until the settings file is read at start, the window starts in degrees.
+    calculator_.SetAngleUnits(auDeg);
+
+    BuildMenus();
+    BuildToolBar();
+    BuildDisplayPopupMenu();
 
     auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("CentralPanel"));
     auto* layout = new QVBoxLayout(central);
-
-    staticTextDisplay_ = new QLabel(QStringLiteral("0"), central);
-    staticTextDisplay_->setObjectName(QStringLiteral("StaticTextDisplay"));
-    staticTextDisplay_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    staticTextDisplay_->setFrameShape(QFrame::StyledPanel);
-    staticTextDisplay_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont displayFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    displayFont.setPointSizeF(displayFont.pointSizeF() * 2.0);
-    staticTextDisplay_->setFont(displayFont);
-    staticTextDisplay_->setMinimumHeight(staticTextDisplay_->sizeHint().height() + 16);
-    layout->addWidget(staticTextDisplay_);
-
-    auto* row = new QHBoxLayout;
-    exprComboBox_ = new QComboBox(central);
-    exprComboBox_->setObjectName(QStringLiteral("ExprComboBox"));
-    exprComboBox_->setEditable(true);
-    exprComboBox_->setInsertPolicy(QComboBox::NoInsert);
-    exprComboBox_->setMinimumWidth(320);
-    row->addWidget(exprComboBox_, 1);
-    vypocetButton_ = new QPushButton(QStringLiteral("="), central);
-    vypocetButton_->setObjectName(QStringLiteral("VypocetButton"));
-    vypocetButton_->setDefault(true);
-    row->addWidget(vypocetButton_);
-    layout->addLayout(row);
+    layout->setSpacing(8);
+    layout->addWidget(BuildDisplay());
+    layout->addWidget(BuildInputRow());
+    widgets_.MainPanel = new QWidget(central);
+    widgets_.MainPanel->setObjectName(QStringLiteral("MainPanel"));
+    auto* main = new QHBoxLayout(widgets_.MainPanel);
+    main->setContentsMargins(0, 0, 0, 0);
+    main->setSpacing(12);
+    main->addWidget(BuildRegisterGrid({BoxId::X, BoxId::A, BoxId::Y, BoxId::B}), 1);
+    main->addWidget(BuildSideButtons());
+    layout->addWidget(widgets_.MainPanel);
+    layout->addWidget(BuildKeypad(), 1);
     setCentralWidget(central);
+    BuildSwitchesPanel();
 
-    connect(vypocetButton_, &QPushButton::clicked, this, &TMainForm::VypocetButtonClick);
-    connect(exprComboBox_->lineEdit(), &QLineEdit::returnPressed, this,
-            &TMainForm::VypocetButtonClick);
-    reportError_ = [this](const QString& message) {
-        QMessageBox::critical(this, QStringLiteral("Chyba"), message);
-    };
-    exprComboBox_->setFocus();
+    // Tab order: the input line, the registers in their loading order, then
+    // the calculate button; the keypad follows in its own order.
+    QWidget* previous = widgets_.ExprComboBox;
+    for (BoxId box : kRegisterLoadOrder) {
+        setTabOrder(previous, RegisterBox(box));
+        previous = RegisterBox(box);
+    }
+    setTabOrder(previous, widgets_.VypocetButton);
+
+    // The window sees every key of its widgets first (its shortcuts).
+    qApp->installEventFilter(this);
+    inputFilter_.Watch(widgets_.ExprComboBox, BoxId::Input);
+    for (BoxId box : kRegisterLoadOrder) inputFilter_.Watch(RegisterBox(box), box);
+
+    ApplyTexts();
+    RefreshFromModel();
+    widgets_.ExprComboBox->setFocus();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    qApp->removeEventFilter(this);
+    calculator_.SetView(nullptr);
+    calculator_.SetHooks(nullptr);
+    calculator_.SetDialogs(nullptr);
+    calculator_.SetClipboard(nullptr);
+}
+
+QLabel* TMainForm::StaticTextDisplay() const {
+    return widgets_.StaticTextDisplay;
+}
+
+QComboBox* TMainForm::RegisterBox(BoxId box) const {
+    return widgets_.Boxes[static_cast<std::size_t>(box) % kRegisterCount];
+}
+
+TRegisterLabel* TMainForm::RegisterLabel(BoxId box) const {
+    return widgets_.Labels[static_cast<std::size_t>(box) % kRegisterCount];
+}
+
+QLineEdit* TMainForm::BoxEdit(BoxId box) const {
+    return box == BoxId::Input ? widgets_.ExprComboBox->lineEdit() : RegisterBox(box)->lineEdit();
+}
+
+std::optional<BoxId> TMainForm::BoxOfEdit(const QObject* edit) const {
+    // The combo box is the focus widget; its line edit takes the drops.
+    if (edit == widgets_.ExprComboBox || edit == widgets_.ExprComboBox->lineEdit())
+        return BoxId::Input;
+    for (BoxId box : kRegisterLoadOrder) {
+        if (edit == RegisterBox(box) || edit == BoxEdit(box)) return box;
+    }
+    return std::nullopt;
+}
+
+QString TMainForm::Text(std::string_view section, std::string_view key, std::string_view builtIn) {
+    return ToQ(texts_.Text(section, key, builtIn));
+}
+
+void TMainForm::CalculateText(const QString& text) {
+    widgets_.ExprComboBox->lineEdit()->setText(text);
+    VypocetButtonClick();
+}
+
+// --- Binding to the model
+
+void TMainForm::Perform(const std::function<void()>& operation) {
+    if (performDepth_ > 0) {
+        // Inside another operation (a dialog of it is open): the outer one
+        // hands the texts over and refreshes.
+        operation();
+        return;
+    }
+    const QScopedValueRollback depth(performDepth_, 1);
+    pendingFocus_.reset();
+    PushTextsToModel();
+    try {
+        operation();
+    } catch (const std::exception& error) {
+        calculator_.ReportError(error);
+    }
+    RefreshFromModel();
+    pendingFocus_.reset();
+}
+
+void TMainForm::PushTextsToModel() {
+    calculator_.SetInputText(ToStd(widgets_.ExprComboBox->lineEdit()->text()));
+    for (BoxId box : kRegisterLoadOrder) {
+        const std::string text = ToStd(BoxEdit(box)->text());
+        if (text != calculator_.RegisterAt(box).Box) calculator_.SetRegisterBox(box, text);
+    }
+}
+
+void TMainForm::RefreshFromModel() {
+    const QScopedValueRollback guard(refreshing_, true);
+    RefreshDisplay();
+    RefreshInputLine();
+    RefreshRegisters();
+    RefreshSwitches();
+    RefreshRenamingMode();
+    RefreshActions();
+    ApplyPendingFocus();
+}
+
+void TMainForm::RefreshDisplay() {
+    widgets_.StaticTextDisplay->SetDisplayText(ToQ(calculator_.DisplayText()));
+    widgets_.StaticTextDisplay->setToolTip(ToQ(calculator_.DisplayHint()));
+    const bool complex = calculator_.NumericalScope() == nsComplex;
+    widgets_.DisplayFrame->setBackgroundRole(complex ? QPalette::ToolTipBase : QPalette::Base);
+    widgets_.StaticTextDisplay->setForegroundRole(complex ? QPalette::ToolTipText : QPalette::Text);
+    widgets_.PromennePanel->setToolTip(ToQ(calculator_.VariablesHint()));
+}
+
+void TMainForm::RefreshInputLine() {
+    SetComboItems(widgets_.ExprComboBox, calculator_.InputHistory());
+    SetEditText(widgets_.ExprComboBox->lineEdit(), calculator_.InputText());
+    const std::string hint = calculator_.ExpressionHint();
+    widgets_.VyrazSpeedButton->setToolTip(
+        hint.empty() ? Text("ExprGroup", "VyrazSpeedButtonHint", "Zadané výrazy") : ToQ(hint));
+}
+
+void TMainForm::ApplyPendingFocus() {
+    if (!pendingFocus_) return;
+    QLineEdit* edit = BoxEdit(pendingFocus_->Box);
+    if (!edit->isEnabled() || !edit->isVisibleTo(this)) return;
+    edit->setFocus();
+    const QString text = edit->text();
+    const TextSelection& selection = pendingFocus_->Selection;
+    if (selection.Length < 0) {
+        edit->selectAll();
+        return;
+    }
+    const int start = QtPosition(text, selection.Start);
+    const int end = QtPosition(text, selection.Start + static_cast<std::size_t>(selection.Length));
+    edit->setSelection(start, end - start);
+}
+
+// --- Ports
+
+bool TMainForm::IsActive() const {
+    return isActiveWindow();
+}
+
+void TMainForm::FocusBox(BoxId box, TextSelection selection) {
+    if (box == BoxId::Input) {
+        SetEditText(BoxEdit(box), calculator_.InputText());
+    } else {
+        SetEditText(BoxEdit(box), calculator_.RegisterAt(box).Box);
+    }
+    pendingFocus_ = PendingFocus{box, selection};
+    ApplyPendingFocus();
+}
+
+void TMainForm::SelectFocusedText() {
+    if (std::optional<BoxId> box = BoxOfEdit(QApplication::focusWidget())) {
+        pendingFocus_ = PendingFocus{*box, TextSelection::All()};
+        ApplyPendingFocus();
+    }
+}
+
+void TMainForm::ShowExtraRegisters() {
+    ShowPanelPage(1);
+}
+
+void TMainForm::RunTask(std::string_view /*name*/) {
+    ShowInPreparation();
+}
+
+void TMainForm::RefreshVariableList() {
+    if (varForm_ && varForm_->isVisible()) varForm_->Refresh();
+}
+
+void TMainForm::RefreshVarLabels() {
+    if (!refreshing_) RefreshRegisters();
+}
+
+void TMainForm::ShowInPreparation() {
+    calculator_.ShowMessageBox(texts_.Text(kMsg, "Msg_InPreparation", "Připravuje se.."),
+                               MessageKind::Information, kOkButton, 0);
+}
+
+void TMainForm::ShowHelpTopic(int /*context*/) {
+    // The help viewer comes with the help pages.
+    ShowInPreparation();
+}
+
+// --- Keys of the boxes
+
+void TMainForm::CalculateFromBox() {
+    VypocetButtonClick();
+}
+
+void TMainForm::OpenConstantsMenu() {
+    ShowInPreparation();
+}
+
+void TMainForm::ToggleSpaceAsBrackets() {
+    CalculatorOptions options = calculator_.Options();
+    options.SpaceAsBrackets = !options.SpaceAsBrackets;
+    calculator_.SetOptions(options);
+}
+
+void TMainForm::CopyDisplayText() {
+    calculator_.CopyDisplayToClipboard();
+}
+
+void TMainForm::BoxTyped(BoxId box) {
+    if (box != BoxId::Input && calculator_.RenamingMode()) RefreshRegisters();
+}
+
+// --- Commands
 
 void TMainForm::VypocetButtonClick() {
-    const QString typed = exprComboBox_->currentText();
-    const std::string text = PrepareInput(typed);
-    if (text.empty()) return;
-    try {
-        parser1_.SetExpression(text);
-        ComplexValue value = parser1_.Evaluate();
-        const std::string shown = EngineModes.ComplexMode
-                                      ? ComplexGeneralText(value, EngineModes.ImaginaryUnitChar)
-                                      : GeneralText(value.Re);
-        staticTextDisplay_->setText(QString::fromStdString(shown));
-        if (exprComboBox_->findText(typed) < 0) exprComboBox_->insertItem(0, typed);
-    } catch (const std::exception& e) {
-        reportError_(QString::fromUtf8(e.what()));
+    Perform([this] { calculator_.Calculate(); });
+}
+
+void TMainForm::VypocetSpeedButtonClick() {
+    const bool hex = QApplication::keyboardModifiers() & Qt::ShiftModifier;
+    Perform([this, hex] {
+        if (hex) {
+            calculator_.CalculateShowingHex();
+        } else {
+            calculator_.Calculate();
+        }
+    });
+}
+
+void TMainForm::KopirujClick() {
+    calculator_.CopyDisplayToClipboard();
+}
+
+void TMainForm::VyrazSpeedButtonClick() {
+    if (widgets_.ExprComboBox->count() > 0) widgets_.ExprComboBox->showPopup();
+    widgets_.ExprComboBox->setFocus();
+}
+
+void TMainForm::PromennePanelClick() {
+    Perform([this] {
+        if (!varForm_) varForm_ = new TVarForm(calculator_, texts_, this);
+        varForm_->show();
+        varForm_->raise();
+        varForm_->activateWindow();
+    });
+}
+
+void TMainForm::FunkceSpeedButtonClick() {
+    setUpdatesEnabled(false);
+    if (funcForm_ && funcForm_->isVisible()) {
+        funcForm_->close();
+    } else {
+        if (!funcForm_) funcForm_ = new TFuncForm(calculator_, texts_, this);
+        funcForm_->show();
+        funcForm_->raise();
     }
+    setUpdatesEnabled(true);
+    RefreshActions();
+}
+
+void TMainForm::ClearPanelClick() {
+    Perform([this] { calculator_.Clear(true); });
+}
+
+void TMainForm::ResetSpeedButtonClick() {
+    Perform([this] { calculator_.Reset(true); });
+}
+
+void TMainForm::PromenneZmenitNazevItemClick() {
+    Perform([this] { calculator_.ToggleRenaming(); });
+}
+
+void TMainForm::AutoRegisterClick() {
+    CalculatorOptions options = calculator_.Options();
+    options.AutoRegister = !options.AutoRegister;
+    calculator_.SetOptions(options);
+    RefreshActions();
+}
+
+void TMainForm::NumberInsteadAnsClick() {
+    CalculatorOptions options = calculator_.Options();
+    options.UseNumberInsteadOfAns = !options.UseNumberInsteadOfAns;
+    calculator_.SetOptions(options);
+    RefreshActions();
+}
+
+void TMainForm::EnterInsertsDataClick() {
+    CalculatorOptions options = calculator_.Options();
+    options.EnterInsertsData = !options.EnterInsertsData;
+    calculator_.SetOptions(options);
+    RefreshActions();
+}
+
+void TMainForm::StayOnTopClick() {
+    const bool onTop = !(windowFlags() & Qt::WindowStaysOnTopHint);
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    show();
+    RefreshActions();
+}
+
+void TMainForm::MiniWindowClick() {
+    SetCompactLayout(!compact_);
+}
+
+void TMainForm::SetCompactLayout(bool compact) {
+    compact_ = compact;
+    widgets_.ToolBar->setVisible(!compact);
+    widgets_.SideButtons->setVisible(!compact);
+    widgets_.LowerArea->setVisible(!compact);
+    RefreshActions();
+    // Let the layouts settle, then take the smallest size that fits.
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    resize(minimumSizeHint().expandedTo(QSize(0, 0)));
+    adjustSize();
+}
+
+void TMainForm::AboutClick() {
+    ShowAboutBox(this, texts_);
+}
+
+void TMainForm::HelpTopicClick() {
+    ShowHelpTopic(kShortcutHelpContext);
+}
+
+void TMainForm::ExitClick() {
+    close();
+}
+
+// --- Events
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget && widget->window() == this && !refreshing_) {
+                return RunShortcut(static_cast<QKeyEvent*>(event));
+            }
+            break;
+        }
+        case QEvent::Hide:
+        case QEvent::Show:
+            if (watched == funcForm_) RefreshActions();
+            break;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return RegisterDragEvent(watched, event);
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && widgets_.StaticTextDisplay) RefreshDisplay();
 }
 
 }  // namespace tarvix

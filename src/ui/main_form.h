@@ -1,41 +1,256 @@
-// TMainForm: the calculator's main window (input line, display, calculate button).
+// TMainForm: the calculator's main window bound to the Calculator model. It
+// shows the model's state (display, input line, registers, switches, keypad
+// modifiers, options, renaming mode) and passes the user's actions to it; the
+// model reaches back through the dialogs, clipboard, view and hook ports that
+// this window implements.
+//
+// The members are grouped by role: the model and its ports, the actions and
+// menus (built from tables in main_form_menus.cpp), and the widgets (display
+// and input line in main_form.cpp, switches and keypad in
+// main_form_panels.cpp, registers in main_form_registers.cpp).
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <array>
 #include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
-#include "engine/parser.h"
+#include "calculator/calculator.h"
+#include "storage/text_catalog.h"
+#include "ui/input_event_filter.h"
+#include "ui/qt_clipboard.h"
+#include "ui/qt_dialogs.h"
 
+class QActionGroup;
 class QComboBox;
+class QFrame;
 class QLabel;
+class QKeyEvent;
+class QLineEdit;
+class QMenu;
 class QPushButton;
+class QSpinBox;
+class QStackedWidget;
+class QToolBar;
+class QToolButton;
 
 namespace tarvix {
 
-class TMainForm : public QMainWindow {
+class TDisplayLabel;
+class TFuncForm;
+class TPostfixSpinBox;
+class TRegisterLabel;
+class TVarForm;
+
+class TMainForm : public QMainWindow,
+                  private CalculatorView,
+                  private CalculatorHooks,
+                  private InputKeyTarget {
     Q_OBJECT
 
 public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // Shows an error; tests replace it to answer without a modal dialog.
-    using ErrorReporter = std::function<void(const QString& message)>;
-    void SetErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
+    Calculator& Model() { return calculator_; }
+    TextCatalog& Texts() { return texts_; }
+    QtDialogs& Dialogs() { return dialogs_; }
 
-    QComboBox* ExprComboBox() const { return exprComboBox_; }
-    QLabel* StaticTextDisplay() const { return staticTextDisplay_; }
-    QPushButton* VypocetButton() const { return vypocetButton_; }
+    QComboBox* ExprComboBox() const { return widgets_.ExprComboBox; }
+    QLabel* StaticTextDisplay() const;
+    QPushButton* VypocetButton() const { return widgets_.VypocetButton; }
+    QComboBox* RegisterBox(BoxId box) const;
+    TRegisterLabel* RegisterLabel(BoxId box) const;
+    QAction* Action(std::string_view name) const;
 
-private slots:
+    // Puts a text into the input line and runs the calculation command.
+    void CalculateText(const QString& text);
+    // Sets every caption again from the text catalog (after a language change).
+    void ApplyTexts();
+    // "&Mini okno": the compact layout without the keypad area and tool bar.
+    void SetCompactLayout(bool compact);
+    bool CompactLayout() const { return compact_; }
+
+    // --- Commands of the menus, tool bar and buttons (the menu tables name them)
     void VypocetButtonClick();
+    void VypocetSpeedButtonClick();
+    void KopirujClick();
+    void PromennePanelClick();
+    void FunkceSpeedButtonClick();
+    void ClearPanelClick();
+    void ResetSpeedButtonClick();
+    void PromenneZmenitNazevItemClick();
+    void AutoRegisterClick();
+    void NumberInsteadAnsClick();
+    void EnterInsertsDataClick();
+    void StayOnTopClick();
+    void MiniWindowClick();
+    void AboutClick();
+    void HelpTopicClick();
+    void ExitClick();
+    void VyrazSpeedButtonClick();
+    void FunctionModeInsertClick();
+    void FunctionModeEvalClick();
+    void StatisticsWindowClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    TParser parser1_;
-    QComboBox* exprComboBox_ = nullptr;
-    QLabel* staticTextDisplay_ = nullptr;
-    QPushButton* vypocetButton_ = nullptr;
-    ErrorReporter reportError_;
+    // --- Binding to the model (main_form.cpp)
+    // Runs a model operation with the widgets' texts handed over first and
+    // the whole window brought up to date afterwards; errors are shown.
+    void Perform(const std::function<void()>& operation);
+    void PushTextsToModel();
+    void RefreshFromModel();
+    void RefreshDisplay();
+    void RefreshInputLine();
+    void ApplyPendingFocus();
+    QLineEdit* BoxEdit(BoxId box) const;
+    std::optional<BoxId> BoxOfEdit(const QObject* edit) const;
+    QString Text(std::string_view section, std::string_view key, std::string_view builtIn);
+    void ShowInPreparation();
+    void ShowHelpTopic(int context);
+
+    // CalculatorView
+    bool IsActive() const override;
+    void FocusBox(BoxId box, TextSelection selection) override;
+    void SelectFocusedText() override;
+    void ShowExtraRegisters() override;
+    // CalculatorHooks (the subsystems not built yet keep the inert defaults)
+    void RunTask(std::string_view name) override;
+    void RefreshVariableList() override;
+    void RefreshVarLabels() override;
+    // InputKeyTarget
+    void CalculateFromBox() override;
+    void OpenConstantsMenu() override;
+    void ToggleSpaceAsBrackets() override;
+    void CopyDisplayText() override;
+    void BoxTyped(BoxId box) override;
+
+    // --- Menus, tool bar and captions (main_form_menus.cpp)
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildDisplayPopupMenu();
+    // An action bound to its caption; an empty command shows "Připravuje se..".
+    QAction* NewAction(std::string_view name, std::string_view section, std::string_view key,
+                       std::string_view caption, std::function<void()> command);
+    std::function<void()> Command(void (TMainForm::*handler)());
+    void BindText(QObject* target, std::string_view section, std::string_view key,
+                  std::string_view builtIn, bool hint = false);
+    void RefreshActions();
+
+    // --- Switches, keypad, rounding and postfix (main_form_panels.cpp)
+    QWidget* BuildDisplay();
+    QWidget* BuildInputRow();
+    QWidget* BuildSideButtons();
+    QWidget* BuildKeypad();
+    void BuildSwitchesPanel();
+    QToolButton* NewButton(QWidget* parent, std::string_view name, std::string_view section,
+                           std::string_view caption, std::string_view hint = {});
+    void ApplySwitch(const std::function<SwitchChanges(ModeSwitches&)>& change);
+    void KeypadKeyClick(KeypadKey key);
+    void ModifierClick();
+    void DmsSpeedButtonClick();
+    void ShowPanelPage(int page);
+    void RefreshSwitches();
+    bool RunShortcut(QKeyEvent* event);
+    void RunShortcutCommand(ShortcutCommand command);
+
+    // --- Registers (main_form_registers.cpp)
+    QWidget* BuildRegisterGrid(std::initializer_list<BoxId> boxes);
+    void RefreshRegisters();
+    void RefreshRenamingMode();
+    void RegisterLabelClick(BoxId box);
+    void ShowVarPopupMenu(BoxId box, const QPoint& at);
+    bool RegisterDragEvent(QObject* watched, QEvent* event);
+
+    // --- Model, texts and ports
+    TextCatalog texts_;
+    Calculator calculator_;
+    QtDialogs dialogs_;
+    QtClipboard clipboard_;
+    TInputEventFilter inputFilter_;
+
+    // --- Actions and menus
+    std::map<std::string, QAction*, std::less<>> actions_;
+    std::map<std::string, QMenu*, std::less<>> menus_;
+    QMenu* displayPopupMenu_ = nullptr;
+    struct TextBinding {
+        QPointer<QObject> Target;
+        std::string Section;
+        std::string Key;
+        std::string BuiltIn;
+        bool Hint = false;
+    };
+    std::vector<TextBinding> textBindings_;
+
+    // --- Widgets
+    struct Widgets {
+        TDisplayLabel* StaticTextDisplay = nullptr;
+        QFrame* DisplayFrame = nullptr;
+        QToolButton* VyrazSpeedButton = nullptr;
+        QComboBox* ExprComboBox = nullptr;
+        QPushButton* VypocetButton = nullptr;
+        std::array<TRegisterLabel*, kRegisterCount> Labels{};
+        std::array<QComboBox*, kRegisterCount> Boxes{};
+        QWidget* MainPanel = nullptr;  // registers and the side buttons
+        QWidget* SideButtons = nullptr;
+        QWidget* ExtraRegisterPanel = nullptr;  // C … F
+        QWidget* LowerArea = nullptr;           // page buttons and the pages
+        QStackedWidget* PanelStack = nullptr;
+        QWidget* FnPanel = nullptr;
+        QToolButton* FnSpeedButton = nullptr;
+        QToolButton* GrSpeedButton = nullptr;
+        QToolButton* PromSpeedButton = nullptr;
+        std::map<KeypadKey, QToolButton*> KeypadButtons;
+        QToolButton* InvSpeedButton = nullptr;
+        QToolButton* HypSpeedButton = nullptr;
+        QToolButton* DmsSpeedButton = nullptr;
+        QToolButton* FunkceSpeedButton = nullptr;
+        std::map<ModeSwitch, QToolButton*> SwitchButtons;  // keypad: d-r-g, base, …
+        std::map<ModeSwitch, QToolButton*> SwitchPanels;   // status bar: deg, dec, …
+        QToolButton* RndSpeedButton = nullptr;
+        QSpinBox* RndEdit = nullptr;
+        QToolButton* EngSpeedButton = nullptr;
+        TPostfixSpinBox* EngEdit = nullptr;
+        QToolButton* LEngPanel = nullptr;
+        QToolButton* REngPanel = nullptr;
+        QToolButton* EnterSpeedButton = nullptr;
+        QToolButton* StopSpeedButton = nullptr;
+        QToolButton* DataSpeedButton = nullptr;
+        QToolButton* ViewSpeedButton = nullptr;
+        QToolButton* ResetSpeedButton = nullptr;
+        QWidget* SwitchesPanel = nullptr;
+        QToolButton* PromennePanel = nullptr;
+        QToolButton* ClearPanel = nullptr;
+        QToolButton* EditPanel = nullptr;
+        QToolButton* ConstPanel = nullptr;
+        QToolButton* ConstPopupPanel = nullptr;
+        QToolBar* ToolBar = nullptr;
+    } widgets_;
+
+    // --- Other windows, created on first use
+    QPointer<TVarForm> varForm_;
+    QPointer<TFuncForm> funcForm_;
+
+    // --- Window state
+    bool compact_ = false;
+    bool refreshing_ = false;  // widget signals caused by a refresh are not user actions
+    int performDepth_ = 0;     // model operations in progress
+    int panelPage_ = 0;        // the lower area's page while it is shown
+    struct PendingFocus {
+        BoxId Box;
+        TextSelection Selection;
+    };
+    std::optional<PendingFocus> pendingFocus_;
 };
 
 }  // namespace tarvix

@@ -1,0 +1,58 @@
+// Register labels: click, drag and highlighting.
+#include "ui/register_label.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "ui/drag_payload.h"
+
+namespace tarvix {
+
+TRegisterLabel::TRegisterLabel(BoxId box, QWidget* parent) : QLabel(parent), box_(box) {
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setTextFormat(Qt::PlainText);
+    setAcceptDrops(true);
+    setCursor(Qt::PointingHandCursor);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    setMargin(2);
+}
+
+void TRegisterLabel::SetActive(bool active) {
+    setForegroundRole(active ? QPalette::Highlight : QPalette::WindowText);
+    QFont bold = font();
+    bold.setBold(active);
+    setFont(bold);
+}
+
+void TRegisterLabel::SetDragging(bool dragging) {
+    setAutoFillBackground(dragging);
+    setBackgroundRole(dragging ? QPalette::Light : QPalette::Window);
+}
+
+void TRegisterLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    pressPos_ = event->position().toPoint();
+    QLabel::mousePressEvent(event);
+}
+
+void TRegisterLabel::mouseMoveEvent(QMouseEvent* event) {
+    if (pressed_ && (event->buttons() & Qt::LeftButton) &&
+        (event->position().toPoint() - pressPos_).manhattanLength() >=
+            QApplication::startDragDistance()) {
+        pressed_ = false;
+        SetDragging(true);
+        RunDrag(this, {DragSource::RegisterLabel, box_, text()});
+        SetDragging(false);
+        return;
+    }
+    QLabel::mouseMoveEvent(event);
+}
+
+void TRegisterLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton;
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click) emit Clicked(box_);
+}
+
+}  // namespace tarvix
