@@ -52,6 +52,13 @@ int main(int argc, char** argv) {
         });
     }
     form.show();
+    if (screenshot.isEmpty()) {
+        // A picture shows a fresh start; a real start restores the last session
+        // and opens an ".fx" file named as the first argument.
+        QString firstArgument;
+        if (args.size() > 1 && !args[1].startsWith(QLatin1String("--"))) firstArgument = args[1];
+        form.LoadSession(firstArgument);
+    }
     if (splash) splash->finish(&form);
     for (const QString& text : evals) form.CalculateText(text);
     if (!screenshot.isEmpty()) {

@@ -60,6 +60,9 @@ CalcOutcome Calculator::CalculateOrThrow(CalcOrigin origin) {
     if (IsSeriesInput(typed) && !hooks_->PrepareSeries(typed, text)) return CalcOutcome::Stopped;
 
     SyncEvaluatorModes();
+    // The used-variable list describes this calculation only (the history
+    // lists its variables).
+    parser_.ClearUsedVariables();
     try {
         parser_.SetExpression(text);
     } catch (const EMathParserError& e) {

@@ -102,6 +102,8 @@ public:
     const std::string& InputText() const { return input_; }
     void SetInputText(std::string_view text) { input_ = text; }
     const std::vector<std::string>& InputHistory() const { return inputHistory_; }
+    // Replaces the input line's list of remembered expressions (from a file).
+    void SetInputHistory(std::vector<std::string> history) { inputHistory_ = std::move(history); }
     // The hint of the "&Výraz" button: the input history, one entry per line.
     std::string ExpressionHint() const;
     // A character typed into a box (edit_rules.h with the calculator's

@@ -166,7 +166,8 @@ std::vector<SettingSpec> BuildTable() {
 
         Colour("Switches", "FontColor", 0x808080),
         Text("Switches", "Mode", "insert"),
-        Text("Switches", "Units", "rad"),
+        // A first start (no settings file) is in degrees: sin(30) gives 0.5.
+        FreshText(Text("Switches", "Units", "rad"), "deg"),
         Text("Switches", "Radix", "dec"),
         Text("Switches", "Domain", "real"),
         Text("Switches", "Format", "norm"),

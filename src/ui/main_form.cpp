@@ -3,6 +3,13 @@
 // ports the model reaches the window through, and the window's commands.
 #include "ui/main_form.h"
 
+#include <QCloseEvent>
+
+#include "storage/xdg_paths.h"
+#include "ui/data_paths.h"
+#include "ui/log_form.h"
+#include "ui/qt_file_choice.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -120,12 +127,79 @@ TMainForm::TMainForm(QWidget* parent)
     inputFilter_.Watch(widgets_.ExprComboBox, BoxId::Input);
     for (BoxId box : kRegisterLoadOrder) inputFilter_.Watch(RegisterBox(box), box);
 
+    session_ = std::make_unique<CalculatorSession>(
+        calculator_, texts_,
+        SessionPaths::FromEnvironment(XdgEnvironment::FromProcess(),
+                                      DataFolder().toStdString()));
+    session_->SetInputHistorySetter(
+        [this](std::vector<std::string> list) { calculator_.SetInputHistory(std::move(list)); });
+    files_ = std::make_unique<QtFileChoice>(this);
+
     ApplyTexts();
     RefreshFromModel();
+    RefreshTitle();
     widgets_.ExprComboBox->setFocus();
 }
 
+void TMainForm::LoadSession(const QString& firstArgument) {
+    session_->Load();
+    if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
+    RefreshFromModel();
+    RefreshTitle();
+    ReopenLogForm(logForm_, *session_, texts_, this);
+}
+
+void TMainForm::RefreshTitle() {
+    // The data file's name joins the title once the document has one.
+    const std::string_view title = "Tarvix 2.2";
+    setWindowTitle(ToQ(session_->Document().Untitled() ? std::string(title)
+                                                       : session_->DataFile().WindowCaption(title)));
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    OpenWindows open{logForm_ && logForm_->isVisible(), false};
+    if (varForm_) varForm_->close();
+    if (funcForm_) funcForm_->close();
+    if (logForm_) logForm_->close();
+    delete logForm_;
+    session_->Save(open);
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::RecordCalculation(std::string_view expression, std::string_view result) {
+    session_->History().RecordCalculation(calculator_, expression, result);
+}
+
+void TMainForm::ResetDataFileName() {
+    session_->Document().ResetName();
+    RefreshTitle();
+}
+
+void TMainForm::SouborNovyItemClick() {
+    Perform([this] { session_->DataFile().New(); });
+    RefreshTitle();
+}
+
+void TMainForm::SouborOtevritItemClick() {
+    Perform([this] { session_->DataFile().Open(*files_); });
+    RefreshTitle();
+}
+
+void TMainForm::SouborUlozitItemClick() {
+    Perform([this] { session_->DataFile().Save(*files_); });
+    RefreshTitle();
+}
+
+void TMainForm::SouborUlozitJakoItemClick() {
+    Perform([this] { session_->DataFile().SaveAs(*files_); });
+    RefreshTitle();
+}
+
+void TMainForm::HistorieItemClick() { ToggleLogForm(logForm_, session_->History(), texts_, this); }
+
 TMainForm::~TMainForm() {
+    // The history window refers to the session's history: it goes first.
+    delete logForm_;
     qApp->removeEventFilter(this);
     calculator_.SetView(nullptr);
     calculator_.SetHooks(nullptr);

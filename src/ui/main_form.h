@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "calculator/calculator.h"
+#include "storage/calculator_session.h"
 #include "storage/text_catalog.h"
 #include "ui/input_event_filter.h"
 #include "ui/qt_clipboard.h"
@@ -44,6 +45,8 @@ namespace tarvix {
 
 class TDisplayLabel;
 class TFuncForm;
+class TLogForm;
+class QtFileChoice;
 class TPostfixSpinBox;
 class TRegisterLabel;
 class TVarForm;
@@ -98,10 +101,22 @@ public:
     void FunctionModeInsertClick();
     void FunctionModeEvalClick();
     void StatisticsWindowClick();
+    void SouborNovyItemClick();
+    void SouborOtevritItemClick();
+    void SouborUlozitItemClick();
+    void SouborUlozitJakoItemClick();
+    void HistorieItemClick();
+
+    // Start-up after the window exists: the settings file, the ".fx" first
+    // argument and the windows that were open at the last exit.
+    void LoadSession(const QString& firstArgument);
+    CalculatorSession& Session() { return *session_; }
+    QtFileChoice& Files() { return *files_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // --- Binding to the model (main_form.cpp)
@@ -128,6 +143,9 @@ private:
     void RunTask(std::string_view name) override;
     void RefreshVariableList() override;
     void RefreshVarLabels() override;
+    void RecordCalculation(std::string_view expression, std::string_view result) override;
+    void ResetDataFileName() override;
+    void RefreshTitle();
     // InputKeyTarget
     void CalculateFromBox() override;
     void OpenConstantsMenu() override;
@@ -240,6 +258,10 @@ private:
     // --- Other windows, created on first use
     QPointer<TVarForm> varForm_;
     QPointer<TFuncForm> funcForm_;
+    QPointer<TLogForm> logForm_;
+    // --- The working state on disk (settings, data file, history)
+    std::unique_ptr<CalculatorSession> session_;
+    std::unique_ptr<QtFileChoice> files_;
 
     // --- Window state
     bool compact_ = false;

@@ -47,10 +47,10 @@ using enum ItemKind;
 using T = TMainForm;
 
 constexpr MenuItemRow kSoubor[] = {
-    {"SouborNovyItem", "New", "&Nový"},
-    {"SouborOtevritItem", "Open", "&Otevřít...", Command, nullptr, "Ctrl+O"},
-    {"SouborUlozitItem", "Save", "&Uložit", Command, nullptr, "Ctrl+S"},
-    {"SouborUlozitJakoItem", "SaveAs", "U&ložit jako..."},
+    {"SouborNovyItem", "New", "&Nový", Command, &T::SouborNovyItemClick},
+    {"SouborOtevritItem", "Open", "&Otevřít...", Command, &T::SouborOtevritItemClick, "Ctrl+O"},
+    {"SouborUlozitItem", "Save", "&Uložit", Command, &T::SouborUlozitItemClick, "Ctrl+S"},
+    {"SouborUlozitJakoItem", "SaveAs", "U&ložit jako...", Command, &T::SouborUlozitJakoItemClick},
     kSeparator,
     {"GenerovatRaduMenu", "GenerateSeries", "&Generovat řadu", Submenu},
     {"RadaIteraciPromenneItem", "SeriesByVariable", "&Iterací proměnné... y=f(x)", Command, nullptr,
@@ -161,7 +161,7 @@ constexpr MenuItemRow kGraf[] = {
 constexpr MenuItemRow kOkno[] = {
     {"wStatistickaAnalyzaItem", "Statistics", "S&tatistická analýza", Command,
      &T::StatisticsWindowClick, "Ctrl+W"},
-    {"wHistorieItem", "History", "&Historie výpočtů"},
+    {"wHistorieItem", "History", "&Historie výpočtů", Command, &T::HistorieItemClick},
     {"wEditorVyrazuItem", "ExpressionEditor", "&Editor výrazů"},
     {"wUzivatelskeKonstantyItem", "UserConstants", "&Uživatelské konstanty"},
     kSeparator,

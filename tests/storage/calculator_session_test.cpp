@@ -52,7 +52,8 @@ TEST_F(CalculatorSessionTest, EverythingIsBackAfterARestart) {
         std::ostringstream warnings;
         EXPECT_EQ(session.Load(warnings), 0) << warnings.str();
         EXPECT_EQ(session.Values().String("Localization", "Language"), "CZECH");
-        EXPECT_EQ(calc.AngleUnits(), auRad);
+        // A first start, without a settings file, is in degrees.
+        EXPECT_EQ(calc.AngleUnits(), auDeg);
         EXPECT_FALSE(fs::exists(SettingsPath()));
 
         calc.SetAngleUnits(auGrad);
@@ -155,7 +156,7 @@ TEST_F(CalculatorSessionTest, AnUnreadableSettingsFileIsLeftAlone) {
     CalculatorSession session(calc, texts, Paths());
     std::ostringstream warnings;
     EXPECT_EQ(session.Load(warnings), 1);
-    EXPECT_EQ(calc.AngleUnits(), auRad);
+    EXPECT_EQ(calc.AngleUnits(), auDeg);  // the defaults of a first start
     EXPECT_FALSE(session.Save({}, warnings));
     EXPECT_TRUE(fs::is_directory(SettingsPath()));
 }

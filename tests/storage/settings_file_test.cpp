@@ -101,7 +101,8 @@ TEST(SettingsFile, DefaultsWithAndWithoutAFile) {
 
     // The indicators of a start without settings.
     const ModeSwitches modes = ReadModeSwitches(none.Values, {});
-    EXPECT_EQ(modes.AngleUnits, auRad);
+    EXPECT_EQ(modes.AngleUnits, auDeg);  // a first start is in degrees
+    EXPECT_EQ(ReadModeSwitches(empty.Values, {}).AngleUnits, auRad);
     EXPECT_EQ(modes.Display.Base, nbDec);
     EXPECT_EQ(modes.Scope, nsReal);
     EXPECT_EQ(modes.Display.Format, NumberFormat::Norm);

@@ -149,7 +149,7 @@ private slots:
 
     void CommandsNotBuiltYetSayInPreparation() {
         Window w;
-        w.form.Action("SouborNovyItem")->trigger();
+        w.form.Action("wEditorVyrazuItem")->trigger();
         QTest::mouseClick(w.Find<QToolButton>("DataSpeedButton"), Qt::LeftButton);
         QCOMPARE(w.messages.size(), std::size_t{2});
         for (const MessageBoxRequest& request : w.messages) {
