@@ -18,8 +18,8 @@ namespace {
 
 constexpr std::string_view kCountKey = "Count";
 
-std::string Where(const SettingSpec& spec, std::string_view key) {
-    return "settings [" + std::string(spec.Section) + "] " + std::string(key) + ": ";
+std::string Where(const SettingSpec& entry, std::string_view key) {
+    return "settings [" + std::string(entry.Section) + "] " + std::string(key) + ": ";
 }
 
 std::string HexText(std::int64_t value) {
@@ -42,81 +42,81 @@ public:
 
     SettingsReadResult Read() {
         SettingsReadResult result{Settings(context_, true), {}};
-        for (const SettingSpec& spec : SettingsTable()) {
-            if (spec.IsList()) {
-                ReadList(spec, result);
+        for (const SettingSpec& entry : SettingsTable()) {
+            if (entry.IsList()) {
+                ReadList(entry, result);
             } else if (std::optional<std::string> text =
-                           profile_.ReadValue(spec.Section, spec.Key)) {
-                ReadKey(spec, *text, result);
-            } else if (spec.Source == DefaultSource::SameAsKey) {
-                result.Values.SetString(spec.Section, spec.Key,
-                                        result.Values.String(spec.Section, spec.DefaultKey));
+                           profile_.ReadValue(entry.Section, entry.Key)) {
+                ReadKey(entry, *text, result);
+            } else if (entry.Source == DefaultSource::SameAsKey) {
+                result.Values.SetString(entry.Section, entry.Key,
+                                        result.Values.String(entry.Section, entry.DefaultKey));
             }
         }
         return result;
     }
 
 private:
-    void ReadKey(const SettingSpec& spec, const std::string& text, SettingsReadResult& result) {
+    void ReadKey(const SettingSpec& entry, const std::string& text, SettingsReadResult& result) {
         Settings& values = result.Values;
         auto unreadable = [&](std::string_view type) {
-            result.Warnings.push_back(Where(spec, spec.Key) + "\"" + text + "\" is not " +
+            result.Warnings.push_back(Where(entry, entry.Key) + "\"" + text + "\" is not " +
                                       std::string(type) + "; using " +
-                                      DefaultText(values.ValueAt(SettingRow(spec))));
+                                      DefaultText(values.ValueAt(SettingRow(entry))));
         };
-        switch (spec.Type) {
+        switch (entry.Type) {
             case SettingType::Bool:
                 if (std::optional<bool> b = ParseProfileBool(text)) {
-                    values.SetBool(spec.Section, spec.Key, *b);
+                    values.SetBool(entry.Section, entry.Key, *b);
                 } else {
                     unreadable("a Boolean (1 or 0)");
                 }
                 break;
             case SettingType::Integer:
                 if (std::optional<std::int64_t> n = ParseProfileInteger(text)) {
-                    values.SetInteger(spec.Section, spec.Key, *n);
+                    values.SetInteger(entry.Section, entry.Key, *n);
                 } else {
                     unreadable("an integer");
                 }
                 break;
             case SettingType::OptionalInteger:
                 if (std::optional<std::int64_t> n = ParseProfileInteger(text)) {
-                    values.SetOptionalInteger(spec.Section, spec.Key, *n);
+                    values.SetOptionalInteger(entry.Section, entry.Key, *n);
                 } else {
                     unreadable("an integer");
                 }
                 break;
             case SettingType::HexColor:
                 if (std::optional<std::int64_t> n = ParseProfileInteger("$" + text); n && *n >= 0) {
-                    values.SetHexColor(spec.Section, spec.Key, *n);
+                    values.SetHexColor(entry.Section, entry.Key, *n);
                 } else {
                     unreadable("a hexadecimal colour");
                 }
                 break;
             case SettingType::String:
-                values.SetString(spec.Section, spec.Key, text);
+                values.SetString(entry.Section, entry.Key, text);
                 break;
             default:
                 break;
         }
     }
 
-    void ReadList(const SettingSpec& spec, SettingsReadResult& result) {
-        const std::vector<ProfileEntry> entries = profile_.ReadSectionValues(spec.Section);
-        switch (spec.Type) {
+    void ReadList(const SettingSpec& entry, SettingsReadResult& result) {
+        const std::vector<ProfileEntry> entries = profile_.ReadSectionValues(entry.Section);
+        switch (entry.Type) {
             case SettingType::IndexedList: {
                 std::vector<std::string> values;
                 for (const auto& [key, value] : entries) {
                     if (!value.empty()) values.push_back(value);
                 }
-                result.Values.SetList(spec.Section, std::move(values));
+                result.Values.SetList(entry.Section, std::move(values));
                 break;
             }
             case SettingType::CountedList:
-                result.Values.SetList(spec.Section, ReadCounted(spec, entries, result.Warnings));
+                result.Values.SetList(entry.Section, ReadCounted(entry, entries, result.Warnings));
                 break;
             case SettingType::NamedList:
-                result.Values.SetEntries(spec.Section, entries);
+                result.Values.SetEntries(entry.Section, entries);
                 break;
             case SettingType::CharSequenceList: {
                 std::vector<CharSequence> sequences;
@@ -124,7 +124,7 @@ private:
                     if (std::optional<CharSequence> s = ReadCharSequenceEntry(key, value)) {
                         sequences.push_back(*s);
                     } else {
-                        result.Warnings.push_back(Where(spec, key) + "\"" + value +
+                        result.Warnings.push_back(Where(entry, key) + "\"" + value +
                                                   "\" is not a character sequence; left out");
                     }
                 }
@@ -136,15 +136,15 @@ private:
         }
     }
 
-    std::vector<std::string> ReadCounted(const SettingSpec& spec,
+    std::vector<std::string> ReadCounted(const SettingSpec& entry,
                                          const std::vector<ProfileEntry>& entries,
                                          std::vector<std::string>& warnings) {
         std::vector<std::string> values;
-        std::optional<std::string> countText = profile_.ReadValue(spec.Section, kCountKey);
+        std::optional<std::string> countText = profile_.ReadValue(entry.Section, kCountKey);
         if (!countText) return values;
         std::optional<std::int64_t> count = ParseProfileInteger(*countText);
         if (!count) {
-            warnings.push_back(Where(spec, kCountKey) + "\"" + *countText +
+            warnings.push_back(Where(entry, kCountKey) + "\"" + *countText +
                                "\" is not an integer; using 0");
             return values;
         }
@@ -153,7 +153,7 @@ private:
             std::count_if(entries.begin(), entries.end(),
                           [](const ProfileEntry& e) { return !EqualsNoCase(e.first, kCountKey); }));
         for (std::int64_t i = 0; i < *count && i < limit; ++i) {
-            values.push_back(profile_.ReadString(spec.Section, std::to_string(i), ""));
+            values.push_back(profile_.ReadString(entry.Section, std::to_string(i), ""));
         }
         return values;
     }
@@ -191,9 +191,9 @@ private:
     std::vector<ProfileEntry> entries_;
 };
 
-void AddRow(const SettingSpec& spec, const Settings::Value& value, SectionWriter& writer) {
-    const std::string key(spec.Key);
-    switch (spec.Type) {
+void AddRow(const SettingSpec& entry, const Settings::Value& value, SectionWriter& writer) {
+    const std::string key(entry.Key);
+    switch (entry.Type) {
         case SettingType::Bool:
             writer.Add(key, ProfileBoolText(std::get<bool>(value)));
             break;

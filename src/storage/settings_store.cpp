@@ -44,15 +44,15 @@ std::string_view ContextDefault(DefaultSource source, const SettingsContext& con
 
 }  // namespace
 
-std::size_t SettingRow(const SettingSpec& spec) {
-    return static_cast<std::size_t>(&spec - SettingsTable().data());
+std::size_t SettingRow(const SettingSpec& entry) {
+    return static_cast<std::size_t>(&entry - SettingsTable().data());
 }
 
-Settings::Value Settings::DefaultValue(const SettingSpec& spec, const SettingsContext& context,
+Settings::Value Settings::DefaultValue(const SettingSpec& entry, const SettingsContext& context,
                                        bool withFile) {
-    const bool fresh = !withFile && spec.HasFreshDefault;
-    const std::int64_t number = fresh ? spec.FreshIntDefault : spec.IntDefault;
-    switch (spec.Type) {
+    const bool fresh = !withFile && entry.HasFreshDefault;
+    const std::int64_t number = fresh ? entry.FreshIntDefault : entry.IntDefault;
+    switch (entry.Type) {
         case SettingType::Bool:
             return number != 0;
         case SettingType::Integer:
@@ -61,9 +61,9 @@ Settings::Value Settings::DefaultValue(const SettingSpec& spec, const SettingsCo
         case SettingType::OptionalInteger:
             return std::monostate{};
         case SettingType::String: {
-            std::string_view text = fresh ? spec.FreshTextDefault : spec.TextDefault;
-            if (spec.Source != DefaultSource::Literal) text = ContextDefault(spec.Source, context);
-            return CorrectString(spec.Rule, text);
+            std::string_view text = fresh ? entry.FreshTextDefault : entry.TextDefault;
+            if (entry.Source != DefaultSource::Literal) text = ContextDefault(entry.Source, context);
+            return CorrectString(entry.Rule, text);
         }
         case SettingType::IndexedList:
         case SettingType::CountedList:
@@ -79,15 +79,15 @@ Settings::Value Settings::DefaultValue(const SettingSpec& spec, const SettingsCo
 Settings::Settings(const SettingsContext& context, bool withFile) {
     const auto table = SettingsTable();
     values_.reserve(table.size());
-    for (const SettingSpec& spec : table) values_.push_back(DefaultValue(spec, context, withFile));
+    for (const SettingSpec& entry : table) values_.push_back(DefaultValue(entry, context, withFile));
 }
 
 std::size_t Settings::Row(std::string_view section, std::string_view key, SettingType type) const {
-    const SettingSpec* spec = FindSetting(section, key);
-    if (!spec) throw std::logic_error("no setting " + Describe(section, key));
-    if (spec->Type != type)
+    const SettingSpec* entry = FindSetting(section, key);
+    if (!entry) throw std::logic_error("no setting " + Describe(section, key));
+    if (entry->Type != type)
         throw std::logic_error("setting of another type: " + Describe(section, key));
-    return SettingRow(*spec);
+    return SettingRow(*entry);
 }
 
 template <typename T>
@@ -156,16 +156,16 @@ void Settings::SetHexColor(std::string_view section, std::string_view key, std::
 }
 
 const std::vector<std::string>& Settings::List(std::string_view section) const {
-    const SettingSpec* spec = FindSetting(section, {});
-    if (spec && spec->Type == SettingType::CountedList) {
+    const SettingSpec* entry = FindSetting(section, {});
+    if (entry && entry->Type == SettingType::CountedList) {
         return Get<std::vector<std::string>>(section, {}, SettingType::CountedList);
     }
     return Get<std::vector<std::string>>(section, {}, SettingType::IndexedList);
 }
 
 void Settings::SetList(std::string_view section, std::vector<std::string> values) {
-    const SettingSpec* spec = FindSetting(section, {});
-    const SettingType type = spec && spec->Type == SettingType::CountedList
+    const SettingSpec* entry = FindSetting(section, {});
+    const SettingType type = entry && entry->Type == SettingType::CountedList
                                  ? SettingType::CountedList
                                  : SettingType::IndexedList;
     values_[Row(section, {}, type)] = std::move(values);

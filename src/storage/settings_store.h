@@ -70,7 +70,7 @@ public:
     void SetValueAt(std::size_t row, Value value);
 
     // The default of a row, for this context.
-    static Value DefaultValue(const SettingSpec& spec, const SettingsContext& context,
+    static Value DefaultValue(const SettingSpec& entry, const SettingsContext& context,
                               bool withFile);
 
 private:
@@ -82,6 +82,6 @@ private:
 };
 
 // The index of a row of SettingsTable().
-std::size_t SettingRow(const SettingSpec& spec);
+std::size_t SettingRow(const SettingSpec& entry);
 
 }  // namespace tarvix

@@ -390,8 +390,8 @@ std::span<const SettingSpec> SettingsTable() {
 const SettingSpec* FindSetting(std::string_view section, std::string_view key) {
     static const std::unordered_map<std::string, const SettingSpec*> index = [] {
         std::unordered_map<std::string, const SettingSpec*> map;
-        for (const SettingSpec& spec : SettingsTable()) {
-            map.emplace(LookupKey(spec.Section, spec.Key), &spec);
+        for (const SettingSpec& entry : SettingsTable()) {
+            map.emplace(LookupKey(entry.Section, entry.Key), &entry);
         }
         return map;
     }();
@@ -399,9 +399,9 @@ const SettingSpec* FindSetting(std::string_view section, std::string_view key) {
     return found == index.end() ? nullptr : found->second;
 }
 
-std::int64_t CorrectInteger(const SettingSpec& spec, std::int64_t value) {
-    if (spec.LowBits != 0) value &= spec.LowBits;
-    if (spec.Ranged && (value < spec.Min || value > spec.Max)) value = spec.OutOfRange;
+std::int64_t CorrectInteger(const SettingSpec& entry, std::int64_t value) {
+    if (entry.LowBits != 0) value &= entry.LowBits;
+    if (entry.Ranged && (value < entry.Min || value > entry.Max)) value = entry.OutOfRange;
     return value;
 }
 

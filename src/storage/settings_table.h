@@ -72,6 +72,6 @@ const SettingSpec* FindSetting(std::string_view section, std::string_view key);
 
 // An integer as its row corrects it: low bits kept, a value outside the
 // range replaced.
-std::int64_t CorrectInteger(const SettingSpec& spec, std::int64_t value);
+std::int64_t CorrectInteger(const SettingSpec& entry, std::int64_t value);
 
 }  // namespace tarvix

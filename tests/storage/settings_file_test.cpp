@@ -37,15 +37,15 @@ TEST(SettingsTable, SectionsAreContiguousAndKeysUnique) {
     std::set<std::string> finished;
     std::set<std::string> keys;
     std::string_view current;
-    for (const SettingSpec& spec : SettingsTable()) {
-        if (spec.Section != current) {
-            EXPECT_TRUE(finished.insert(ToUpperAscii(spec.Section)).second)
-                << spec.Section << " appears twice";
-            current = spec.Section;
+    for (const SettingSpec& entry : SettingsTable()) {
+        if (entry.Section != current) {
+            EXPECT_TRUE(finished.insert(ToUpperAscii(entry.Section)).second)
+                << entry.Section << " appears twice";
+            current = entry.Section;
         }
-        EXPECT_TRUE(keys.insert(ToUpperAscii(spec.Section) + "/" + ToUpperAscii(spec.Key)).second)
-            << spec.Section << "/" << spec.Key;
-        EXPECT_EQ(FindSetting(ToUpperAscii(spec.Section), ToUpperAscii(spec.Key)), &spec);
+        EXPECT_TRUE(keys.insert(ToUpperAscii(entry.Section) + "/" + ToUpperAscii(entry.Key)).second)
+            << entry.Section << "/" << entry.Key;
+        EXPECT_EQ(FindSetting(ToUpperAscii(entry.Section), ToUpperAscii(entry.Key)), &entry);
     }
     for (const char* section :
          {"Localization", "Holidays", "Switches", "InputBoxes", "RegisteredVariables",
@@ -111,22 +111,22 @@ TEST(SettingsFile, DefaultsWithAndWithoutAFile) {
 }
 
 // A value for every row that differs from its default and is awkward to store.
-Settings::Value OddValue(const SettingSpec& spec, std::size_t row) {
+Settings::Value OddValue(const SettingSpec& entry, std::size_t row) {
     const std::string tag = std::to_string(row);
-    switch (spec.Type) {
+    switch (entry.Type) {
         case SettingType::Bool:
-            return spec.IntDefault == 0;
+            return entry.IntDefault == 0;
         case SettingType::Integer:
-            if (spec.Ranged) return spec.Min + 1;
-            if (spec.LowBits) return std::int64_t{0xB};
+            if (entry.Ranged) return entry.Min + 1;
+            if (entry.LowBits) return std::int64_t{0xB};
             return std::int64_t{-12345} - static_cast<std::int64_t>(row);
         case SettingType::OptionalInteger:
             return -static_cast<std::int64_t>(row);
         case SettingType::HexColor:
             return std::int64_t{0x0A0B0C} + static_cast<std::int64_t>(row);
         case SettingType::String:
-            if (spec.Rule == StringRule::ImaginaryUnit) return std::string("j");
-            if (spec.Rule == StringRule::UpperCase) return "GERMAN" + tag;
+            if (entry.Rule == StringRule::ImaginaryUnit) return std::string("j");
+            if (entry.Rule == StringRule::UpperCase) return "GERMAN" + tag;
             return "  x = \"y\"; [z] ž " + tag + " '";
         case SettingType::IndexedList:
         case SettingType::CountedList:
