@@ -43,13 +43,23 @@ struct ReducedAngle {
 // j is a small whole number here (|j| < 2^22), so the conversion is safe.
 int QuarterOf(long double j) { return static_cast<int>(static_cast<std::int64_t>(j) & 3); }
 
-ReducedAngle ReduceRadians(long double x) {
-    ReducedAngle a;
+// Exact zeros in radians: sin is 0 when x/pi has no fractional part, cos when
+// the fractional part is one half.
+void MarkRadianZeros(long double x, ReducedAngle& a) {
     long double q = x / kPi;
     long double f = q - truncl(q);
     a.SinZero = f == 0.0L;
     a.CosZero = fabsl(f) == 0.5L;
+}
+
+// Below this distance from a multiple of pi/2 the x/pi test is needed; farther
+// away x/pi cannot be a whole or half number (saves a division per call).
+constexpr long double kZeroTestDistance = 1e-3L;
+
+ReducedAngle ReduceRadians(long double x) {
+    ReducedAngle a;
     if (fabsl(x) > kFastReductionLimit) {
+        MarkRadianZeros(x, a);
         a.Library = true;
         a.X = x;
         return a;
@@ -57,6 +67,7 @@ ReducedAngle ReduceRadians(long double x) {
     long double j = rintl(x * (2.0L / kPi));
     a.R = ((x - j * kHalfPi1) - j * kHalfPi2) - j * kHalfPi3;
     a.Quarter = QuarterOf(j);
+    if (fabsl(a.R) < kZeroTestDistance) MarkRadianZeros(x, a);
     return a;
 }
 
