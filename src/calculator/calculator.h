@@ -198,6 +198,14 @@ public:
     // An error that escaped a command: its text as an error message with
     // "Storno" (and the help button when it carries a help context).
     void ReportError(const std::exception& error);
+    // The assignment target of the calculation in progress (empty when none):
+    // a series run stores its results as that variable's vector.
+    const std::string& AssignmentTarget() const { return target_; }
+    // A text that is not a value on the display (a series run's result line).
+    void ShowMessageOnDisplay(std::string text) { ShowDisplayText(std::move(text), false); }
+    // The new-variables question for the compiled expression (also asked for
+    // the second expression of a parametric series).
+    void ConfirmNewVariables();
     // A task of the expression library is running.
     void SetTaskRunning(bool running) { taskRunning_ = running; }
     bool TaskRunning() const { return taskRunning_; }
@@ -206,7 +214,6 @@ private:
     // calculation_command.cpp
     void RecordBoxHistories();
     bool LabelsAreUnique();
-    void ConfirmNewVariables();
     void ShowResult(const ComplexValue& value);
     bool InTask() const { return taskRunning_ || origin_ == CalcOrigin::Task; }
     // input_command_processor.cpp: false when the command consumed the input.

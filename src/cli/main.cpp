@@ -15,6 +15,13 @@
 // lines run; --save FILE.fx writes the state to a data file after them. Both
 // replace the extension by ".fx".
 //
+// The series and vector options (cli_series.h) set the register boxes, the
+// vector option, settings keys and the series file before the lines, import
+// vectors and recordings, and export vectors and list the registers after
+// them. A line that runs a series prints the display's final text ("5 hodnot
+// 100% "). Words starting with "--" are options: an unknown one is a usage
+// error (status 2), never an expression.
+//
 // The exit status is 1 when any line failed: an error message, or a line
 // left without a result by a cancelled question; also when the data file
 // does not open (no line runs then) or cannot be saved.
@@ -29,6 +36,8 @@
 #include "calculator/calculator.h"
 #include "calculator/mode_switches.h"
 #include "calculator/text_trim.h"
+#include "cli/cli_series.h"
+#include "series/series_hooks.h"
 #include "storage/data_file_commands.h"
 #include "storage/text_catalog.h"
 
@@ -40,7 +49,9 @@ void Usage() {
     std::cerr << "usage: tarvix-cli [--cplx|--real] [--deg|--rad|--grad] [--base dec|hex|bin|oct]\n"
                  "                  [--imag i|j] [--format norm|fix|sci|eng] [--rnd N] [--eng]\n"
                  "                  [--polar] [--hexprefix] [--sep C] [--answer yes|no|cancel]\n"
-                 "                  [--open FILE.fx] [--save FILE.fx] [EXPR ...]\n"
+                 "                  [--open FILE.fx] [--save FILE.fx]\n"
+              << kSeriesUsage
+              << "                  [EXPR ...]\n"
                  "Without EXPR, one expression per line is read from standard input.\n";
 }
 
@@ -90,6 +101,7 @@ struct CliSettings {
     std::string OpenFile;  // data file loaded before the lines
     std::string SaveFile;  // data file written after the lines
     std::vector<std::string> Lines;
+    CliSeriesOptions Series;
 };
 
 int ReadDigits(std::string_view text) {
@@ -165,6 +177,11 @@ CliSettings ParseArguments(int argc, char** argv, ModeSwitches& modes) {
             std::exit(0);
         } else if (a == "--") {
             for (++i; i < argc; ++i) settings.Lines.emplace_back(argv[i]);
+        } else if (OptionTaken taken = TakeSeriesOption(a, next, settings.Series);
+                   taken != OptionTaken::No) {
+            if (taken == OptionTaken::BadArgument) BadUsage();
+        } else if (a.starts_with("--")) {
+            BadUsage();
         } else {
             settings.Lines.emplace_back(a);
         }
@@ -199,6 +216,12 @@ int main(int argc, char** argv) {
     DataFileDocument document;
     DataFileCommands dataFile(calculator, texts, document);
     if (!settings.OpenFile.empty() && !dataFile.OpenFile(settings.OpenFile)) return 1;
+    SeriesController series(calculator);
+    SeriesHooks seriesHooks(series);
+    calculator.SetHooks(&seriesHooks);
+    series.SetDataFilePath([&document] { return document.FullPath(); });
+    CliSeries cliSeries(calculator, series, settings.Series, std::cout, std::cerr);
+    if (!cliSeries.Prepare()) return 1;
 
     if (settings.Lines.empty()) {
         for (std::string line; std::getline(std::cin, line);) settings.Lines.push_back(line);
@@ -208,6 +231,7 @@ int main(int argc, char** argv) {
         const std::string line = CleanLine(raw);
         if (TrimBlanks(line).empty()) continue;
         dialogs.NextLine();
+        cliSeries.NextLine();
         calculator.SetInputText(line);
         CalcOutcome outcome = calculator.Calculate();
         if (outcome == CalcOutcome::NewVariables && !dialogs.QuestionCancelled()) {
@@ -215,12 +239,15 @@ int main(int argc, char** argv) {
         }
         if (outcome == CalcOutcome::Evaluated) {
             std::cout << TrimBlanks(calculator.DisplayText()) << '\n';
+        } else if (cliSeries.LineWasRun(outcome)) {
+            std::cout << calculator.DisplayText() << '\n';
         }
         if (dialogs.Failed() || outcome == CalcOutcome::Failed ||
             outcome == CalcOutcome::NewVariables) {
             status = 1;
         }
     }
+    if (!cliSeries.Finish()) status = 1;
     if (!settings.SaveFile.empty() && !dataFile.SaveFile(DataFilePath(settings.SaveFile))) {
         status = 1;
     }
