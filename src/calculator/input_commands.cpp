@@ -79,6 +79,8 @@ bool ParseAssignment(std::string_view text, InputCommand& cmd) {
     if (text.size() <= 2 || eq == std::string_view::npos ||
         text.find(":::") != std::string_view::npos)
         return false;
+    // In a parametric pair "x...y=expression" the name belongs to the y-expression.
+    if (std::size_t dots = text.find("..."); dots != std::string_view::npos && dots < eq) return false;
     std::string_view target = TrimBlanks(text.substr(0, eq));
     if (std::size_t open = target.find('('); open != std::string_view::npos) {
         std::string_view args = target.substr(open + 1);

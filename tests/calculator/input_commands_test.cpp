@@ -37,6 +37,8 @@ TEST(ParseInputCommand, RecognisesEachCommand) {
         {"@9=r", Kind::Assignment, "@9", "r"},
         {"x=", Kind::None, "", ""},
         {"x=1:::5", Kind::None, "", ""},
+        {"t*2...y=t*t", Kind::None, "", ""},
+        {"p=t*2...t*t", Kind::Assignment, "p", "t*2...t*t"},
         {"2*sin(x)+A", Kind::None, "", ""},
     };
     for (const auto& row : rows) {
