@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 
+#include "series/data_pump.h"
 #include "storage/xdg_paths.h"
 #include "ui/data_paths.h"
 #include "ui/log_form.h"
@@ -75,7 +76,9 @@ void SetEditText(QLineEdit* edit, const std::string& text) {
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent),
       dialogs_(calculator_.Texts(), this),
-      inputFilter_(calculator_, *this, this) {
+      inputFilter_(calculator_, *this, this),
+      series_(std::make_unique<SeriesController>(calculator_)),
+      pump_(std::make_unique<DataPump>(*series_, calculator_, clipboard_)) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowIcon(AppIcon());
 
@@ -134,6 +137,7 @@ TMainForm::TMainForm(QWidget* parent)
     session_->SetInputHistorySetter(
         [this](std::vector<std::string> list) { calculator_.SetInputHistory(std::move(list)); });
     files_ = std::make_unique<QtFileChoice>(this);
+    InitSeries();
 
     ApplyTexts();
     RefreshFromModel();
@@ -143,6 +147,7 @@ TMainForm::TMainForm(QWidget* parent)
 
 void TMainForm::LoadSession(const QString& firstArgument) {
     session_->Load();
+    LoadSeriesSettings();
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
     RefreshTitle();
@@ -162,6 +167,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     if (funcForm_) funcForm_->close();
     if (logForm_) logForm_->close();
     delete logForm_;
+    SaveSeriesSettings();
     session_->Save(open);
     QMainWindow::closeEvent(event);
 }
@@ -391,10 +397,13 @@ void TMainForm::BoxTyped(BoxId box) {
 // --- Commands
 
 void TMainForm::VypocetButtonClick() {
+    // While a series runs the button reads "Stop".
+    if (series_->Running()) return StopSpeedButtonClick();
     Perform([this] { calculator_.Calculate(); });
 }
 
 void TMainForm::VypocetSpeedButtonClick() {
+    if (series_->Running()) return StopSpeedButtonClick();
     const bool hex = QApplication::keyboardModifiers() & Qt::ShiftModifier;
     Perform([this, hex] {
         if (hex) {

@@ -94,6 +94,7 @@ void TMainForm::RefreshRegisters() {
         const bool wider =
             label->fontMetrics().horizontalAdvance(caption) > label->contentsRect().width();
         label->setToolTip(ToQ(calculator_.RegisterLabelHint(box, wider)));
+        RefreshVectorLabel(box);
         QComboBox* combo = RegisterBox(box);
         const QSignalBlocker blocker(combo);
         QStringList items;
@@ -167,13 +168,11 @@ void TMainForm::ShowVarPopupMenu(BoxId box, const QPoint& at) {
     const std::string& x = calculator_.RegisterAt(BoxId::X).Box;
     const bool series =
         box == BoxId::X || (box == BoxId::Y && IsRangeText(x) && x.find(':') != std::string::npos);
-    add("DatovaRadaItem", "DataSeries", "&Datová řada", {})->setEnabled(series && !renaming);
+    add("DatovaRadaItem", "DataSeries", "&Datová řada", [this] { ShowParamDlg(); })
+        ->setEnabled(series && !renaming);
     if (!renaming) {
-        // Vectors need the option "variables as vectors", which comes with the series.
         menu.addSeparator();
-        add("ImportVektoruItem", "ImportVector", "&Import vektoru", {})->setEnabled(false);
-        add("ExportVektoruItem", "ExportVector", "&Export vektoru", {})->setEnabled(false);
-        add("SmazatVektorItem", "ClearVector", "&Smazat vektor", {})->setEnabled(false);
+        AddVectorItems(menu, box);
         add("FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza", {})->setEnabled(false);
     } else {
         add("FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza", {})->setEnabled(false);
