@@ -114,7 +114,6 @@ TMainForm::TMainForm(QWidget* parent)
     layout->addWidget(BuildKeypad(), 1);
     setCentralWidget(central);
     BuildSwitchesPanel();
-    KeepStatusBarReadable();
 
     // Tab order: the input line, the registers in their loading order, then
     // the calculate button; the keypad follows in its own order.
@@ -143,6 +142,7 @@ TMainForm::TMainForm(QWidget* parent)
     ApplyTexts();
     RefreshFromModel();
     RefreshTitle();
+    KeepStatusBarReadable();
     widgets_.ExprComboBox->setFocus();
 }
 
@@ -514,14 +514,19 @@ void TMainForm::SetCompactLayout(bool compact) {
 
 void TMainForm::KeepStatusBarReadable() {
     // The status bar does not hold the window open: the window is never
-    // narrower than its panels side by side (with the size grip).
+    // narrower than its panels side by side (with the size grip), nor than
+    // its other contents need (an explicit least width replaces theirs).
     const QLayout* layout = statusBar()->layout();
     const int margins = statusBar()->contentsMargins().left() +
                         statusBar()->contentsMargins().right() +
                         4 * (layout ? qMax(layout->spacing(), 0) + 3 : 3);
     const int grip = statusBar()->isSizeGripEnabled() ? statusBar()->height() : 0;
-    const int width = widgets_.CommandPanels->sizeHint().width() +
-                      widgets_.SwitchesPanel->sizeHint().width() + margins + grip;
+    int width = widgets_.CommandPanels->sizeHint().width() +
+                widgets_.SwitchesPanel->sizeHint().width() + margins + grip;
+    if (QLayout* own = this->layout()) {
+        own->activate();
+        width = std::max(width, own->totalMinimumSize().width());
+    }
     setMinimumWidth(width);
 }
 
