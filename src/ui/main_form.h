@@ -47,6 +47,7 @@ namespace tarvix {
 class TDisplayLabel;
 class TFuncForm;
 class TLogForm;
+class TParamDlg;
 class QtFileChoice;
 class TPostfixSpinBox;
 class TRegisterLabel;
@@ -123,6 +124,8 @@ public:
     void StopSpeedButtonClick();
     // The parameter dialog; true when it was closed with OK.
     bool ShowParamDlg();
+    // The parameter dialog for the current input line and boxes, not yet shown.
+    std::unique_ptr<TParamDlg> MakeParamDlg();
     // A transfer of the variable popup (codes of series/data_pump.h).
     void RunDataPump(int source, int destination, const std::string& name,
                      const std::string& file = {});
@@ -130,6 +133,9 @@ public:
     // Start-up after the window exists: the settings file, the ".fx" first
     // argument and the windows that were open at the last exit.
     void LoadSession(const QString& firstArgument);
+    // Writes the settings file as the exit does, without closing anything
+    // (the session manager's save request before a logout).
+    void SaveWorkingState();
     CalculatorSession& Session() { return *session_; }
     QtFileChoice& Files() { return *files_; }
 
@@ -212,6 +218,8 @@ private:
     QWidget* BuildSideButtons();
     QWidget* BuildKeypad();
     void BuildSwitchesPanel();
+    // The window's least width shows every status-bar panel whole.
+    void KeepStatusBarReadable();
     QToolButton* NewButton(QWidget* parent, std::string_view name, std::string_view section,
                            std::string_view caption, std::string_view hint = {});
     void ApplySwitch(const std::function<SwitchChanges(ModeSwitches&)>& change);
@@ -293,6 +301,7 @@ private:
         QToolButton* EditPanel = nullptr;
         QToolButton* ConstPanel = nullptr;
         QToolButton* ConstPopupPanel = nullptr;
+        QWidget* CommandPanels = nullptr;  // variable, clear, edit, const, >
         QToolBar* ToolBar = nullptr;
     } widgets_;
 

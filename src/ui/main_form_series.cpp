@@ -161,7 +161,7 @@ void TMainForm::StopSpeedButtonClick() {
 
 // --- Menu "Generovat řadu"
 
-bool TMainForm::ShowParamDlg() {
+std::unique_ptr<TParamDlg> TMainForm::MakeParamDlg() {
     PushTextsToModel();
     DataFileDocument& document = session_->Document();
     std::filesystem::path seriesFile = document.SeriesFile;
@@ -178,21 +178,27 @@ bool TMainForm::ShowParamDlg() {
                : answer == ModalResult::No ? TParamDlg::kNo
                                            : TParamDlg::kCancel;
     };
-    auto browse = [this, &document](const std::string& file) -> std::optional<std::string> {
+    auto browse = [this](const std::string& file) -> std::optional<std::string> {
         FileDialogRequest request;
         request.Caption = texts_.Text("Title", "SaveAsDlg", "Uložit jako");
         request.Filter = series_->Texts().Text(seriesmsg::TextFilesFilter) + " (*.txt)|*.txt";
         request.DefaultExtension = "txt";
         request.FileName = std::filesystem::path(file).filename().string();
-        request.Folder = document.Folder;
+        request.Folder = session_->Document().Folder;
         std::optional<std::filesystem::path> chosen = files_->ChooseFileToSave(request);
         if (!chosen) return std::nullopt;
         return chosen->string();
     };
-    TParamDlg dialog(state, calculator_.RegisterAt(BoxId::X).Label,
-                     calculator_.RegisterAt(BoxId::Y).Label, texts_, confirm, browse, this);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    const ParamDlgResult result = AcceptParamDlg(dialog.State());
+    return std::make_unique<TParamDlg>(state, calculator_.RegisterAt(BoxId::X).Label,
+                                       calculator_.RegisterAt(BoxId::Y).Label, texts_, confirm,
+                                       browse, this);
+}
+
+bool TMainForm::ShowParamDlg() {
+    std::unique_ptr<TParamDlg> dialog = MakeParamDlg();
+    if (dialog->exec() != QDialog::Accepted) return false;
+    const ParamDlgResult result = AcceptParamDlg(dialog->State());
+    DataFileDocument& document = session_->Document();
     series_->SetSettings(result.Settings);
     if (result.Input) calculator_.SetInputText(*result.Input);
     if (result.XBox) calculator_.SetRegisterBox(BoxId::X, *result.XBox);
