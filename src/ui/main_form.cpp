@@ -167,6 +167,12 @@ void TMainForm::RefreshTitle() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // A series run is on the stack below the event loop: it stops first.
+    if (series_->Running()) {
+        series_->RequestStop();
+        event->ignore();
+        return;
+    }
     const OpenWindows open{logForm_ && logForm_->isVisible(), false};
     if (varForm_) varForm_->close();
     if (funcForm_) funcForm_->close();

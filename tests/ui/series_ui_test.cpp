@@ -17,6 +17,7 @@
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "series/data_pump.h"
 #include "ui/main_form.h"
@@ -173,6 +174,19 @@ private slots:
         QVERIFY(form.findChild<QMenu*>(QStringLiteral("SouborMenu"))->menuAction()->isEnabled());
         QVERIFY(!form.findChild<QToolButton*>(QStringLiteral("EnterSpeedButton"))->isHidden());
         QVERIFY(!form.Series().Running());
+    }
+
+    void ClosingDuringARunStopsItFirst() {
+        auto form = std::make_unique<TMainForm>();
+        form->Dialogs().SetMessageHook([](const MessageBoxRequest&) { return ModalResult::Yes; });
+        form->show();
+        form->RegisterBox(BoxId::X)->lineEdit()->setText(QStringLiteral("0..10:0.000001"));
+        bool closed = true;
+        QTimer::singleShot(100, form.get(), [&] { closed = form->close(); });
+        form->CalculateText(QStringLiteral("sin(X)"));
+        QVERIFY(!closed);
+        QCOMPARE(form->StaticTextDisplay()->text(), QStringLiteral("STOP! "));
+        QVERIFY(form->isVisible());
     }
 
     void VectorLabelIsBoldWithItsHint() {
