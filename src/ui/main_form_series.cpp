@@ -110,9 +110,9 @@ void TMainForm::BeginRun() {
     off(widgets_.DataSpeedButton);
     off(widgets_.ResetSpeedButton);
     off(widgets_.SwitchesPanel);
-    for (std::string_view name : {"OtevritToolButton", "UlozitToolButton", "KopirujToolButton",
-                                  "PojmenujToolButton", "FunkceToolButton", "RozsahToolButton",
-                                  "VypocetToolButton"})
+    for (std::string_view name :
+         {"OtevritToolButton", "UlozitToolButton", "KopirujToolButton", "PojmenujToolButton",
+          "FunkceToolButton", "RozsahToolButton", "VypocetToolButton"})
         off(Action(name));
     for (std::string_view name : {"SouborMenu", "PromenneMenu", "FunkceMenu"}) {
         if (auto found = menus_.find(name); found != menus_.end()) off(found->second->menuAction());
@@ -236,9 +236,8 @@ void TMainForm::RadaRozvojemItemClick() {
     if (input.find(":::") == std::string::npos) {
         const std::string& pattern = series_->Texts().Text(seriesmsg::ExpansionTemplate);
         const std::size_t mark = pattern.find(":::");
-        calculator_.SetInputText(input.empty() || mark == std::string::npos
-                                     ? pattern
-                                     : input + pattern.substr(mark));
+        calculator_.SetInputText(
+            input.empty() || mark == std::string::npos ? pattern : input + pattern.substr(mark));
     }
     RefreshFromModel();
 }
@@ -256,8 +255,8 @@ void TMainForm::RunDataPump(int source, int destination, const std::string& name
 
 void TMainForm::PromenneImportVektoruItemClick() {
     calculator_.ShowMessageBox(series_->Texts().Text(seriesmsg::UseVariablePopup),
-                               MessageKind::Information,
-                               MessageButton::Ok | MessageButton::Help, 0);
+                               MessageKind::Information, MessageButton::Ok | MessageButton::Help,
+                               0);
 }
 
 void TMainForm::PromenneExportVektoruItemClick() {
@@ -292,14 +291,16 @@ void TMainForm::AddVectorItems(QMenu& menu, BoxId box) {
     const std::string textFilter =
         series_->Texts().Text(seriesmsg::TextFilesFilter) + " (*.txt)|*.txt";
 
-    QMenu* import = menu.addMenu(ToQ(texts_.Text(kPopupSection, "ImportVector", "&Import vektoru")));
+    QMenu* import =
+        menu.addMenu(ToQ(texts_.Text(kPopupSection, "ImportVector", "&Import vektoru")));
     import->menuAction()->setObjectName(QStringLiteral("ImportVektoruItem"));
     import->setEnabled(vectors);
     item(import, "ImportSouborTxtItem", "ImportTxt", "&Soubor TXT", true, [=, this] {
         if (auto file = openFile(textFilter, false)) RunDataPump(0, 4, name, *file);
     });
     item(import, "ImportSouborWafItem", "ImportWaf", "S&oubor WAF", true, [=, this] {
-        if (auto file = openFile("Soubory waf (*.waf)|*.waf", false)) RunDataPump(1, 4, name, *file);
+        if (auto file = openFile("Soubory waf (*.waf)|*.waf", false))
+            RunDataPump(1, 4, name, *file);
     });
     item(import, "ImportStatistikaXItem", "ImportStatX", "S&tatistika - data X",
          stats.Exists() && !stats.Cell(1, 1).empty(), [=, this] {

@@ -29,8 +29,8 @@ using namespace tarvix;
 namespace {
 
 ParamDlgState SampleState() {
-    ParamDlgState s = OpenParamDlg("x*2...x*x", "0..10:0.5", "1", DataSeriesSettings{}, "/tmp",
-                                   "/tmp/data.txt");
+    ParamDlgState s =
+        OpenParamDlg("x*2...x*x", "0..10:0.5", "1", DataSeriesSettings{}, "/tmp", "/tmp/data.txt");
     return s;
 }
 
@@ -102,10 +102,12 @@ private slots:
         TextCatalog texts;
         int asked = 0;
         int answer = TParamDlg::kNo;
-        TParamDlg dialog(state, "x", "Y", texts, [&](const std::string&) {
-            ++asked;
-            return answer;
-        }, {});
+        TParamDlg dialog(state, "x", "Y", texts,
+                         [&](const std::string&) {
+                             ++asked;
+                             return answer;
+                         },
+                         {});
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -150,12 +152,10 @@ private slots:
         QTimer::singleShot(150, &form, [&] {
             // The running state: the calculate button reads "Stop", the
             // File menu is off, Enter is hidden.
-            runningState = form.VypocetButton()->text() == QStringLiteral("Stop") &&
-                           !form.findChild<QMenu*>(QStringLiteral("SouborMenu"))
-                                ->menuAction()
-                                ->isEnabled() &&
-                           form.findChild<QToolButton*>(QStringLiteral("EnterSpeedButton"))
-                               ->isHidden();
+            runningState =
+                form.VypocetButton()->text() == QStringLiteral("Stop") &&
+                !form.findChild<QMenu*>(QStringLiteral("SouborMenu"))->menuAction()->isEnabled() &&
+                form.findChild<QToolButton*>(QStringLiteral("EnterSpeedButton"))->isHidden();
             clicked = clock.elapsed();
             QTest::mouseClick(form.VypocetButton(), Qt::LeftButton);
         });
