@@ -1,0 +1,59 @@
+// Built-in Czech texts of the tools' messages.
+#include "tools/tool_messages.h"
+
+namespace tarvix {
+namespace {
+
+const std::vector<MessageEntry>& DefaultEntries() {
+    static const std::vector<MessageEntry> entries = {
+        {toolmsg::NoVariableX, "Převodní vztah neobsahuje proměnnou X"},
+        {toolmsg::NoInverseFormula, "Nebyl definován inverzní převodní vztah"},
+        {toolmsg::UnknownCategory, "Neznámá veličina \"%s\""},
+        {toolmsg::UnknownUnit, "Neznámá jednotka \"%s\""},
+        {toolmsg::DateOutOfRange, "Datum %s je mimo rozsah 1900-01-01 až 2099-12-31"},
+        {toolmsg::BadDate, "Neplatné datum \"%s\""},
+        {toolmsg::BadHolidayLine, "Řádek seznamu svátků nelze přečíst a byl vynechán: \"%s\""},
+        {toolmsg::VatMoveCursor, "Přesuňte kurzor do některého pole %\\ %s / %s /%s"},
+        {toolmsg::VatZeroRate, "Při nulové sazbě nelze ze zadané DPH určit cenu bez DPH"},
+        {toolmsg::VatMinusHundredRate,
+         "Při sazbě -100 % nelze z celkové ceny určit cenu bez DPH"},
+    };
+    return entries;
+}
+
+}  // namespace
+
+ToolMessageTable::ToolMessageTable() : MessageTable(DefaultEntries()) {}
+
+const ToolMessageTable& BuiltInToolMessages() {
+    static const ToolMessageTable table;
+    return table;
+}
+
+namespace {
+std::string BuiltInText(std::string_view key, std::initializer_list<std::string_view> args) {
+    return FormatMessageText(BuiltInToolMessages().Text(key), args);
+}
+}  // namespace
+
+ToolError::ToolError(std::string_view key, std::initializer_list<std::string_view> args)
+    : std::runtime_error(BuiltInText(key, args)), key_(key), args_(args.begin(), args.end()) {}
+
+std::string ToolError::Text(const MessageTable& table) const {
+    std::string text = table.Text(key_);
+    // Substitute the stored arguments one by one (FormatMessageText takes an
+    // initializer list; the arguments are few).
+    std::string out;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == 's') {
+            if (next < args_.size()) out += args_[next++];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace tarvix
