@@ -29,6 +29,7 @@
 #include "calculator/calculator.h"
 #include "calculator/mode_switches.h"
 #include "calculator/text_trim.h"
+#include "cli/cli_tools.h"
 #include "storage/data_file_commands.h"
 #include "storage/text_catalog.h"
 
@@ -41,7 +42,8 @@ void Usage() {
                  "                  [--imag i|j] [--format norm|fix|sci|eng] [--rnd N] [--eng]\n"
                  "                  [--polar] [--hexprefix] [--sep C] [--answer yes|no|cancel]\n"
                  "                  [--open FILE.fx] [--save FILE.fx] [EXPR ...]\n"
-                 "Without EXPR, one expression per line is read from standard input.\n";
+                 "Without EXPR, one expression per line is read from standard input.\n"
+                 "Tools: --convert, --period, --move-date, --constants, --vat (tarvix-cli --vat -h).\n";
 }
 
 [[noreturn]] void BadUsage() {
@@ -182,6 +184,8 @@ std::string CleanLine(std::string line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The tools' options (--convert, --period, …) run on their own.
+    if (std::optional<int> status = RunToolCommand(argc, argv)) return *status;
     Calculator calculator;
     ModeSwitches modes = calculator.Switches();
     modes.AngleUnits = auDeg;  // the cli's default angle unit
