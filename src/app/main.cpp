@@ -1,7 +1,9 @@
 // main() of the desktop calculator.
-//   tarvix [--eval TEXT]... [--screenshot FILE.png] [--dark]
+//   tarvix [--eval TEXT]... [--screenshot FILE.png [--window NAME]] [--dark]
 // --eval types TEXT into the input line and presses Enter; --screenshot saves
 // a picture of the main window and exits (works on the offscreen platform);
+// --window pictures a tool window instead: conv, date, const, constmenu,
+// holidays, or vat (the main window in VAT mode);
 // --dark uses a dark palette (to check the looks in dark desktop themes).
 // Start-up: the splash window and the title first, then the main window.
 #include <QApplication>
@@ -23,12 +25,15 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("tarvix"));
 
     QString screenshot;
+    QString window;
     QStringList evals;
     bool dark = false;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--screenshot") && i + 1 < args.size()) {
             screenshot = args[++i];
+        } else if (args[i] == QLatin1String("--window") && i + 1 < args.size()) {
+            window = args[++i];
         } else if (args[i] == QLatin1String("--eval") && i + 1 < args.size()) {
             evals << args[++i];
         } else if (args[i] == QLatin1String("--dark")) {
@@ -62,8 +67,14 @@ int main(int argc, char** argv) {
     if (splash) splash->finish(&form);
     for (const QString& text : evals) form.CalculateText(text);
     if (!screenshot.isEmpty()) {
+        QWidget* pictured = &form;
+        if (!window.isEmpty()) pictured = form.OpenToolWindowForPicture(window);
+        if (!pictured) {
+            std::fprintf(stderr, "tarvix: no window named %s\n", window.toUtf8().constData());
+            return 2;
+        }
         QTimer::singleShot(0, &form, [&] {
-            const bool saved = form.grab().save(screenshot, "PNG");
+            const bool saved = pictured->grab().save(screenshot, "PNG");
             if (!saved) std::fprintf(stderr, "tarvix: cannot write the screenshot\n");
             QApplication::exit(saved ? 0 : 1);
         });

@@ -40,7 +40,10 @@ ToolError::ToolError(std::string_view key, std::initializer_list<std::string_vie
     : std::runtime_error(BuiltInText(key, args)), key_(key), args_(args.begin(), args.end()) {}
 
 std::string ToolError::Text(const MessageTable& table) const {
-    std::string text = table.Text(key_);
+    return TextFrom(table.Text(key_));
+}
+
+std::string ToolError::TextFrom(std::string_view text) const {
     // Substitute the stored arguments one by one (FormatMessageText takes an
     // initializer list; the arguments are few).
     std::string out;

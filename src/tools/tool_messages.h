@@ -47,8 +47,9 @@ public:
     ToolError(std::string_view key, std::initializer_list<std::string_view> args = {});
     const std::string& Key() const { return key_; }
     const std::vector<std::string>& Args() const { return args_; }
-    // The text from a (possibly replaced) table.
+    // The text from a (possibly replaced) table, or from a pattern of the key.
     std::string Text(const MessageTable& table) const;
+    std::string TextFrom(std::string_view pattern) const;
 
 private:
     std::string key_;

@@ -112,6 +112,7 @@ TMainForm::TMainForm(QWidget* parent)
     layout->addWidget(BuildKeypad(), 1);
     setCentralWidget(central);
     BuildSwitchesPanel();
+    BuildTools();
 
     // Tab order: the input line, the registers in their loading order, then
     // the calculate button; the keypad follows in its own order.
@@ -146,6 +147,7 @@ void TMainForm::LoadSession(const QString& firstArgument) {
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
     RefreshTitle();
+    SyncVatButton();
     ReopenLogForm(logForm_, *session_, texts_, this);
 }
 
@@ -371,7 +373,7 @@ void TMainForm::CalculateFromBox() {
 }
 
 void TMainForm::OpenConstantsMenu() {
-    ShowInPreparation();
+    ConstPopupPanelClick();
 }
 
 void TMainForm::ToggleSpaceAsBrackets() {
