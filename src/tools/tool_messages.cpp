@@ -43,20 +43,12 @@ std::string ToolError::Text(const MessageTable& table) const {
     return TextFrom(table.Text(key_));
 }
 
-std::string ToolError::TextFrom(std::string_view text) const {
-    // Substitute the stored arguments one by one (FormatMessageText takes an
-    // initializer list; the arguments are few).
-    std::string out;
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == 's') {
-            if (next < args_.size()) out += args_[next++];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
+std::string ToolError::TextFrom(std::string_view pattern) const {
+    // The tools' messages take at most three arguments; missing ones are empty.
+    const auto arg = [this](std::size_t i) -> std::string_view {
+        return i < args_.size() ? std::string_view(args_[i]) : std::string_view{};
+    };
+    return FormatMessageText(pattern, {arg(0), arg(1), arg(2)});
 }
 
 }  // namespace tarvix

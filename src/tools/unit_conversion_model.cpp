@@ -20,11 +20,13 @@ void UnitConversionModel::SelectCategory(std::size_t category) {
 }
 
 void UnitConversionModel::SelectInputUnit(std::size_t unit) {
+    if (UnitCount() == 0) return;
     inputUnit_ = std::min(unit, UnitCount() - 1);
     noteOfInput_ = true;
 }
 
 void UnitConversionModel::SelectOutputUnit(std::size_t unit) {
+    if (UnitCount() == 0) return;
     outputUnit_ = std::min(unit, UnitCount() - 1);
     noteOfInput_ = false;
 }
