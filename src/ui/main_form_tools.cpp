@@ -37,6 +37,12 @@ TMainFormTools::TMainFormTools(TMainForm& form)
     qApp->installEventFilter(this);
 }
 
+TMainFormTools::~TMainFormTools() {
+    qApp->removeEventFilter(this);
+    delete ConvForm;
+    delete ConstForm;
+}
+
 bool TMainFormTools::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::FocusOut)
@@ -132,6 +138,15 @@ QMenu* TMainForm::ConstPopupMenu() const {
 
 QToolButton* TMainForm::DPHSpeedButton() const {
     return findChild<QToolButton*>(QStringLiteral("DPHSpeedButton"));
+}
+
+void TMainForm::StoreToolWindows() {
+    if (tools_ && tools_->ConstForm) tools_->ConstForm->Store();
+}
+
+void TMainForm::DestroyTools() {
+    delete tools_;
+    tools_ = nullptr;
 }
 
 TConvForm* TMainForm::ConvForm() const {

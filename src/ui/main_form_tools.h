@@ -26,6 +26,8 @@ class TMainFormTools : public QObject {
 
 public:
     explicit TMainFormTools(TMainForm& form);
+    // The windows refer to the calculator: they go with the tools.
+    ~TMainFormTools() override;
 
     UnitConversionModel Conversion;
     QPointer<TConvForm> ConvForm;
