@@ -126,7 +126,11 @@ TConstForm::TConstForm(TMainForm& main, QWidget* parent)
 
     // Placement and the widths of the first two columns from the settings.
     const Settings& settings = main_.Session().Values();
-    resize(settings.Int(kSection, "Width"), settings.Int(kSection, "Height"));
+    // The value column keeps room for a value beside the first two columns.
+    const int leastWidth = settings.Int(kSection, "Width0") + settings.Int(kSection, "Width1") +
+                           fontMetrics().horizontalAdvance(QStringLiteral("Hodnota")) * 2;
+    resize(std::max(settings.Int(kSection, "Width"), leastWidth),
+           settings.Int(kSection, "Height"));
     const auto left = settings.OptionalInteger(kSection, "Left");
     const auto top = settings.OptionalInteger(kSection, "Top");
     if (left && top) move(static_cast<int>(*left), static_cast<int>(*top));

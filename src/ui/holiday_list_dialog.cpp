@@ -29,9 +29,12 @@ THolidayListDialog::THolidayListDialog(const std::vector<std::string>& lines, Te
     for (const std::string& line : lines) text << ToQ(line);
     editor_->setPlainText(text.join(QLatin1Char('\n')));
     layout->addWidget(editor_, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setText(ToQ(texts.Text("Msg", "Msg_ButtonCancel", "Storno")));
+    // Buttons with the program's own captions (Qt's standard ones would
+    // take the toolkit's translation).
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(ToQ(texts.Text("Msg", "Msg_ButtonOk", "OK")), QDialogButtonBox::AcceptRole);
+    buttons->addButton(ToQ(texts.Text("Msg", "Msg_ButtonCancel", "Storno")),
+                       QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
