@@ -94,8 +94,7 @@ std::optional<CivilDate> ParseIsoDate(std::string_view text) {
         const char* first = text.data() + at;
         const char* last = first + length;
         auto [end, ec] = std::from_chars(first, last, value);
-        if (ec != std::errc() || end != last || *first == '-' || *first == '+')
-            return std::nullopt;
+        if (ec != std::errc() || end != last || *first == '-' || *first == '+') return std::nullopt;
         return value;
     };
     std::optional<int> y = number(0, 4), m = number(5, 2), d = number(8, 2);

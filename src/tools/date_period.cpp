@@ -24,10 +24,9 @@ std::optional<PeriodResult> ComputePeriod(const CivilDate& start, const CivilDat
     long double fraction = 0.0L;
     if (end.Day != reached.Day) {
         const int reachedLength = DaysInMonth(reached.Year, reached.Month);
-        const int rest = end.Day > reached.Day ? end.Day - reached.Day
-                                               : reachedLength - reached.Day + end.Day;
-        const int length =
-            reached.Day <= 15 ? reachedLength : DaysInMonth(end.Year, end.Month);
+        const int rest =
+            end.Day > reached.Day ? end.Day - reached.Day : reachedLength - reached.Day + end.Day;
+        const int length = reached.Day <= 15 ? reachedLength : DaysInMonth(end.Year, end.Month);
         fraction = static_cast<long double>(rest) / static_cast<long double>(length);
     }
     result.WholeMonths = months;

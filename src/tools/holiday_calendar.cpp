@@ -84,8 +84,7 @@ std::vector<std::string> DefaultHolidayLines(std::string_view language) {
         return {"01.01.   Neujahr", "24.12.   Heiliger Abend", "25.12.   1. Weihnachtstag",
                 "26.12.   2. Weihnachtstag"};
     }
-    return {"01.01.   New Year", "24.12.   Christmas", "25.12.   Christmas",
-            "26.12.   Christmas"};
+    return {"01.01.   New Year", "24.12.   Christmas", "25.12.   Christmas", "26.12.   Christmas"};
 }
 
 HolidayCalendar::HolidayCalendar(const std::vector<DayMonth>& holidays)

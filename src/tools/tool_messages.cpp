@@ -15,8 +15,7 @@ const std::vector<MessageEntry>& DefaultEntries() {
         {toolmsg::BadHolidayLine, "Řádek seznamu svátků nelze přečíst a byl vynechán: \"%s\""},
         {toolmsg::VatMoveCursor, "Přesuňte kurzor do některého pole %\\ %s / %s /%s"},
         {toolmsg::VatZeroRate, "Při nulové sazbě nelze ze zadané DPH určit cenu bez DPH"},
-        {toolmsg::VatMinusHundredRate,
-         "Při sazbě -100 % nelze z celkové ceny určit cenu bez DPH"},
+        {toolmsg::VatMinusHundredRate, "Při sazbě -100 % nelze z celkové ceny určit cenu bez DPH"},
     };
     return entries;
 }

@@ -2,7 +2,6 @@
 #include "ui/const_form.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHeaderView>
@@ -12,6 +11,7 @@
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "storage/settings_store.h"
 #include "ui/main_form.h"
@@ -129,8 +129,7 @@ TConstForm::TConstForm(TMainForm& main, QWidget* parent)
     // The value column keeps room for a value beside the first two columns.
     const int leastWidth = settings.Int(kSection, "Width0") + settings.Int(kSection, "Width1") +
                            fontMetrics().horizontalAdvance(QStringLiteral("Hodnota")) * 2;
-    resize(std::max(settings.Int(kSection, "Width"), leastWidth),
-           settings.Int(kSection, "Height"));
+    resize(std::max(settings.Int(kSection, "Width"), leastWidth), settings.Int(kSection, "Height"));
     const auto left = settings.OptionalInteger(kSection, "Left");
     const auto top = settings.OptionalInteger(kSection, "Top");
     if (left && top) move(static_cast<int>(*left), static_cast<int>(*top));

@@ -33,9 +33,9 @@ constexpr std::string_view kSection = "ConvForm";
 
 // The category labels' component names, in the order of the quantities.
 constexpr const char* kCategoryLabelNames[kUnitCategoryCount] = {
-    "DelkaLabel",   "PlochaLabel",    "ObjemLabel", "CasLabel",      "HmotnostLabel",
-    "VykonLabel",   "TeplotaLabel",   "TlakLabel",  "EnergieLabel",  "SilaLabel",
-    "RychlostLabel", "ZrychleniLabel", "SvitivostLabel", "JasLabel", "OsvetleniLabel"};
+    "DelkaLabel",    "PlochaLabel",    "ObjemLabel",     "CasLabel",     "HmotnostLabel",
+    "VykonLabel",    "TeplotaLabel",   "TlakLabel",      "EnergieLabel", "SilaLabel",
+    "RychlostLabel", "ZrychleniLabel", "SvitivostLabel", "JasLabel",     "OsvetleniLabel"};
 
 // "&Import  <Vzít z displeje>": the caption before "<", the hint inside.
 void SetCaptionAndHint(QPushButton* button, const QString& text) {
@@ -121,7 +121,8 @@ TConvForm::TConvForm(UnitConversionModel& model, TMainForm& main, QWidget* paren
         if (!refreshing_) SelectOutputUnit(static_cast<std::size_t>(value));
     });
     // Escape and Ctrl+F4 hide the window, Ctrl+Q goes to the main input line.
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QStringLiteral("Ctrl+F4"))}) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(QStringLiteral("Ctrl+F4"))}) {
         auto* shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, &QWidget::hide);
     }
@@ -197,8 +198,7 @@ QWidget* TConvForm::BuildUnitColumn(std::array<TClickLabel*, kMaxUnitsPerCategor
 void TConvForm::ApplyTexts() {
     setWindowTitle(Text("Caption", "Převody jednotek"));
     for (std::size_t i = 0; i < kUnitCategoryCount; ++i) {
-        categoryLabels_[i]->setText(
-            Text(kCategoryLabelNames[i], model_.Table().Category(i).Name));
+        categoryLabels_[i]->setText(Text(kCategoryLabelNames[i], model_.Table().Category(i).Name));
     }
     prevodGroup_->setTitle(Text("PrevodGroupBox", "&Převod "));
     prevedButton_->setText(Text("PrevedButton", "Př&eveď"));
@@ -206,8 +206,7 @@ void TConvForm::ApplyTexts() {
     SetCaptionAndHint(exportButton_, Text("ExportButton", "E&xport  <Přenést do výrazu>"));
     convToolButton_->setToolTip(Text("ConvToolButtonHint", "Prohodit"));
     popupMenu_->clear();
-    popupMenu_->addAction(Text("ProhoditVseItem", "Pr&ohodit vše"), this,
-                          &TConvForm::SwapAllClick);
+    popupMenu_->addAction(Text("ProhoditVseItem", "Pr&ohodit vše"), this, &TConvForm::SwapAllClick);
     popupMenu_->addAction(Text("ProhoditJednotkyItem", "&Prohodit jednotky"), this,
                           &TConvForm::SwapUnitsClick);
     popupMenu_->addAction(Text("ProhoditHodnotyItem", "P&rohodit hodnoty"), this,
@@ -252,8 +251,8 @@ void TConvForm::PrevedButtonClick() {
     try {
         model_.Convert(calculator.Parser1(), calculator.Options().DecimalSeparator);
     } catch (const ToolError& e) {
-        const std::string pattern = main_.Texts().Text(
-            "Msg", e.Key(), BuiltInToolMessages().Text(e.Key()));
+        const std::string pattern =
+            main_.Texts().Text("Msg", e.Key(), BuiltInToolMessages().Text(e.Key()));
         Refresh();
         calculator.ShowMessageBox(e.TextFrom(pattern), MessageKind::Error, kOkButton,
                                   kConversionHelpContext);

@@ -162,10 +162,9 @@ TDateForm::TDateForm(Calculator& calculator, TextCatalog& texts, HolidayStore ho
     auto* countsBox = new QGroupBox(Text("DnyGroupBox", "Dny"), this);
     auto* countsGrid = new QGridLayout(countsBox);
     for (std::size_t i = 0; i < counts_.size(); ++i) {
-        const std::string_view caption =
-            i < 7 ? kWeekdayNames[(i + 1) % 7] : kCountCaptions[i - 7];
-        const std::string key = i < 7 ? "Weekday" + std::to_string((i + 1) % 7)
-                                      : "Count" + std::to_string(i - 7);
+        const std::string_view caption = i < 7 ? kWeekdayNames[(i + 1) % 7] : kCountCaptions[i - 7];
+        const std::string key =
+            i < 7 ? "Weekday" + std::to_string((i + 1) % 7) : "Count" + std::to_string(i - 7);
         auto* name = new QLabel(Text(key, caption), countsBox);
         auto* value = new QLabel(countsBox);
         value->setObjectName(QString::fromStdString(key + "Count"));
@@ -213,13 +212,13 @@ QString TDateForm::Text(std::string_view key, std::string_view builtIn) const {
 }
 
 void TDateForm::BuildCalendar() {
-    const HolidayList list = ParseHolidayLines(holidays_.Load ? holidays_.Load()
-                                                              : std::vector<std::string>{});
+    const HolidayList list =
+        ParseHolidayLines(holidays_.Load ? holidays_.Load() : std::vector<std::string>{});
     calendar_ = std::make_unique<HolidayCalendar>(list.Days);
     for (const std::string& line : list.SkippedLines) {
         const ToolError warning(toolmsg::BadHolidayLine, {line});
-        const std::string pattern = texts_.Text("Msg", warning.Key(),
-                                                BuiltInToolMessages().Text(warning.Key()));
+        const std::string pattern =
+            texts_.Text("Msg", warning.Key(), BuiltInToolMessages().Text(warning.Key()));
         calculator_.ShowMessageBox(warning.TextFrom(pattern), MessageKind::Warning, kOkButton, 0);
     }
 }
@@ -235,9 +234,9 @@ void TDateForm::SetDates(const CivilDate& start, const CivilDate& end) {
 void TDateForm::ShowDateInfo() {
     for (QDateEdit* edit : {start_, end_}) {
         const CivilDate date = FromQDate(edit->date());
-        const QString text = Text("Weekday" + std::to_string(Weekday(date)),
-                                  kWeekdayNames[Weekday(date)]) +
-                             QStringLiteral("  %1.").arg(IsoWeekNumber(date));
+        const QString text =
+            Text("Weekday" + std::to_string(Weekday(date)), kWeekdayNames[Weekday(date)]) +
+            QStringLiteral("  %1.").arg(IsoWeekNumber(date));
         (edit == start_ ? startLabel_ : endLabel_)->setText(text);
     }
 }
@@ -263,18 +262,16 @@ void TDateForm::Recompute() {
         return;
     }
     const char separator = calculator_.Options().DecimalSeparator;
-    const std::array<long double, 4> exact = {static_cast<long double>(period->Days),
-                                              period->Weeks, period->Months, period->Years};
+    const std::array<long double, 4> exact = {static_cast<long double>(period->Days), period->Weeks,
+                                              period->Months, period->Years};
     updating_ = true;
     for (std::size_t i = 0; i < 4; ++i) {
-        const long double whole = i == 2 ? static_cast<long double>(period->WholeMonths)
-                                         : exact[i];
+        const long double whole = i == 2 ? static_cast<long double>(period->WholeMonths) : exact[i];
         fields_[i]->setValue(static_cast<int>(std::min(whole, 32767.0L)));
         exact_[i]->setText(ExactText(exact[i], separator));
     }
     updating_ = false;
-    for (std::size_t i = 0; i < 7; ++i)
-        counts_[i]->setNum(period->WeekdayCounts[(i + 1) % 7]);
+    for (std::size_t i = 0; i < 7; ++i) counts_[i]->setNum(period->WeekdayCounts[(i + 1) % 7]);
     counts_[7]->setNum(period->WorkingDays);
     counts_[8]->setNum(period->RestDays);
     counts_[9]->setNum(period->Holidays);
@@ -348,12 +345,13 @@ bool TDateForm::eventFilter(QObject* watched, QEvent* event) {
             if (watched == edit || watched == edit->findChild<QLineEdit*>()) target = edit;
         }
         auto* drop = static_cast<QDropEvent*>(event);
-        if (!target || !drop->mimeData()->hasFormat(kDateMime)) return QDialog::eventFilter(watched, event);
+        if (!target || !drop->mimeData()->hasFormat(kDateMime))
+            return QDialog::eventFilter(watched, event);
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
         if (event->type() == QEvent::Drop) {
-            const QDate date =
-                QDate::fromString(QString::fromUtf8(drop->mimeData()->data(kDateMime)), Qt::ISODate);
+            const QDate date = QDate::fromString(
+                QString::fromUtf8(drop->mimeData()->data(kDateMime)), Qt::ISODate);
             if (date.isValid()) target->setDate(date);
         }
         return true;

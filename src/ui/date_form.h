@@ -61,7 +61,9 @@ public:
     void OdecistClick();
     void SvatkyClick();
     // The dialog of "&Svátky" (tests answer it).
-    void SetHolidayDialogRunner(std::function<int(QDialog&)> runner) { runDialog_ = std::move(runner); }
+    void SetHolidayDialogRunner(std::function<int(QDialog&)> runner) {
+        runDialog_ = std::move(runner);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -16,8 +16,7 @@ class THolidayListDialog : public QDialog {
     Q_OBJECT
 
 public:
-    THolidayListDialog(const std::vector<std::string>& lines, TextCatalog& texts,
-                       QWidget* parent);
+    THolidayListDialog(const std::vector<std::string>& lines, TextCatalog& texts, QWidget* parent);
     // The lines as edited, empty lines left out.
     std::vector<std::string> Lines() const;
     QPlainTextEdit* Editor() const { return editor_; }

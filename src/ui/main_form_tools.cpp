@@ -32,8 +32,7 @@ constexpr std::string_view kVatNameKeys[4] = {"Msg_VatBase", "Msg_VatRate", "Msg
 
 }  // namespace
 
-TMainFormTools::TMainFormTools(TMainForm& form)
-    : QObject(&form), Vat(form.Model()), form_(form) {
+TMainFormTools::TMainFormTools(TMainForm& form) : QObject(&form), Vat(form.Model()), form_(form) {
     qApp->installEventFilter(this);
 }
 
@@ -125,8 +124,8 @@ void TMainForm::BuildTools() {
         const QList<QAction*> actions = menu->actions();
         for (qsizetype i = 0; i < actions.size(); ++i) {
             const BuiltInConstant& c = list[static_cast<std::size_t>(i)];
-            const std::string name = texts_.Text("ConstPopupMenu",
-                                                 "Const_" + std::string(1, c.Key), c.Name);
+            const std::string name =
+                texts_.Text("ConstPopupMenu", "Const_" + std::string(1, c.Key), c.Name);
             actions[i]->setText(QLatin1Char('&') + ToQ(ConstantCaption(c, name)));
         }
     });
@@ -181,8 +180,9 @@ void TMainForm::SetHolidayLines(std::vector<std::string> lines) {
 }
 
 void TMainForm::FunkceObdobiItemClick() {
-    HolidayStore store{[this] { return HolidayLines(); },
-                       [this](std::vector<std::string> lines) { SetHolidayLines(std::move(lines)); }};
+    HolidayStore store{
+        [this] { return HolidayLines(); },
+        [this](std::vector<std::string> lines) { SetHolidayLines(std::move(lines)); }};
     TDateForm form(calculator_, texts_, std::move(store), this);
     form.exec();
 }
@@ -229,8 +229,8 @@ void TMainForm::ConstantChosen(int index) {
     if (index < 0 || index >= actions.size()) index = 0;
     actions[index]->setChecked(true);
     const BuiltInConstant& constant = BuiltInConstants()[static_cast<std::size_t>(index)];
-    const std::string name = texts_.Text("ConstPopupMenu", "Const_" + std::string(1, constant.Key),
-                                         constant.Name);
+    const std::string name =
+        texts_.Text("ConstPopupMenu", "Const_" + std::string(1, constant.Key), constant.Name);
     widgets_.ConstPanel->setToolTip(ToQ(name) + QStringLiteral(": ") + ToQ(constant.Value));
     InsertConstantText(ToQ(constant.Value));
 }

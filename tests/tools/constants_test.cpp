@@ -19,11 +19,8 @@ TEST(BuiltInConstants, TableAndCaption) {
 
 TEST(UserConsts, SettingsFormReadsBack) {
     const std::vector<UserConst> cases = {
-        {"dva", "Ctrl+K", "2*3"},
-        {"a~b", "", "x~y"},
-        {"~", "Shift+~", "~~"},
-        {"back\\slash\\", "", "\\~"},
-        {"konec~", "Alt+F1", "1"},
+        {"dva", "Ctrl+K", "2*3"},     {"a~b", "", "x~y"},        {"~", "Shift+~", "~~"},
+        {"back\\slash\\", "", "\\~"}, {"konec~", "Alt+F1", "1"},
     };
     for (const UserConst& c : cases) {
         const std::string text = EncodeUserConst(c);
@@ -36,12 +33,12 @@ TEST(UserConsts, SettingsFormReadsBack) {
     EXPECT_FALSE(DecodeUserConst("no separator"));
     EXPECT_EQ(ReadUserConsts({"a~~1", "~~2", "b~~", "bad"}),
               (std::vector<UserConst>{{"a", "", "1"}}));
-    EXPECT_EQ(WriteUserConsts({{"a", "", "1"}, {"", "", "2"}}),
-              (std::vector<std::string>{"a~~1"}));
+    EXPECT_EQ(WriteUserConsts({{"a", "", "1"}, {"", "", "2"}}), (std::vector<std::string>{"a~~1"}));
 }
 
 TEST(UserConsts, FirstMatchingShortcutWins) {
-    const std::vector<UserConst> list = {{"a", "", "0"}, {"b", "Ctrl+K", "2*3"}, {"c", "ctrl+k", "9"}};
+    const std::vector<UserConst> list = {
+        {"a", "", "0"}, {"b", "Ctrl+K", "2*3"}, {"c", "ctrl+k", "9"}};
     ASSERT_NE(FindUserConstByShortcut(list, "Ctrl+K"), nullptr);
     EXPECT_EQ(FindUserConstByShortcut(list, "Ctrl+K")->Value, "2*3");
     EXPECT_EQ(FindUserConstByShortcut(list, ""), nullptr);
@@ -59,8 +56,7 @@ TEST(UserConstGrid, EditingAndStoring) {
     grid.ToggleEditMode();
     ASSERT_TRUE(grid.InsertRow(1));  // an empty row between the two
     EXPECT_EQ(grid.Rows().size(), 3u);
-    EXPECT_EQ(grid.ToList(),
-              (std::vector<UserConst>{{"a", "Ctrl+K", "1"}, {"b", "", "2"}}));
+    EXPECT_EQ(grid.ToList(), (std::vector<UserConst>{{"a", "Ctrl+K", "1"}, {"b", "", "2"}}));
     grid.SetCell(1, 0, "  name only ");
     EXPECT_EQ(grid.ToList()[1], (UserConst{"name only", "", ""}));
     EXPECT_TRUE(grid.RemoveRow(0));

@@ -1,7 +1,8 @@
 // Dates, Easter, holiday lists and periods.
+#include "tools/date_period.h"
+
 #include <gtest/gtest.h>
 
-#include "tools/date_period.h"
 #include "tools/tool_messages.h"
 
 namespace tarvix {
@@ -65,8 +66,8 @@ TEST(Easter, KnownDatesAndEveryYear) {
 }
 
 TEST(HolidayList, LinesReadAndBadOnesSkipped) {
-    const HolidayList list = ParseHolidayLines(
-        {"01.01.   Nový rok", "", "1.5. Svátek práce", "8/5 x", "31.04. nonsense", "abc", "29.02."});
+    const HolidayList list = ParseHolidayLines({"01.01.   Nový rok", "", "1.5. Svátek práce",
+                                                "8/5 x", "31.04. nonsense", "abc", "29.02."});
     const std::vector<DayMonth> expected = {{1, 1}, {1, 5}, {8, 5}, {29, 2}};
     EXPECT_EQ(list.Days, expected);
     EXPECT_EQ(list.SkippedLines, (std::vector<std::string>{"31.04. nonsense", "abc"}));

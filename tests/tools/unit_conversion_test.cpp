@@ -26,9 +26,9 @@ long double ConvertByName(std::string_view category, std::string_view from, std:
 }
 
 TEST(UnitTable, HoldsFifteenQuantitiesInOrder) {
-    const char* names[] = {"délka",   "plocha",   "objem", "čas",       "hmotnost",
-                           "výkon",   "teplota",  "tlak",  "energie",   "síla",
-                           "rychlost", "zrychlení", "svítivost", "jas", "osvětlení"};
+    const char* names[] = {"délka",    "plocha",    "objem",     "čas",     "hmotnost",
+                           "výkon",    "teplota",   "tlak",      "energie", "síla",
+                           "rychlost", "zrychlení", "svítivost", "jas",     "osvětlení"};
     ASSERT_EQ(Table().Categories().size(), kUnitCategoryCount);
     for (std::size_t i = 0; i < kUnitCategoryCount; ++i) {
         EXPECT_EQ(Table().Category(i).Name, names[i]);
@@ -101,8 +101,7 @@ TEST(UnitConverter, EveryUnitToItsBaseAndBack) {
 }
 
 TEST(UnitConverter, FormulaErrors) {
-    UnitTable table = UnitTable::Parse(
-        "[q]\nbase=1\nnoinverse=2*X\nnox=abc\n");
+    UnitTable table = UnitTable::Parse("[q]\nbase=1\nnoinverse=2*X\nnox=abc\n");
     UnitConverter converter(table);
     try {
         converter.Convert(0, 0, 1, 1.0L);

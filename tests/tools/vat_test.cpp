@@ -13,8 +13,8 @@ TEST(VatRounding, HalfAwayFromZeroAfterTwelveDigits) {
         long double X, Unit, Expected;
     };
     const Case cases[] = {
-        {1.05L, 0.10L, 1.1L},   {-1.05L, 0.10L, -1.1L}, {1.04L, 0.10L, 1.0L},
-        {99.97L, 0.10L, 100.0L}, {121.75L, 0.5L, 122.0L}, {-0.25L, 0.5L, -0.5L},
+        {1.05L, 0.10L, 1.1L},       {-1.05L, 0.10L, -1.1L},      {1.04L, 0.10L, 1.0L},
+        {99.97L, 0.10L, 100.0L},    {121.75L, 0.5L, 122.0L},     {-0.25L, 0.5L, -0.5L},
         {3.14159L, 0.0L, 3.14159L}, {81.9672131L, 0.10L, 82.0L},
     };
     for (const Case& c : cases) {

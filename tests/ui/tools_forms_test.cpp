@@ -17,7 +17,9 @@
 #include <QtTest>
 #include <vector>
 
+#include "storage/settings_store.h"
 #include "tools/constants_table.h"
+#include "tools/holiday_calendar.h"
 #include "ui/click_label.h"
 #include "ui/const_form.h"
 #include "ui/conv_form.h"
@@ -48,7 +50,8 @@ struct Window {
     // A number as the windows write it (the desktop's decimal separator).
     QString Number(const char* text) {
         QString s = QString::fromLatin1(text);
-        return s.replace(QLatin1Char('.'), QChar::fromLatin1(form.Model().Options().DecimalSeparator));
+        return s.replace(QLatin1Char('.'),
+                         QChar::fromLatin1(form.Model().Options().DecimalSeparator));
     }
     void EnterIn(QLineEdit* edit, const QString& text) {
         edit->setFocus();
@@ -197,6 +200,11 @@ private slots:
         });
         w.form.Action("FunkceObdobiItem")->trigger();
         QVERIFY(seen);
+        // An empty holiday list in the settings means the language's own list.
+        const std::string language = w.form.Session().Values().String("Localization", "Language");
+        QVERIFY(w.form.HolidayLines() == DefaultHolidayLines(language));
+        w.form.SetHolidayLines({"01.02. Jiný svátek"});
+        QCOMPARE(w.form.HolidayLines().size(), 1u);
     }
 
     void BuiltInConstants() {
