@@ -19,6 +19,7 @@
 #include "engine/engine_modes.h"
 #include "engine/functions_common.h"
 #include "engine/parser_errors.h"
+#include "engine/trig_kernels.h"
 
 namespace tarvix {
 namespace {
@@ -131,10 +132,10 @@ long double SineOf(const ReducedAngle& a) {
     if (a.SinZero) return 0.0L;
     if (a.Library) return sinl(a.X);
     switch (a.Quarter) {
-        case 0: return PositiveZero(sinl(a.R));
-        case 1: return cosl(a.R);
-        case 2: return PositiveZero(-sinl(a.R));
-        default: return -cosl(a.R);
+        case 0: return PositiveZero(trig_kernels::Sine(a.R));
+        case 1: return trig_kernels::Cosine(a.R);
+        case 2: return PositiveZero(-trig_kernels::Sine(a.R));
+        default: return -trig_kernels::Cosine(a.R);
     }
 }
 
@@ -142,10 +143,10 @@ long double CosineOf(const ReducedAngle& a) {
     if (a.CosZero) return 0.0L;
     if (a.Library) return cosl(a.X);
     switch (a.Quarter) {
-        case 0: return cosl(a.R);
-        case 1: return PositiveZero(-sinl(a.R));
-        case 2: return -cosl(a.R);
-        default: return PositiveZero(sinl(a.R));
+        case 0: return trig_kernels::Cosine(a.R);
+        case 1: return PositiveZero(-trig_kernels::Sine(a.R));
+        case 2: return -trig_kernels::Cosine(a.R);
+        default: return PositiveZero(trig_kernels::Sine(a.R));
     }
 }
 
