@@ -1,7 +1,8 @@
 // Unit-aware sine and cosine of the trigonometric functions.
 //
 // The angle is first reduced to r in [-pi/4, pi/4] plus a number of quarter
-// turns, so the library kernels always run on a small argument:
+// turns, so the polynomial kernels of trig_kernels.h always run on a small
+// argument:
 // - in degrees and grads the reduction is exact: the remainder by a full turn
 //   is exact (IEEE remainder), and subtracting the nearest multiple of a
 //   quarter turn from it is exact by Sterbenz' lemma; an exact multiple of a
