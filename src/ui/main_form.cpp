@@ -117,6 +117,7 @@ TMainForm::TMainForm(QWidget* parent)
     layout->addWidget(BuildKeypad(), 1);
     setCentralWidget(central);
     BuildSwitchesPanel();
+    BuildTools();
 
     // Tab order: the input line, the registers in their loading order, then
     // the calculate button; the keypad follows in its own order.
@@ -157,6 +158,7 @@ void TMainForm::LoadSession(const QString& firstArgument) {
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
     RefreshTitle();
+    SyncVatButton();
     ReopenLogForm(logForm_, *session_, texts_, this);
 }
 
@@ -179,12 +181,14 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     if (logForm_) logForm_->close();
     delete logForm_;
     SaveSeriesSettings();
+    StoreToolWindows();
     session_->Save(open);
     QMainWindow::closeEvent(event);
 }
 
 void TMainForm::SaveWorkingState() {
     SaveSeriesSettings();
+    StoreToolWindows();
     session_->Save(OpenWindows{logForm_ && logForm_->isVisible(), false});
 }
 
@@ -225,10 +229,11 @@ TMainForm::~TMainForm() {
     // (the focused input line activates its text on losing the focus). So
     // the windows that refer to the model go first, and every connection
     // from a child to this window is cut before any member is destroyed.
+    qApp->removeEventFilter(this);
     delete logForm_;
     delete varForm_;
     delete funcForm_;
-    qApp->removeEventFilter(this);
+    DestroyTools();
     for (QObject* child : findChildren<QObject*>()) {
         QObject::disconnect(child, nullptr, this, nullptr);
         child->removeEventFilter(this);
@@ -403,7 +408,7 @@ void TMainForm::CalculateFromBox() {
 }
 
 void TMainForm::OpenConstantsMenu() {
-    ShowInPreparation();
+    ConstPopupPanelClick();
 }
 
 void TMainForm::ToggleSpaceAsBrackets() {
@@ -571,7 +576,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::Hide:
         case QEvent::Show:
-            if (watched == funcForm_) RefreshActions();
+            // Asked of the object itself: a window in its destructor is no
+            // longer a TFuncForm, and the guarded pointer must not be cast to one.
+            if (qobject_cast<TFuncForm*>(watched)) RefreshActions();
             break;
         case QEvent::StatusTip:
             // The command panels live in the status bar's message area: their
