@@ -15,6 +15,9 @@
 // lines run; --save FILE.fx writes the state to a data file after them. Both
 // replace the extension by ".fx".
 //
+// --worksheet FILE runs matrix operations on a worksheet file instead of
+// lines (cli_worksheet.h); the mode and format options apply to it.
+//
 // The exit status is 1 when any line failed: an error message, or a line
 // left without a result by a cancelled question; also when the data file
 // does not open (no line runs then) or cannot be saved.
@@ -29,6 +32,7 @@
 #include "calculator/calculator.h"
 #include "calculator/mode_switches.h"
 #include "calculator/text_trim.h"
+#include "cli/cli_worksheet.h"
 #include "storage/data_file_commands.h"
 #include "storage/text_catalog.h"
 
@@ -41,6 +45,8 @@ void Usage() {
                  "                  [--imag i|j] [--format norm|fix|sci|eng] [--rnd N] [--eng]\n"
                  "                  [--polar] [--hexprefix] [--sep C] [--answer yes|no|cancel]\n"
                  "                  [--open FILE.fx] [--save FILE.fx] [EXPR ...]\n"
+                 "       tarvix-cli [mode options] --worksheet FILE [--right FILE2]\n"
+                 "                  --op OP [--arg TEXT]... [--rhs \"v1;v2;...\" --op OP]...\n"
                  "Without EXPR, one expression per line is read from standard input.\n";
 }
 
@@ -90,6 +96,7 @@ struct CliSettings {
     std::string OpenFile;  // data file loaded before the lines
     std::string SaveFile;  // data file written after the lines
     std::vector<std::string> Lines;
+    WorksheetCliRequest Worksheet;  // --worksheet and its options
 };
 
 int ReadDigits(std::string_view text) {
@@ -119,7 +126,10 @@ CliSettings ParseArguments(int argc, char** argv, ModeSwitches& modes) {
             return argv[++i];
         };
         const auto source = SwitchSource::MenuItem;
-        if (a == "--cplx")
+        bool badWorksheetOption = false;
+        if (TakeWorksheetOption(a, next, settings.Worksheet, badWorksheetOption)) {
+            if (badWorksheetOption) BadUsage();
+        } else if (a == "--cplx")
             SelectDomain(modes, nsComplex, source);
         else if (a == "--real")
             SelectDomain(modes, nsReal, source);
@@ -199,6 +209,7 @@ int main(int argc, char** argv) {
     DataFileDocument document;
     DataFileCommands dataFile(calculator, texts, document);
     if (!settings.OpenFile.empty() && !dataFile.OpenFile(settings.OpenFile)) return 1;
+    if (settings.Worksheet.Active()) return RunWorksheetCli(settings.Worksheet, calculator);
 
     if (settings.Lines.empty()) {
         for (std::string line; std::getline(std::cin, line);) settings.Lines.push_back(line);
