@@ -42,6 +42,23 @@ bool IsRightOperandOp(MatrixOperationCode code) {
            code == op::TwoPort;
 }
 
+bool UsesRightOperand(MatrixOperationCode code) {
+    switch (code) {
+        case op::Sum:
+        case op::Difference:
+        case op::ProductLeft:
+        case op::ProductRight:
+        case op::ProductVector:
+        case op::DiagonalLeft:
+        case op::DiagonalRight:
+        case op::DivideLeft:
+        case op::DivideRight:
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool KeepsRightGrid(MatrixOperationCode code) {
     return code == op::Determinant || code == op::Subdeterminant || code == op::Rank ||
            IsRightOperandOp(code);

@@ -43,6 +43,10 @@ inline constexpr MatrixOperationCode CharacteristicPolynomial = 26;
 
 // The right grid is read as the second operand and receives the result.
 bool IsRightOperandOp(MatrixOperationCode code);
+// The operations that read the right grid as their second operand (the
+// others of the set above leave it unread, so unrelated text there cannot
+// stop them).
+bool UsesRightOperand(MatrixOperationCode code);
 // The right grid is not cleared before the run.
 bool KeepsRightGrid(MatrixOperationCode code);
 // Scalar results only: the right grid is left alone.

@@ -63,6 +63,9 @@ private:
     SolveHooks* outer_;
 };
 
+// The user cancelled a question of the operation: no result, no message.
+struct OperationCancelled {};
+
 // A cell error of the right grid (the left grid's are plain EMatrixErrors).
 struct Worksheet::GridCellError : EMatrixError {
     using EMatrixError::EMatrixError;
@@ -113,6 +116,8 @@ RunOutcome Worksheet::RunGuarded(MatrixOperationCode code) {
         monitor.TraceLine(texts_.Text(mxmsg::StoppedHistory));
         Status(2, texts_.Text(mxmsg::Stopped));
         outcome = RunOutcome::Stopped;
+    } catch (const OperationCancelled&) {
+        outcome = RunOutcome::Cancelled;
     } catch (const GridCellError& error) {
         if (error.Row() > 0) view_->FocusCell(true, error.Row(), error.Column());
         ShowError(error.what());
@@ -166,7 +171,7 @@ void Worksheet::PrepareOperands(MatrixOperationCode code) {
     if (equations)
         for (int i = 1; i <= m; ++i) rhs[i - 1] = ReadCell(left_, i, m + 1, true, false);
     CMatrix target;
-    if (IsRightOperandOp(code)) target = ReadGrid(right_, right_.Rows(), right_.Cols(), true);
+    if (UsesRightOperand(code)) target = ReadGrid(right_, right_.Rows(), right_.Cols(), true);
     std::vector<std::string> inputRows;
     for (int i = 1; i <= m; ++i) inputRows.push_back(left_.RowText(i));
 
@@ -308,7 +313,7 @@ void Worksheet::ComputeTwoPort(const MatrixContext& context) {
     const std::string fallback = DefaultTwoPortNodes(n);
     const std::optional<std::string> answer = dialogs_.AskText(
         texts_.Text(mxmsg::TwoPortCaption), texts_.Text(mxmsg::TwoPortPrompt), fallback);
-    if (!answer) throw ComputationStopped{};
+    if (!answer) throw OperationCancelled{};
     const auto [k1, k2] = ParseTwoPortNodes(*answer, n, context);
     DeliverMatrix(EquivalentTwoPort(source_, k1, k2, context));
 }
