@@ -94,6 +94,8 @@ const std::vector<MessageEntry>& DefaultEntries() {
             {mxmsg::FileNotFound, "Nebyl nalezen soubor: %\\ \"%s\""},
             {mxmsg::ReadError, "Chyba při čtení ze souboru %\\ \"%s\""},
             {mxmsg::WriteError, "Chyba při zápisu do souboru %\\ \"%s\""},
+            {mxmsg::EquationExpression, "Výraz v rovnicích nelze použít"},
+            {mxmsg::EquationCount, "Počet rovnic se liší od počtu neznámých"},
             {mxmsg::HeaderVector, "Vektor"},
             {mxmsg::HeaderSolution, "Řešení"},
             {mxmsg::HeaderCheck, "Kontrola"},

@@ -54,6 +54,17 @@ public:
     void SetCellCursor(int row, int column);
     std::pair<int, int> CellCursor() const { return {cursorRow_, cursorColumn_}; }
 
+    // --- Equations editor (worksheet_editor.cpp)
+    // The editor's equations into the left grid (the menu command also
+    // switches to the equations mode); false after a message, nothing changed.
+    bool ConvertEquations(bool fromMenu);
+    // A grid into the editor: the header row, then one line per row, cells
+    // joined by tabs.
+    void GridToEditor(bool rightGrid);
+    // Editor lines 2 onward into the grid's rows; each line's first field
+    // (the row number) is skipped; what does not fit is ignored.
+    void EditorToGrid(bool rightGrid);
+
     // --- Files (messages through the dialogs port; false leaves all unchanged)
     bool OpenFile(const std::string& path);
     // A file's matrix into the right grid (its header's mode is ignored).

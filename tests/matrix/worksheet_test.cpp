@@ -288,6 +288,27 @@ TEST_F(WorksheetTest, TransformUsesTheInputLineFunctionOfX) {
     EXPECT_EQ(sheet.RightGrid().RowText(2), "31\t41");
 }
 
+TEST_F(WorksheetTest, EditorEquationsAndGridExchange) {
+    sheet.SetMode(WorksheetMode::Operations);
+    sheet.Editor() = {"x+y=1", "x-y=1"};
+    ASSERT_TRUE(sheet.ConvertEquations(true));
+    EXPECT_EQ(sheet.Mode(), WorksheetMode::Equations);
+    EXPECT_EQ(sheet.LeftGrid().RowText(2), "1\t-1\t1");
+    ASSERT_EQ(sheet.SelectOperation(op::Solve), RunOutcome::Done);
+    EXPECT_EQ(sheet.SolutionRows(), (std::vector<std::string>{"1", "0"}));
+
+    sheet.Editor() = {"x+y+z=1", "x=2"};
+    EXPECT_FALSE(sheet.ConvertEquations(true));
+    EXPECT_EQ(LastMessage(), Texts().Text(mxmsg::EquationCount));
+    EXPECT_EQ(sheet.LeftGrid().RowText(2), "1\t-1\t1");  // unchanged
+
+    sheet.GridToEditor(false);
+    EXPECT_EQ(sheet.Editor(), (std::vector<std::string>{"\t1\t2\tVektor", "1\t1\t1\t1", "2\t1\t-1\t1"}));
+    sheet.Editor()[2] = "2\t 7 \t8\t9\textra";
+    sheet.EditorToGrid(false);
+    EXPECT_EQ(sheet.LeftGrid().RowText(2), "7\t8\t9");
+}
+
 TEST_F(WorksheetTest, FilesOpenAndSave) {
     const auto dir = std::filesystem::temp_directory_path() / "tarvix_worksheet_test";
     std::filesystem::create_directories(dir);
