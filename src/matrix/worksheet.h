@@ -100,6 +100,15 @@ public:
     const ComplexValue& ScalarResult() const { return scalar_; }
     const std::string& LastRunTime() const { return lastRunTime_; }
 
+    // --- Matrix memory
+    // The size the current operation's result will have (the memory
+    // dialog's type field): the left grid's data area, one column in the
+    // equations mode; products and divisions take the right grid's rows or
+    // columns as they need; the complement is one row and column smaller.
+    std::pair<int, int> ExpectedResultSize() const;
+    // A stored matrix into a grid in full precision; false for a bad entry.
+    bool LoadFromMemory(int index, bool rightGrid);
+
     // --- Views of a result
     // The check column instead of the solution (equations mode) or as an
     // extra left-grid column "Kontrola" (inverse).

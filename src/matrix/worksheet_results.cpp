@@ -184,3 +184,50 @@ bool Worksheet::MoveResultLeft() {
 }
 
 }  // namespace tarvix
+
+namespace tarvix {
+
+std::pair<int, int> Worksheet::ExpectedResultSize() const {
+    const int rows = left_.Rows();
+    if (mode_ == WorksheetMode::Equations) return {rows, 1};
+    const int cols = left_.Cols();
+    switch (current_) {
+        case op::ProductLeft:
+        case op::DivideLeft: return {rows, right_.Cols()};
+        case op::ProductRight:
+        case op::DivideRight: return {right_.Rows(), cols};
+        case op::ProductVector: return {rows, 1};
+        case op::Complement: return {rows - 1, cols - 1};
+        default: return {rows, cols};
+    }
+}
+
+bool Worksheet::LoadFromMemory(int index, bool rightGrid) {
+    const CMatrix* m = memory_.At(index);
+    if (!m || m->Empty() || !finished_) return false;
+    TextGrid& grid = rightGrid ? right_ : left_;
+    const int extra = !rightGrid && mode_ == WorksheetMode::Equations ? 1 : 0;
+    const std::vector<std::string> rhs = [&] {
+        std::vector<std::string> texts;
+        if (extra)
+            for (int i = 1; i <= grid.Rows(); ++i) texts.push_back(grid.Cell(i, grid.Cols()));
+        return texts;
+    }();
+    grid.Resize(0, 0);
+    grid.Resize(m->Rows(), m->Cols() + extra);
+    const char unit = Format().ImaginaryUnit;
+    for (int i = 0; i < m->Rows(); ++i)
+        for (int j = 0; j < m->Cols(); ++j) grid.SetCell(i + 1, j + 1, FullText((*m)(i, j), unit));
+    if (extra) {
+        for (int i = 0; i < m->Rows() && i < static_cast<int>(rhs.size()); ++i)
+            grid.SetCell(i + 1, m->Cols() + 1, rhs[i]);
+        grid.SetColumnHeader(grid.Cols(), texts_.Text(mxmsg::HeaderVector));
+    }
+    if (!rightGrid) {
+        order_ = m->Rows();
+        ResizeGrids();
+    }
+    return true;
+}
+
+}  // namespace tarvix

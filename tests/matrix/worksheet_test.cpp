@@ -198,6 +198,24 @@ TEST_F(WorksheetTest, DestinationsEditorMemoryAndLeft) {
     EXPECT_EQ(sheet.LeftGrid().RowText(1), "7\t10");
 }
 
+TEST_F(WorksheetTest, MemoryTypeAndLoad) {
+    sheet.SetMode(WorksheetMode::Operations);
+    sheet.SetOrder(2);
+    Fill(sheet.LeftGrid(), {{"1", "2"}, {"3", "4"}});
+    sheet.RightGrid().Resize(2, 3);
+    ASSERT_EQ(sheet.SelectOperation(op::ProductLeft), RunOutcome::Done);  // empty cells are 0
+    EXPECT_EQ(sheet.ExpectedResultSize(), std::make_pair(2, 3));
+    sheet.SetCellCursor(1, 1);
+    ASSERT_EQ(sheet.SelectOperation(op::Complement), RunOutcome::Done);
+    EXPECT_EQ(sheet.ExpectedResultSize(), std::make_pair(1, 1));
+
+    memory.Add(2, 2, "m");
+    memory.Store(0, M({{0.5L, 1}, {1.5L, 2}}));
+    ASSERT_TRUE(sheet.LoadFromMemory(0, false));
+    EXPECT_EQ(sheet.LeftGrid().RowText(2), "1.5\t2");
+    EXPECT_FALSE(sheet.LoadFromMemory(3, false));
+}
+
 TEST_F(WorksheetTest, InverseCheckColumnAndResultMovedLeft) {
     sheet.SetMode(WorksheetMode::Operations);
     sheet.SetOrder(2);
