@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calculator/calculator_ports.h"
+#include "engine/cell_link.h"
 #include "engine/parser.h"
 #include "matrix/gauss_solver.h"
 #include "matrix/matrix_memory.h"
@@ -64,6 +65,10 @@ public:
     // Editor lines 2 onward into the grid's rows; each line's first field
     // (the row number) is skipped; what does not fit is ignored.
     void EditorToGrid(bool rightGrid);
+
+    // The left grid as CELL(row;column) reads it: the window registers it
+    // with SetCellGrid while it exists and withdraws it when it closes.
+    CellGrid& LeftCellGrid() { return cellLink_; }
 
     // --- Files (messages through the dialogs port; false leaves all unchanged)
     bool OpenFile(const std::string& path);
@@ -126,6 +131,18 @@ public:
 
 private:
     class RunHooks;
+    class LeftCellLink : public CellGrid {
+    public:
+        explicit LeftCellLink(const TextGrid& grid) : grid_(grid) {}
+        int RowCount() const override { return grid_.Rows() + 1; }
+        int ColumnCount() const override { return grid_.Cols() + 1; }
+        std::string CellText(int row, int col) const override {
+            return grid_.Contains(row, col) ? grid_.Cell(row, col) : std::string();
+        }
+
+    private:
+        const TextGrid& grid_;
+    };
     struct GridCellError;
 
     FormatOptions Format() const { return main_.CurrentFormat(); }
@@ -170,6 +187,7 @@ private:
     int order_ = 2;
     TextGrid left_;
     TextGrid right_;
+    LeftCellLink cellLink_{left_};
     std::vector<std::string> editor_;
     int cursorRow_ = 1;
     int cursorColumn_ = 1;

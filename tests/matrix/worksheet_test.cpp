@@ -327,6 +327,18 @@ TEST_F(WorksheetTest, EditorEquationsAndGridExchange) {
     EXPECT_EQ(sheet.LeftGrid().RowText(2), "7\t8\t9");
 }
 
+TEST_F(WorksheetTest, CellFunctionReadsTheLeftGrid) {
+    sheet.SetMode(WorksheetMode::Operations);
+    sheet.SetOrder(2);
+    Fill(sheet.LeftGrid(), {{"1", "2*3"}, {"3", "4"}});
+    SetCellGrid(&sheet.LeftCellGrid());
+    parser.SetExpression("CELL(1,2)+CELL(2,1)");
+    const ComplexValue v = parser.Evaluate();
+    SetCellGrid(nullptr);
+    EXPECT_EQ(v.Re, 9);
+    EXPECT_EQ(sheet.LeftCellGrid().RowCount(), 3);
+}
+
 TEST_F(WorksheetTest, FilesOpenAndSave) {
     const auto dir = std::filesystem::temp_directory_path() / "tarvix_worksheet_test";
     std::filesystem::create_directories(dir);
