@@ -60,12 +60,8 @@ CMatrix Difference(const CMatrix& l, const CMatrix& r, const MatrixContext& cont
 
 CMatrix ScalarMultiple(const CMatrix& l, const ComplexValue& s, const MatrixContext& context) {
     if (l.Empty()) context.Fail(mxmsg::SourceNotAllocated);
-    if (context.Real()) {
-        const ComplexValue factor{s.Re, 0.0L};
-        return ElementWise(l.Rows(), l.Cols(), context, [&](int i, int j) { return Mul(factor, l(i, j)); });
-    }
-    if (IsZero(s)) Raise<EArithmeticError>(msg::FloatZeroDivide);
-    return ElementWise(l.Rows(), l.Cols(), context, [&](int i, int j) { return Div(l(i, j), s); });
+    const ComplexValue factor{s.Re, context.Real() ? 0.0L : s.Im};
+    return ElementWise(l.Rows(), l.Cols(), context, [&](int i, int j) { return Mul(factor, l(i, j)); });
 }
 
 CMatrix DiagonalLeft(const CMatrix& l, const CMatrix& r, const MatrixContext& context) {

@@ -12,7 +12,7 @@ namespace tarvix {
 
 CMatrix Sum(const CMatrix& l, const CMatrix& r, const MatrixContext& context);         // L + R
 CMatrix Difference(const CMatrix& l, const CMatrix& r, const MatrixContext& context);  // L − R
-// The scalar multiple: s·L in the real domain, L/s in the complex domain.
+// The scalar multiple s·L, in both domains (the real domain uses the real part of s).
 CMatrix ScalarMultiple(const CMatrix& l, const ComplexValue& s, const MatrixContext& context);
 // L[i][i]·R[i][j]: the rows of R scaled by the diagonal of a square L.
 CMatrix DiagonalLeft(const CMatrix& l, const CMatrix& r, const MatrixContext& context);

@@ -147,9 +147,17 @@ TEST(ElementWise, SumDifferenceScalarDiagonals) {
     EXPECT_EQ(MessageOf([&] { Sum(l, M({{1, 2, 3}}), t.context); }),
               Texts().Format(mxmsg::SizeMismatch, {"2", "2", "1", "3"}));
 
+    // The complex domain multiplies too (it used to divide).
     TestContext c(nsComplex);
-    ExpectMatrixNear(ScalarMultiple(l, {2, 0}, c.context), M({{0.5L, 1}, {1.5L, 2}}));
-    EXPECT_THROW(ScalarMultiple(l, {0, 0}, c.context), EArithmeticError);
+    ExpectMatrixNear(ScalarMultiple(l, {2, 0}, c.context), M({{2, 4}, {6, 8}}));
+    CMatrix expected(2, 2);
+    expected(0, 0) = {0, 1};
+    expected(0, 1) = {0, 2};
+    expected(1, 0) = {0, 3};
+    expected(1, 1) = {0, 4};
+    ExpectMatrixNear(ScalarMultiple(l, {0, 1}, c.context), expected);
+    // The real domain takes the real part of the scalar.
+    ExpectMatrixNear(ScalarMultiple(l, {2, 5}, t.context), M({{2, 4}, {6, 8}}));
 }
 
 TEST(Products, MatrixVectorSquareAndDivision) {

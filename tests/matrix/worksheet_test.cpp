@@ -176,8 +176,10 @@ TEST_F(WorksheetTest, ScalarMultipleUsesTheDisplayInBothDomains) {
     ASSERT_EQ(sheet.SelectOperation(op::Scalar), RunOutcome::Done);
     EXPECT_EQ(sheet.RightGrid().RowText(2), "6\t8");
     main.scope = nsComplex;
+    parser.SetNumericalScope(nsComplex);
+    main.display = "2i";
     ASSERT_EQ(sheet.SelectOperation(op::Scalar), RunOutcome::Done);
-    EXPECT_EQ(sheet.RightGrid().RowText(2), "1.5\t2");
+    EXPECT_EQ(sheet.RightGrid().RowText(2), "6i\t8i");
 }
 
 TEST_F(WorksheetTest, DestinationsEditorMemoryAndLeft) {
