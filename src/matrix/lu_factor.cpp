@@ -50,7 +50,7 @@ void UpdateRow(DenseMatrix<T>& a, int r, int k0, int k1, int c0, int c1) {
     constexpr int U = kUnroll<T>;
     T* row = a.Row(r);
     int p = k0;
-    for (; p + U <= k1; p += U) {
+    for (; U > 1 && p + U <= k1; p += U) {
         if constexpr (U == 4) {
             const T l0 = row[p], l1 = row[p + 1], l2 = row[p + 2], l3 = row[p + 3];
             if (IsZero(l0) && IsZero(l1) && IsZero(l2) && IsZero(l3)) continue;
@@ -66,7 +66,7 @@ void UpdateRow(DenseMatrix<T>& a, int r, int k0, int k1, int c0, int c1) {
                 MulSub(acc, l3, u3[j]);
                 row[j] = acc;
             }
-        } else {
+        } else if constexpr (U == 2) {
             const T l0 = row[p], l1 = row[p + 1];
             if (IsZero(l0) && IsZero(l1)) continue;
             const T* u0 = a.Row(p);
