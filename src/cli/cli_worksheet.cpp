@@ -18,6 +18,7 @@ namespace {
 class ArgQueue {
 public:
     void Reset(const std::vector<std::string>& args) { args_.assign(args.begin(), args.end()); }
+    bool Empty() const { return args_.empty(); }
     std::string Take() {
         if (args_.empty()) return {};
         std::string a = args_.front();
@@ -60,8 +61,13 @@ public:
         calculator_.Parser1().SetVariable("ANS", value);
         scalar_ = std::string(TrimBlanks(calculator_.FormatValue(value)));
     }
-    std::string DisplayText() const override { return args_.Take(); }
-    std::string InputText() const override { return args_.Take(); }
+    // Without an answer the calculator's own display and input line serve.
+    std::string DisplayText() const override {
+        return args_.Empty() ? calculator_.DisplayText() : args_.Take();
+    }
+    std::string InputText() const override {
+        return args_.Empty() ? calculator_.InputText() : args_.Take();
+    }
 
     std::string TakeScalar() { return std::exchange(scalar_, {}); }
 

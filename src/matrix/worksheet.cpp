@@ -18,7 +18,28 @@ namespace tarvix {
 Worksheet::Worksheet(TParser& parser, MatrixMemory& memory, WorksheetMainPort& main,
                      DialogsPort& dialogs, const MatrixMessageTable& texts)
     : parser_(parser), memory_(memory), main_(main), dialogs_(dialogs), texts_(texts) {
+    SetProgramFolder("");
     ResizeGrids();
+}
+
+void Worksheet::SetProgramFolder(const std::string& folder) {
+    fileName_ = (std::filesystem::path(folder) / (texts_.Text(mxmsg::DefaultFileName) + ".txt")).string();
+}
+
+std::string Worksheet::Title() const {
+    return texts_.Text(mode_ == WorksheetMode::Equations ? mxmsg::TitleEquations
+                                                         : mxmsg::TitleOperations) +
+           " - " + std::filesystem::path(fileName_).filename().string();
+}
+
+bool Worksheet::RunEnabled() const {
+    if (left_.Rows() == 0) return false;
+    for (int i = 1; i <= left_.Rows() && i <= left_.Cols(); ++i)
+        if (TrimBlanks(left_.Cell(i, i)).empty()) return false;
+    if (mode_ != WorksheetMode::Equations) return true;
+    for (int i = 1; i <= left_.Rows(); ++i)
+        if (!TrimBlanks(left_.Cell(i, left_.Cols())).empty()) return true;
+    return false;
 }
 
 void Worksheet::SetView(WorksheetView* view) { view_ = view ? view : &inertView_; }
@@ -125,6 +146,8 @@ bool Worksheet::OpenFile(const std::string& path) {
     WorksheetFileData data;
     if (!LoadFileData(path, mode_, data)) return false;
     ApplyFile(data);
+    fileName_ = path;
+    modified_ = false;
     return true;
 }
 
@@ -186,6 +209,8 @@ bool Worksheet::SaveFile(const std::string& path) {
         ShowError(texts_.Format(mxmsg::WriteError, {name}));
         return false;
     }
+    fileName_ = path;
+    modified_ = false;
     return true;
 }
 

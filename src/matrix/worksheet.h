@@ -70,6 +70,19 @@ public:
     // with SetCellGrid while it exists and withdraws it when it closes.
     CellGrid& LeftCellGrid() { return cellLink_; }
 
+    // --- Window state
+    // The mode's title, " - " and the file name without its folder.
+    std::string Title() const;
+    // The current file; before any is chosen "soubor.txt" in the program folder.
+    const std::string& FileName() const { return fileName_; }
+    void SetProgramFolder(const std::string& folder);
+    // The user changed cells since the last open or save.
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+    // The run (and stop) command: every diagonal cell of the left grid holds
+    // text and, in the equations mode, some right-hand side does.
+    bool RunEnabled() const;
+
     // --- Files (messages through the dialogs port; false leaves all unchanged)
     bool OpenFile(const std::string& path);
     // A file's matrix into the right grid (its header's mode is ignored).
@@ -192,6 +205,8 @@ private:
     int cursorRow_ = 1;
     int cursorColumn_ = 1;
 
+    std::string fileName_;
+    bool modified_ = false;
     MatrixOperationCode current_ = op::Solve;
     bool finished_ = true;
     bool stopRequested_ = false;

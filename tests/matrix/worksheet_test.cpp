@@ -341,6 +341,23 @@ TEST_F(WorksheetTest, CellFunctionReadsTheLeftGrid) {
     EXPECT_EQ(sheet.LeftCellGrid().RowCount(), 3);
 }
 
+TEST_F(WorksheetTest, TitleAndRunEnabled) {
+    sheet.SetProgramFolder("/opt/tarvix");
+    EXPECT_EQ(sheet.FileName(), "/opt/tarvix/soubor.txt");
+    sheet.SetMode(WorksheetMode::Equations);
+    sheet.SetOrder(2);
+    EXPECT_EQ(sheet.Title(), "Soustava lineárních rovnic - soubor.txt");
+    EXPECT_FALSE(sheet.RunEnabled());  // empty worksheet
+    Fill(sheet.LeftGrid(), {{"1", "", ""}, {"", "2", ""}});
+    EXPECT_FALSE(sheet.RunEnabled());  // no right-hand side
+    sheet.LeftGrid().SetCell(2, 3, "5");
+    EXPECT_TRUE(sheet.RunEnabled());
+    sheet.LeftGrid().SetCell(2, 2, " ");
+    EXPECT_FALSE(sheet.RunEnabled());
+    sheet.SetMode(WorksheetMode::Operations);
+    EXPECT_EQ(sheet.Title(), "Opearace s maticemi - soubor.txt");
+}
+
 TEST_F(WorksheetTest, FilesOpenAndSave) {
     const auto dir = std::filesystem::temp_directory_path() / "tarvix_worksheet_test";
     std::filesystem::create_directories(dir);
@@ -350,7 +367,10 @@ TEST_F(WorksheetTest, FilesOpenAndSave) {
         f << "3\\\r\n2\t-3\t4\t1\r\n5\t2\t-6\t2\r\n3\t-2\t3\t3\r\n";
     }
     sheet.SetMode(WorksheetMode::Operations);
+    sheet.SetModified(true);
     ASSERT_TRUE(sheet.OpenFile(path));
+    EXPECT_FALSE(sheet.Modified());
+    EXPECT_EQ(sheet.FileName(), path);
     EXPECT_EQ(sheet.Mode(), WorksheetMode::Equations);
     EXPECT_EQ(sheet.LeftGrid().Cols(), 4);
     const std::string copy = (dir / "copy.re8").string();
