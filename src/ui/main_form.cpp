@@ -114,6 +114,7 @@ TMainForm::TMainForm(QWidget* parent)
     layout->addWidget(BuildKeypad(), 1);
     setCentralWidget(central);
     BuildSwitchesPanel();
+    BuildTools();
 
     // Tab order: the input line, the registers in their loading order, then
     // the calculate button; the keypad follows in its own order.
@@ -152,6 +153,7 @@ void TMainForm::LoadSession(const QString& firstArgument) {
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
     RefreshTitle();
+    SyncVatButton();
     ReopenLogForm(logForm_, *session_, texts_, this);
 }
 
@@ -167,11 +169,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     if (funcForm_) funcForm_->close();
     if (logForm_) logForm_->close();
     delete logForm_;
+    StoreToolWindows();
     session_->Save(open);
     QMainWindow::closeEvent(event);
 }
 
 void TMainForm::SaveWorkingState() {
+    StoreToolWindows();
     session_->Save(OpenWindows{logForm_ && logForm_->isVisible(), false});
 }
 
@@ -216,6 +220,7 @@ TMainForm::~TMainForm() {
     delete logForm_;
     delete varForm_;
     delete funcForm_;
+    DestroyTools();
     for (QObject* child : findChildren<QObject*>()) {
         QObject::disconnect(child, nullptr, this, nullptr);
         child->removeEventFilter(this);
@@ -390,7 +395,7 @@ void TMainForm::CalculateFromBox() {
 }
 
 void TMainForm::OpenConstantsMenu() {
-    ShowInPreparation();
+    ConstPopupPanelClick();
 }
 
 void TMainForm::ToggleSpaceAsBrackets() {
