@@ -268,6 +268,7 @@ void TMainForm::ApplyTexts() {
         }
     }
     RefreshFromModel();
+    KeepStatusBarReadable();
 }
 
 void TMainForm::BuildMenus() {
