@@ -22,6 +22,9 @@
 // 100% "). Words starting with "--" are options: an unknown one is a usage
 // error (status 2), never an expression.
 //
+// --worksheet FILE runs matrix operations on a worksheet file instead of
+// lines (cli_worksheet.h); the mode and format options apply to it.
+//
 // The exit status is 1 when any line failed: an error message, or a line
 // left without a result by a cancelled question; also when the data file
 // does not open (no line runs then) or cannot be saved.
@@ -39,6 +42,7 @@
 #include "cli/cli_series.h"
 #include "series/series_hooks.h"
 #include "cli/cli_tools.h"
+#include "cli/cli_worksheet.h"
 #include "storage/data_file_commands.h"
 #include "storage/text_catalog.h"
 
@@ -53,6 +57,8 @@ void Usage() {
                  "                  [--open FILE.fx] [--save FILE.fx]\n"
               << kSeriesUsage
               << "                  [EXPR ...]\n"
+                 "       tarvix-cli [mode options] --worksheet FILE [--right FILE2]\n"
+                 "                  --op OP [--arg TEXT]... [--rhs \"v1;v2;...\" --op OP]...\n"
                  "Without EXPR, one expression per line is read from standard input.\n"
                  "Tools: --convert, --period, --move-date, --constants, --vat (tarvix-cli --vat -h).\n";
 }
@@ -104,6 +110,7 @@ struct CliSettings {
     std::string SaveFile;  // data file written after the lines
     std::vector<std::string> Lines;
     CliSeriesOptions Series;
+    WorksheetCliRequest Worksheet;  // --worksheet and its options
 };
 
 int ReadDigits(std::string_view text) {
@@ -133,7 +140,10 @@ CliSettings ParseArguments(int argc, char** argv, ModeSwitches& modes) {
             return argv[++i];
         };
         const auto source = SwitchSource::MenuItem;
-        if (a == "--cplx")
+        bool badWorksheetOption = false;
+        if (TakeWorksheetOption(a, next, settings.Worksheet, badWorksheetOption)) {
+            if (badWorksheetOption) BadUsage();
+        } else if (a == "--cplx")
             SelectDomain(modes, nsComplex, source);
         else if (a == "--real")
             SelectDomain(modes, nsReal, source);
@@ -220,6 +230,7 @@ int main(int argc, char** argv) {
     DataFileDocument document;
     DataFileCommands dataFile(calculator, texts, document);
     if (!settings.OpenFile.empty() && !dataFile.OpenFile(settings.OpenFile)) return 1;
+    if (settings.Worksheet.Active()) return RunWorksheetCli(settings.Worksheet, calculator);
     SeriesController series(calculator);
     SeriesHooks seriesHooks(series);
     calculator.SetHooks(&seriesHooks);

@@ -147,7 +147,6 @@ TMainForm::TMainForm(QWidget* parent)
     ApplyTexts();
     RefreshFromModel();
     RefreshTitle();
-    KeepStatusBarReadable();
     widgets_.ExprComboBox->setFocus();
 }
 
@@ -528,27 +527,21 @@ void TMainForm::SetCompactLayout(bool compact) {
     RefreshActions();
     // Let the layouts settle, then take the smallest size that fits.
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    KeepStatusBarReadable();
     resize(minimumSizeHint().expandedTo(QSize(0, 0)));
     adjustSize();
 }
 
 void TMainForm::KeepStatusBarReadable() {
-    // The status bar does not hold the window open: the window is never
-    // narrower than its panels side by side (with the size grip), nor than
-    // its other contents need (an explicit least width replaces theirs).
+    // The status bar's own size hint does not hold the window open, its
+    // least width does: the window is never narrower than the panels side
+    // by side (with the size grip).
     const QLayout* layout = statusBar()->layout();
     const int margins = statusBar()->contentsMargins().left() +
                         statusBar()->contentsMargins().right() +
                         4 * (layout ? qMax(layout->spacing(), 0) + 3 : 3);
     const int grip = statusBar()->isSizeGripEnabled() ? statusBar()->height() : 0;
-    int width = widgets_.CommandPanels->sizeHint().width() +
-                widgets_.SwitchesPanel->sizeHint().width() + margins + grip;
-    if (QLayout* own = this->layout()) {
-        own->activate();
-        width = std::max(width, own->totalMinimumSize().width());
-    }
-    setMinimumWidth(width);
+    statusBar()->setMinimumWidth(widgets_.CommandPanels->sizeHint().width() +
+                                 widgets_.SwitchesPanel->sizeHint().width() + margins + grip);
 }
 
 void TMainForm::AboutClick() {

@@ -1,0 +1,170 @@
+// The headless worksheet: a worksheet model driven by the command line, the
+// main window's part played by the calculator model, questions answered from
+// the --arg texts, results printed.
+#include "cli/cli_worksheet.h"
+
+#include <charconv>
+#include <deque>
+#include <iostream>
+
+#include "calculator/calculator.h"
+#include "calculator/text_trim.h"
+#include "matrix/worksheet.h"
+
+namespace tarvix {
+namespace {
+
+// Answers of the current step, taken in order.
+class ArgQueue {
+public:
+    void Reset(const std::vector<std::string>& args) { args_.assign(args.begin(), args.end()); }
+    bool Empty() const { return args_.empty(); }
+    std::string Take() {
+        if (args_.empty()) return {};
+        std::string a = args_.front();
+        args_.pop_front();
+        return a;
+    }
+
+private:
+    std::deque<std::string> args_;
+};
+
+class CliWorksheetDialogs : public DialogsPort {
+public:
+    explicit CliWorksheetDialogs(ArgQueue& args) : args_(args) {}
+    ModalResult ShowMessage(const MessageBoxRequest& request) override {
+        std::cout.flush();
+        std::cerr << request.Text << '\n';
+        if (request.Kind == MessageKind::Error || request.Kind == MessageKind::Warning) failed_ = true;
+        if (request.Buttons.Has(MessageButton::Yes)) return ModalResult::Yes;
+        return request.Buttons.Has(MessageButton::Ok) ? ModalResult::Ok : ModalResult::Cancel;
+    }
+    std::optional<std::string> AskText(std::string_view, std::string_view, std::string_view) override {
+        return args_.Take();
+    }
+    bool Failed() const { return failed_; }
+    void Reset() { failed_ = false; }
+
+private:
+    ArgQueue& args_;
+    bool failed_ = false;
+};
+
+// The main window: the calculator's formatting and Ans; the display and the
+// input line read from the step's answers; the scalar result kept for printing.
+class CliMainPort : public WorksheetMainPort {
+public:
+    CliMainPort(Calculator& calculator, ArgQueue& args) : calculator_(calculator), args_(args) {}
+    FormatOptions CurrentFormat() const override { return calculator_.CurrentFormatOptions(); }
+    void ShowScalarResult(const ComplexValue& value, std::string_view) override {
+        calculator_.Parser1().SetVariable("ANS", value);
+        scalar_ = std::string(TrimBlanks(calculator_.FormatValue(value)));
+    }
+    // Without an answer the calculator's own display and input line serve.
+    std::string DisplayText() const override {
+        return args_.Empty() ? calculator_.DisplayText() : args_.Take();
+    }
+    std::string InputText() const override {
+        return args_.Empty() ? calculator_.InputText() : args_.Take();
+    }
+
+    std::string TakeScalar() { return std::exchange(scalar_, {}); }
+
+private:
+    Calculator& calculator_;
+    ArgQueue& args_;
+    std::string scalar_;
+};
+
+bool ParseCell(std::string_view text, int& row, int& column) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos) return false;
+    auto read = [](std::string_view s, int& v) {
+        s = TrimBlanks(s);
+        auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+        return !s.empty() && ec == std::errc() && end == s.data() + s.size();
+    };
+    return read(text.substr(0, comma), row) && read(text.substr(comma + 1), column);
+}
+
+void PrintGrid(const TextGrid& grid) {
+    for (int i = 1; i <= grid.Rows(); ++i) std::cout << grid.RowText(i) << '\n';
+}
+
+bool HasResultGrid(MatrixOperationCode code) {
+    return code == op::Inverse || code == op::NodeVoltages ||
+           (IsRightOperandOp(code) && code != op::Rank);
+}
+
+void ReplaceRhs(Worksheet& sheet, std::string_view values) {
+    TextGrid& left = sheet.LeftGrid();
+    const int column = left.Cols();
+    int row = 1;
+    std::size_t start = 0;
+    for (std::size_t k = 0; k <= values.size() && row <= left.Rows(); ++k)
+        if (k == values.size() || values[k] == ';') {
+            left.SetCell(row++, column, std::string(TrimBlanks(values.substr(start, k - start))));
+            start = k + 1;
+        }
+}
+
+}  // namespace
+
+int RunWorksheetCli(const WorksheetCliRequest& request, Calculator& calculator) {
+    if (request.Steps.empty()) {
+        std::cerr << "--worksheet needs at least one --op\n";
+        return 2;
+    }
+    std::vector<MatrixOperationCode> codes;
+    for (const WorksheetCliStep& step : request.Steps) {
+        const std::optional<MatrixOperationCode> code = OperationFromName(step.Operation);
+        if (!code) {
+            std::cerr << "unknown worksheet operation: " << step.Operation << '\n';
+            return 2;
+        }
+        codes.push_back(*code);
+    }
+    ArgQueue args;
+    CliWorksheetDialogs dialogs(args);
+    CliMainPort main(calculator, args);
+    MatrixMemory memory;
+    Worksheet sheet(calculator.Parser1(), memory, main, dialogs);
+    sheet.SetMode(NeedsEquationsMode(codes.front()) ? WorksheetMode::Equations
+                                                    : WorksheetMode::Operations);
+    if (!sheet.OpenFile(request.File)) return 1;
+    if (!request.RightFile.empty() && !sheet.OpenRightFile(request.RightFile)) return 1;
+
+    int status = 0;
+    for (std::size_t s = 0; s < request.Steps.size(); ++s) {
+        const WorksheetCliStep& step = request.Steps[s];
+        const MatrixOperationCode code = codes[s];
+        dialogs.Reset();
+        args.Reset(step.Args);
+        if (step.HasRhs) ReplaceRhs(sheet, step.Rhs);
+        if (code == op::Subdeterminant || code == op::Complement) {
+            int row = 0, column = 0;
+            if (!ParseCell(args.Take(), row, column)) {
+                std::cerr << "--arg ROW,COLUMN needed for " << step.Operation << '\n';
+                return 2;
+            }
+            sheet.SetCellCursor(row, column);
+        }
+        const RunOutcome outcome = sheet.SelectOperation(code);
+        if (outcome != RunOutcome::Done) {
+            status = 1;
+            continue;
+        }
+        if (HasResultGrid(code)) PrintGrid(sheet.RightGrid());
+        if (code == op::Solve || code == op::LuResolve || code == op::NodeVoltages) {
+            for (std::size_t i = 0; i < sheet.SolutionRows().size(); ++i)
+                std::cout << sheet.SolutionRows()[i] << '\t' << sheet.CheckRows()[i] << '\n';
+        }
+        const std::string scalar = main.TakeScalar();
+        if (!scalar.empty()) std::cout << scalar << '\n';
+        if (dialogs.Failed()) status = 1;
+    }
+    return status;
+}
+
+}  // namespace tarvix

@@ -1,0 +1,61 @@
+// The worksheet model's ways out: the main window (formatting modes, scalar
+// results to its display, Ans and input line, the display value and the input
+// line the operations read), the window's own view (status panels, focus,
+// running state) and the options of its menus.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "calculator/format_options.h"
+#include "engine/complex_value.h"
+#include "matrix/lu_factor.h"
+
+namespace tarvix {
+
+class WorksheetMainPort {
+public:
+    virtual ~WorksheetMainPort() = default;
+    // The main window's current number format, domain and imaginary unit.
+    virtual FormatOptions CurrentFormat() const = 0;
+    // A scalar result: the display shows it (formatted by the main window),
+    // Ans takes it, the main window gets the focus; a non-empty inputLine
+    // replaces the input line's text.
+    virtual void ShowScalarResult(const ComplexValue& value, std::string_view inputLine) = 0;
+    // The display's text (the scalar of the scalar multiple).
+    virtual std::string DisplayText() const = 0;
+    // The input line (the function of the transformation by a function).
+    virtual std::string InputText() const = 0;
+    // The name of the X register's variable, the function's argument.
+    virtual std::string XVariableName() const { return "X"; }
+};
+
+// Status panels: 0 row, 1 pass, 2 state and time, 3 operation title.
+class WorksheetView {
+public:
+    virtual ~WorksheetView() = default;
+    virtual void SetStatus(int /*panel*/, std::string_view /*text*/) {}
+    // The cell cursor goes to a data cell (1-based) of the left or right grid.
+    virtual void FocusCell(bool /*rightGrid*/, int /*row*/, int /*column*/) {}
+    // A run starts (true) or ends: cursor, run button, enabled actions.
+    virtual void SetRunning(bool /*running*/) {}
+    // Grids, headers, editor or mode changed: repaint.
+    virtual void Refresh() {}
+};
+
+enum class ResultDestination { LeftGrid, RightGrid, Editor, Memory };
+
+// The worksheet's menu options, defaults as a new window has them.
+struct WorksheetOptions {
+    bool BandPassing = false;             // tridiagonal solver
+    bool FastMode = false;                // no trace, watch, polling or progress
+    bool WatchMode = false;               // element updates shown, question per pass
+    bool TraceOn = false;                 // trace lines to the calculation history
+    Pivoting Pivot = Pivoting::Partial;   // row exchanges of the eliminations
+    bool GenerateFunctionValues = false;  // cells evaluated as expressions in the real domain
+    bool SymmetricWrite = false;          // transformation mirrors the lower triangle
+    ResultDestination Destination = ResultDestination::RightGrid;
+    int MemorySlot = -1;                  // the memory entry when Destination is Memory
+};
+
+}  // namespace tarvix
