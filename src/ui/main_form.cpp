@@ -212,10 +212,10 @@ TMainForm::~TMainForm() {
     // (the focused input line activates its text on losing the focus). So
     // the windows that refer to the model go first, and every connection
     // from a child to this window is cut before any member is destroyed.
+    qApp->removeEventFilter(this);
     delete logForm_;
     delete varForm_;
     delete funcForm_;
-    qApp->removeEventFilter(this);
     for (QObject* child : findChildren<QObject*>()) {
         QObject::disconnect(child, nullptr, this, nullptr);
         child->removeEventFilter(this);
@@ -555,7 +555,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::Hide:
         case QEvent::Show:
-            if (watched == funcForm_) RefreshActions();
+            // Asked of the object itself: a window in its destructor is no
+            // longer a TFuncForm, and the guarded pointer must not be cast to one.
+            if (qobject_cast<TFuncForm*>(watched)) RefreshActions();
             break;
         case QEvent::StatusTip:
             // The command panels live in the status bar's message area: their
