@@ -1,0 +1,23 @@
+// Which of the worksheet window's commands are enabled in the model's state:
+// the commands that could change the data only while no computation runs,
+// the run button only on a filled diagonal, stop only during a run, the
+// result views only after a result.
+#pragma once
+
+namespace tarvix {
+
+class Worksheet;
+
+struct WorksheetCommandStates {
+    bool DataCommands = true;  // new, open, recent, close, order, mode, generate, editor conversions
+    bool Run = false;          // run button, F9 and every operation
+    bool Stop = false;         // stop button, F2
+    bool ResultCheck = false;  // "Kontrola výsledku": a solution or an inverse exists
+    bool TriangleView = false; // triangulated and LU views: a solution exists
+    bool MoveResultLeft = false;
+    bool Save = false;         // save to the current file: the data were changed
+};
+
+WorksheetCommandStates CommandStates(const Worksheet& sheet);
+
+}  // namespace tarvix
