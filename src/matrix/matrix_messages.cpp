@@ -99,6 +99,12 @@ const std::vector<MessageEntry>& DefaultEntries() {
             {mxmsg::TitleEquations, "Soustava lineárních rovnic"},
             {mxmsg::TitleOperations, "Opearace s maticemi"},
             {mxmsg::DefaultFileName, "soubor"},
+            {mxmsg::VariantStatus, "Varianta  %s"},
+            {mxmsg::VariantReminder,
+             "Nejdříve provďte výpočet soustavy rovnic v oknu Soustava lineárních rovnic,%\\ pak "
+             "teprve můžete provádět variantní výpočty soustavy rovnic"},
+            {mxmsg::VariantHeader, "V%s"},
+            {mxmsg::VariantResultHeader, "R%s"},
             {mxmsg::HeaderVector, "Vektor"},
             {mxmsg::HeaderSolution, "Řešení"},
             {mxmsg::HeaderCheck, "Kontrola"},

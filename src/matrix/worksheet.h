@@ -34,6 +34,9 @@ public:
     Worksheet& operator=(const Worksheet&) = delete;
 
     void SetView(WorksheetView* view);
+    const MatrixMessageTable& Texts() const { return texts_; }
+    // The main window's formatting modes and domain.
+    FormatOptions Format() const { return main_.CurrentFormat(); }
     // The window's hooks: trace lines, watched cells, event processing on the
     // stop poll, progress. The options decide which of them are called.
     void SetHooks(SolveHooks* hooks);
@@ -158,7 +161,6 @@ private:
     };
     struct GridCellError;
 
-    FormatOptions Format() const { return main_.CurrentFormat(); }
     bool Complex() const { return Format().Scope == nsComplex; }
     std::string CellText(const ComplexValue& v) const;
     void Status(int panel, std::string_view text);
