@@ -14,9 +14,31 @@ WorksheetCommandStates CommandStates(const Worksheet& sheet) {
     s.ResultCheck = idle && sheet.HasSolution();
     s.TriangleView = idle && sheet.HasSolution() && sheet.Mode() == WorksheetMode::Equations;
     s.MoveResultLeft =
-        idle && sheet.Mode() == WorksheetMode::Operations && !sheet.TargetMatrix().empty();
+        idle && sheet.Mode() == WorksheetMode::Operations && !sheet.TargetMatrix().Empty();
     s.Save = idle && sheet.Modified();
     return s;
+}
+
+}  // namespace tarvix
+
+namespace tarvix {
+
+void ClearWorksheet(Worksheet& sheet, const std::string& programFolder) {
+    if (!sheet.Finished()) return;
+    if (sheet.TriangleViewShown()) sheet.SetTriangleView(false);
+    if (sheet.ResultCheckShown()) sheet.SetResultCheck(false);
+    sheet.LeftGrid().ClearCells();
+    sheet.RightGrid().ClearCells();
+    sheet.Editor().clear();
+    sheet.SetProgramFolder(programFolder);
+    sheet.SetModified(false);
+}
+
+bool FitsFileForm(const Worksheet& sheet, std::string_view path) {
+    if (FileFormatOf(path) == WorksheetFileFormat::Text) return true;
+    const TextGrid& left = sheet.LeftGrid();
+    const int n = left.Rows();
+    return left.Cols() == (sheet.Mode() == WorksheetMode::Equations ? n + 1 : n);
 }
 
 }  // namespace tarvix

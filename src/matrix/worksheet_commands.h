@@ -4,6 +4,9 @@
 // result views only after a result.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace tarvix {
 
 class Worksheet;
@@ -19,5 +22,18 @@ struct WorksheetCommandStates {
 };
 
 WorksheetCommandStates CommandStates(const Worksheet& sheet);
+
+}  // namespace tarvix
+
+namespace tarvix {
+
+// "Nový": both grids and the editor cleared, the file name back to
+// "soubor.txt" in the program folder, not modified. The order and mode stay.
+void ClearWorksheet(Worksheet& sheet, const std::string& programFolder);
+
+// Whether the left grid can be saved in the binary form of `path`: those
+// forms hold n² (operations) or n(n+1) (equations) elements and nothing
+// else, so a rectangular operand is refused. Text files always can.
+bool FitsFileForm(const Worksheet& sheet, std::string_view path);
 
 }  // namespace tarvix

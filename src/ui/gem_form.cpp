@@ -252,8 +252,8 @@ bool TGemForm::eventFilter(QObject* watched, QEvent* event) {
         (watched == leftView_ || watched == rightView_)) {
         auto* view = static_cast<QTableView*>(watched);
         const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            view->state() != QAbstractItemView::EditingState) {
+        // (While a cell is edited its editor has the keys.)
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             MoveAfterEnter(view);
             return true;
         }

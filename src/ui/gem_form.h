@@ -41,6 +41,7 @@ namespace tarvix {
 class QtDialogs;
 class TextCatalog;
 class TGemVForm;
+class TMemForm;
 class WorksheetCellDelegate;
 class WorksheetGridModel;
 
@@ -80,7 +81,7 @@ public:
     QProgressBar* ProgressBar() const { return progress_; }
     QString StatusText(int panel) const;
     QAction* Action(std::string_view name) const;
-    TGemVForm* VariantForm() const { return variantForm_; }
+    TGemVForm* VariantForm() const;
 
     // The main window's menu commands: shows the window in a mode with the
     // mode's operation (1 or 3) selected, nothing run.
@@ -114,6 +115,8 @@ public:
     void MemoryLoadClick(bool rightGrid);
     void ResultToMemoryClick();
     void VariantClick();
+    // The matrix memory dialog for the expected result size (not shown yet).
+    TMemForm* CreateMemoryDialog();
     // Every widget and enabled state from the model.
     void RefreshFromModel();
 

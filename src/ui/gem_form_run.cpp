@@ -236,12 +236,16 @@ void TGemForm::CompletionClick() {
 
 // --- Matrix memory
 
+TMemForm* TGemForm::CreateMemoryDialog() {
+    const auto [rows, cols] = sheet_.ExpectedResultSize();
+    return new TMemForm(services_.Memory, services_.Texts, services_.Main.CurrentFormat(), rows,
+                        cols, this);
+}
+
 void TGemForm::MemoryLoadClick(bool rightGrid) {
     if (!sheet_.Finished()) return;
-    const auto [rows, cols] = sheet_.ExpectedResultSize();
-    TMemForm dialog(services_.Memory, services_.Texts, services_.Main.CurrentFormat(), rows, cols,
-                    this);
-    const int index = dialog.Choose();
+    std::unique_ptr<TMemForm> dialog(CreateMemoryDialog());
+    const int index = dialog->Choose();
     if (index < 0) return;
     Perform([this, index, rightGrid] {
         if (sheet_.LoadFromMemory(index, rightGrid)) sheet_.SetModified(true);
@@ -249,10 +253,8 @@ void TGemForm::MemoryLoadClick(bool rightGrid) {
 }
 
 void TGemForm::ResultToMemoryClick() {
-    const auto [rows, cols] = sheet_.ExpectedResultSize();
-    TMemForm dialog(services_.Memory, services_.Texts, services_.Main.CurrentFormat(), rows, cols,
-                    this);
-    const int index = dialog.Choose();
+    std::unique_ptr<TMemForm> dialog(CreateMemoryDialog());
+    const int index = dialog->Choose();
     WorksheetOptions& o = sheet_.Options();
     if (index >= 0) {
         o.Destination = ResultDestination::Memory;
@@ -263,8 +265,13 @@ void TGemForm::ResultToMemoryClick() {
 
 // --- Variants
 
+TGemVForm* TGemForm::VariantForm() const { return variantForm_; }
+
 void TGemForm::VariantClick() {
-    if (!variantForm_) variantForm_ = new TGemVForm(*this, services_.Texts, services_.Files, this);
+    if (!variantForm_) {
+        variantForm_ = new TGemVForm(sheet_, services_.Dialogs, services_.Texts, services_.Files, this);
+        connect(variantForm_, &TGemVForm::WorksheetChanged, this, [this] { RefreshFromModel(); });
+    }
     variantForm_->show();
     variantForm_->raise();
 }

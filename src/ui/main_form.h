@@ -45,6 +45,8 @@ namespace tarvix {
 
 class TDisplayLabel;
 class TFuncForm;
+class TGemForm;
+struct MainMatrixState;
 class TLogForm;
 class QtFileChoice;
 class TPostfixSpinBox;
@@ -106,6 +108,11 @@ public:
     void SouborUlozitItemClick();
     void SouborUlozitJakoItemClick();
     void HistorieItemClick();
+    // "&Matice": the worksheet in the equations or the operations mode.
+    void SoustavaRovnicItemClick();
+    void OperaceSMaticemiItemClick();
+    // The worksheet window while it exists.
+    TGemForm* GemForm() const;
 
     // Start-up after the window exists: the settings file, the ".fx" first
     // argument and the windows that were open at the last exit.
@@ -195,6 +202,10 @@ private:
     void ShowVarPopupMenu(BoxId box, const QPoint& at);
     bool RegisterDragEvent(QObject* watched, QEvent* event);
 
+    // --- Matrix worksheet (main_form_matrix.cpp)
+    MainMatrixState& Matrix();
+    void OpenWorksheet(bool equations);
+
     // --- Model, texts and ports
     TextCatalog texts_;
     Calculator calculator_;
@@ -265,6 +276,7 @@ private:
     QPointer<TVarForm> varForm_;
     QPointer<TFuncForm> funcForm_;
     QPointer<TLogForm> logForm_;
+    std::unique_ptr<MainMatrixState> matrix_;  // memory, recent files, the worksheet
     // --- The working state on disk (settings, data file, history)
     std::unique_ptr<CalculatorSession> session_;
     std::unique_ptr<QtFileChoice> files_;

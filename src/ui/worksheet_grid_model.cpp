@@ -11,11 +11,14 @@
 namespace tarvix {
 
 WorksheetGridModel::WorksheetGridModel(Worksheet& sheet, bool rightGrid, QObject* parent)
-    : QAbstractTableModel(parent), sheet_(sheet), right_(rightGrid) {}
+    : QAbstractTableModel(parent),
+      sheet_(&sheet),
+      grid_(rightGrid ? &sheet.RightGrid() : &sheet.LeftGrid()),
+      right_(rightGrid) {}
 
-TextGrid& WorksheetGridModel::Grid() const {
-    return right_ ? sheet_.RightGrid() : sheet_.LeftGrid();
-}
+// The grid is only written through setData, which refuses while read-only.
+WorksheetGridModel::WorksheetGridModel(const TextGrid& grid, bool editable, QObject* parent)
+    : QAbstractTableModel(parent), grid_(const_cast<TextGrid*>(&grid)), readOnly_(!editable) {}
 
 int WorksheetGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : Grid().Rows();
@@ -35,7 +38,7 @@ QVariant WorksheetGridModel::data(const QModelIndex& index, int role) const {
     case CellKindRole: {
         int kind = Plain;
         if (!right_ && row == col) kind |= Diagonal;
-        if (!right_ && sheet_.Mode() == WorksheetMode::Equations && col == Grid().Cols())
+        if (!right_ && sheet_->Mode() == WorksheetMode::Equations && col == Grid().Cols())
             kind |= RightHandSide;
         return kind;
     }
@@ -50,7 +53,7 @@ bool WorksheetGridModel::setData(const QModelIndex& index, const QVariant& value
     const std::string text = ToStd(value.toString());
     if (text == Grid().Cell(row, col)) return false;
     Grid().SetCell(row, col, text);
-    sheet_.SetModified(true);
+    if (sheet_) sheet_->SetModified(true);
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     emit CellEdited(row, col);
     return true;

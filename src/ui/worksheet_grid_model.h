@@ -22,9 +22,13 @@ public:
     enum CellKind { Plain = 0, Diagonal = 1, RightHandSide = 2, Marked = 4 };
     static constexpr int CellKindRole = Qt::UserRole + 1;
 
+    // A grid of the worksheet: edits mark it modified; the left grid's cells
+    // have the diagonal and right-hand-side colours.
     WorksheetGridModel(Worksheet& sheet, bool rightGrid, QObject* parent = nullptr);
+    // Any other text grid (the variant window's); read-only unless editable.
+    WorksheetGridModel(const TextGrid& grid, bool editable, QObject* parent = nullptr);
 
-    TextGrid& Grid() const;
+    TextGrid& Grid() const { return *grid_; }
     bool IsRightGrid() const { return right_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -46,8 +50,9 @@ signals:
     void CellEdited(int row, int column);
 
 private:
-    Worksheet& sheet_;
-    bool right_;
+    Worksheet* sheet_ = nullptr;
+    TextGrid* grid_;
+    bool right_ = true;
     bool readOnly_ = false;
 };
 
