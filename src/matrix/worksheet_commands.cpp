@@ -41,4 +41,13 @@ bool FitsFileForm(const Worksheet& sheet, std::string_view path) {
     return left.Cols() == (sheet.Mode() == WorksheetMode::Equations ? n + 1 : n);
 }
 
+void RestoreWatchedCells(Worksheet& sheet, const TextGrid& before, bool resultDelivered) {
+    TextGrid& left = sheet.LeftGrid();
+    const bool intoLeft = sheet.Options().Destination == ResultDestination::LeftGrid;
+    if ((resultDelivered && intoLeft) || left.Rows() != before.Rows()) return;
+    for (int i = 1; i <= left.Rows(); ++i)
+        for (int j = 1; j <= left.Cols() && j <= before.Cols(); ++j)
+            left.SetCell(i, j, before.Cell(i, j));
+}
+
 }  // namespace tarvix

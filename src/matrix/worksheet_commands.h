@@ -10,6 +10,7 @@
 namespace tarvix {
 
 class Worksheet;
+class TextGrid;
 
 struct WorksheetCommandStates {
     bool DataCommands = true;  // new, open, recent, close, order, mode, generate, editor conversions
@@ -35,5 +36,10 @@ void ClearWorksheet(Worksheet& sheet, const std::string& programFolder);
 // forms hold n² (operations) or n(n+1) (equations) elements and nothing
 // else, so a rectangular operand is refused. Text files always can.
 bool FitsFileForm(const Worksheet& sheet, std::string_view path);
+
+// The watch mode shows the elements of a running elimination in the left
+// grid. After the run the grid gets back the texts it had before (`before`),
+// unless a result was delivered into the left grid or its size changed.
+void RestoreWatchedCells(Worksheet& sheet, const TextGrid& before, bool resultDelivered);
 
 }  // namespace tarvix

@@ -62,7 +62,13 @@ TGemForm::TGemForm(const GemFormServices& services, QWidget* parent)
     RefreshFromModel();
 }
 
+// The model is a member: the windows and views that read it go before it,
+// and no child signals this window while the rest goes.
 TGemForm::~TGemForm() {
+    delete variantForm_.data();
+    for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
+    delete leftView_;
+    delete rightView_;
     sheet_.SetHooks(nullptr);
     sheet_.SetView(nullptr);
 }
@@ -80,7 +86,9 @@ QWidget* TGemForm::BuildCentre() {
         auto* view = new QTableView(this);
         view->setObjectName(QLatin1String(name));
         view->setModel(model);
-        view->setItemDelegate(delegate_);
+        auto* delegate = new WorksheetCellDelegate(view);
+        delegate->SetAfterEnter([this, view] { MoveAfterEnter(view); });
+        view->setItemDelegate(delegate);
         view->setSelectionMode(QAbstractItemView::ContiguousSelection);
         view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed |
                               QAbstractItemView::EditKeyPressed);
@@ -102,15 +110,10 @@ QWidget* TGemForm::BuildCentre() {
         });
         return view;
     };
-    delegate_ = new WorksheetCellDelegate(this);
     leftModel_ = new WorksheetGridModel(sheet_, false, this);
     rightModel_ = new WorksheetGridModel(sheet_, true, this);
     leftView_ = makeView(leftModel_, "LStringGrid");
     rightView_ = makeView(rightModel_, "RStringGrid");
-    delegate_->SetAfterEnter([this] {
-        QTableView* view = rightView_->hasFocus() ? rightView_ : leftView_;
-        MoveAfterEnter(view);
-    });
     connect(leftView_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& at) {
                 if (at.isValid()) sheet_.SetCellCursor(at.row() + 1, at.column() + 1);

@@ -192,7 +192,6 @@ private:
     QTableView* rightView_ = nullptr;
     WorksheetGridModel* leftModel_ = nullptr;
     WorksheetGridModel* rightModel_ = nullptr;
-    WorksheetCellDelegate* delegate_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
     QLabel* panels_[4] = {};
     QProgressBar* progress_ = nullptr;

@@ -43,13 +43,21 @@ void TGemForm::SelectOperation(MatrixOperationCode code) {
             }
     }
     PushEditorToModel();
-    AfterRun(sheet_.SelectOperation(code));
+    const bool watched = sheet_.Options().WatchMode && !sheet_.Options().FastMode;
+    const TextGrid before = sheet_.LeftGrid();
+    const RunOutcome outcome = sheet_.SelectOperation(code);
+    if (watched) RestoreWatchedCells(sheet_, before, outcome == RunOutcome::Done);
+    AfterRun(outcome);
 }
 
 void TGemForm::RunClick() {
     if (!sheet_.Finished() || !CommandStates(sheet_).Run) return;
     PushEditorToModel();
-    AfterRun(sheet_.Run());
+    const bool watched = sheet_.Options().WatchMode && !sheet_.Options().FastMode;
+    const TextGrid before = sheet_.LeftGrid();
+    const RunOutcome outcome = sheet_.Run();
+    if (watched) RestoreWatchedCells(sheet_, before, outcome == RunOutcome::Done);
+    AfterRun(outcome);
 }
 
 void TGemForm::StopClick() {

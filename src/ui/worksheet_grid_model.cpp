@@ -51,7 +51,7 @@ bool WorksheetGridModel::setData(const QModelIndex& index, const QVariant& value
     const int row = index.row() + 1, col = index.column() + 1;
     if (readOnly_ || role != Qt::EditRole || !Grid().Contains(row, col)) return false;
     const std::string text = ToStd(value.toString());
-    if (text == Grid().Cell(row, col)) return false;
+    if (text == Grid().Cell(row, col)) return true;
     Grid().SetCell(row, col, text);
     if (sheet_) sheet_->SetModified(true);
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
