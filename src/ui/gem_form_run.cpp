@@ -66,8 +66,12 @@ void TGemForm::StopClick() {
     sheet_.RequestStop();
 }
 
-void TGemForm::AfterRun(RunOutcome) {
+// A stopped run shows no result: the right grid of an operation that clears
+// it before the run is left empty rather than showing an older result.
+void TGemForm::AfterRun(RunOutcome outcome) {
     stopRequested_ = false;
+    if (outcome == RunOutcome::Stopped && !KeepsRightGrid(sheet_.CurrentOperation()))
+        sheet_.RightGrid().ClearCells();
     RefreshFromModel();
     if (closeAfterRun_) {
         closeAfterRun_ = false;

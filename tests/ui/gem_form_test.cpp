@@ -209,6 +209,35 @@ private slots:
         QCOMPARE(Number(w.RightCell(3, 1)), 31.0 / 23);
     }
 
+    // F9 on a 400 × 400 system finishes with the time in the status bar; F2
+    // pressed while it runs stops it at the next poll.
+    void LargeSystemRunsAndStops() {
+        Windows w;
+        w.Open(true);
+        w.gem->RozmerSpinEdit()->setValue(400);
+        TextGrid& left = w.gem->Model().LeftGrid();
+        unsigned seed = 12345;
+        for (int i = 1; i <= 400; ++i) {
+            for (int j = 1; j <= 400; ++j) {
+                seed = seed * 1103515245u + 12345u;
+                left.SetCell(i, j, std::to_string(i == j ? 500 : static_cast<int>(seed >> 16) % 19 - 9));
+            }
+            left.SetCell(i, 401, std::to_string(i));
+        }
+        w.gem->RefreshFromModel();
+        QTest::keyClick(w.gem, Qt::Key_F9);
+        QVERIFY2(w.messages.empty(), qPrintable(w.LastMessage()));
+        QVERIFY(w.gem->StatusText(2).startsWith(QStringLiteral("Doba výpočtu")));
+        QVERIFY(!w.RightCell(400, 1).isEmpty());
+
+        QTimer::singleShot(0, w.gem, [&w] { QTest::keyClick(w.gem, Qt::Key_F2); });
+        QTest::keyClick(w.gem, Qt::Key_F9);
+        QCOMPARE(w.gem->StatusText(2), QStringLiteral("Výpočet byl přerušen !"));
+        QVERIFY(w.RightCell(1, 1).isEmpty());
+        QVERIFY(w.Enabled("RunToolButton"));
+        QVERIFY(!w.Enabled("StopToolButton"));
+    }
+
     void SavesAndReopensATextFile() {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("soustava.txt"));
