@@ -32,6 +32,7 @@
 #include "calculator/calculator.h"
 #include "calculator/mode_switches.h"
 #include "calculator/text_trim.h"
+#include "cli/cli_tools.h"
 #include "cli/cli_worksheet.h"
 #include "storage/data_file_commands.h"
 #include "storage/text_catalog.h"
@@ -47,7 +48,8 @@ void Usage() {
                  "                  [--open FILE.fx] [--save FILE.fx] [EXPR ...]\n"
                  "       tarvix-cli [mode options] --worksheet FILE [--right FILE2]\n"
                  "                  --op OP [--arg TEXT]... [--rhs \"v1;v2;...\" --op OP]...\n"
-                 "Without EXPR, one expression per line is read from standard input.\n";
+                 "Without EXPR, one expression per line is read from standard input.\n"
+                 "Tools: --convert, --period, --move-date, --constants, --vat (tarvix-cli --vat -h).\n";
 }
 
 [[noreturn]] void BadUsage() {
@@ -192,6 +194,8 @@ std::string CleanLine(std::string line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The tools' options (--convert, --period, …) run on their own.
+    if (std::optional<int> status = RunToolCommand(argc, argv)) return *status;
     Calculator calculator;
     ModeSwitches modes = calculator.Switches();
     modes.AngleUnits = auDeg;  // the cli's default angle unit

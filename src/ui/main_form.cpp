@@ -115,6 +115,7 @@ TMainForm::TMainForm(QWidget* parent)
     layout->addWidget(BuildKeypad(), 1);
     setCentralWidget(central);
     BuildSwitchesPanel();
+    BuildTools();
 
     // Tab order: the input line, the registers in their loading order, then
     // the calculate button; the keypad follows in its own order.
@@ -143,7 +144,6 @@ TMainForm::TMainForm(QWidget* parent)
     ApplyTexts();
     RefreshFromModel();
     RefreshTitle();
-    KeepStatusBarReadable();
     widgets_.ExprComboBox->setFocus();
 }
 
@@ -153,6 +153,7 @@ void TMainForm::LoadSession(const QString& firstArgument) {
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
     RefreshTitle();
+    SyncVatButton();
     ReopenLogForm(logForm_, *session_, texts_, this);
 }
 
@@ -168,11 +169,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     if (funcForm_) funcForm_->close();
     if (logForm_) logForm_->close();
     delete logForm_;
+    StoreToolWindows();
     session_->Save(open);
     QMainWindow::closeEvent(event);
 }
 
 void TMainForm::SaveWorkingState() {
+    StoreToolWindows();
     session_->Save(OpenWindows{logForm_ && logForm_->isVisible(), false});
 }
 
@@ -218,6 +221,7 @@ TMainForm::~TMainForm() {
     delete logForm_;
     delete varForm_;
     delete funcForm_;
+    DestroyTools();
     for (QObject* child : findChildren<QObject*>()) {
         QObject::disconnect(child, nullptr, this, nullptr);
         child->removeEventFilter(this);
@@ -392,7 +396,7 @@ void TMainForm::CalculateFromBox() {
 }
 
 void TMainForm::OpenConstantsMenu() {
-    ShowInPreparation();
+    ConstPopupPanelClick();
 }
 
 void TMainForm::ToggleSpaceAsBrackets() {
@@ -509,27 +513,21 @@ void TMainForm::SetCompactLayout(bool compact) {
     RefreshActions();
     // Let the layouts settle, then take the smallest size that fits.
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    KeepStatusBarReadable();
     resize(minimumSizeHint().expandedTo(QSize(0, 0)));
     adjustSize();
 }
 
 void TMainForm::KeepStatusBarReadable() {
-    // The status bar does not hold the window open: the window is never
-    // narrower than its panels side by side (with the size grip), nor than
-    // its other contents need (an explicit least width replaces theirs).
+    // The status bar's own size hint does not hold the window open, its
+    // least width does: the window is never narrower than the panels side
+    // by side (with the size grip).
     const QLayout* layout = statusBar()->layout();
     const int margins = statusBar()->contentsMargins().left() +
                         statusBar()->contentsMargins().right() +
                         4 * (layout ? qMax(layout->spacing(), 0) + 3 : 3);
     const int grip = statusBar()->isSizeGripEnabled() ? statusBar()->height() : 0;
-    int width = widgets_.CommandPanels->sizeHint().width() +
-                widgets_.SwitchesPanel->sizeHint().width() + margins + grip;
-    if (QLayout* own = this->layout()) {
-        own->activate();
-        width = std::max(width, own->totalMinimumSize().width());
-    }
-    setMinimumWidth(width);
+    statusBar()->setMinimumWidth(widgets_.CommandPanels->sizeHint().width() +
+                                 widgets_.SwitchesPanel->sizeHint().width() + margins + grip);
 }
 
 void TMainForm::AboutClick() {

@@ -270,6 +270,7 @@ void TMainForm::ApplyTexts() {
         }
     }
     RefreshFromModel();
+    KeepStatusBarReadable();
 }
 
 void TMainForm::BuildMenus() {
