@@ -174,14 +174,23 @@ void TGemForm::SetStatus(int panel, std::string_view text) {
 void TGemForm::ShowInMode(WorksheetMode mode) {
     if (sheet_.Finished()) {
         sheet_.SetMode(mode);
-        const MatrixOperationCode code =
-            mode == WorksheetMode::Equations ? op::Solve : op::Inverse;
-        SetStatus(3, BuiltInMatrixMessages().OperationTitle(code));
+        selected_ = mode == WorksheetMode::Equations ? op::Solve : op::Inverse;
+        SetStatus(3, BuiltInMatrixMessages().OperationTitle(selected_));
     }
     RefreshFromModel();
     show();
     raise();
     activateWindow();
+}
+
+// After a mode switch without an operation: an operation that would switch
+// the mode back gives way to the mode's own (the solve or the inverse).
+void TGemForm::SelectForMode() {
+    const bool equations = sheet_.Mode() == WorksheetMode::Equations;
+    const bool keepsMode = selected_ == op::Determinant || selected_ == op::Subdeterminant;
+    if (!keepsMode && NeedsEquationsMode(selected_) != equations)
+        selected_ = equations ? op::Solve : op::Inverse;
+    SetStatus(3, BuiltInMatrixMessages().OperationTitle(selected_));
 }
 
 void TGemForm::PushEditorToModel() {

@@ -204,6 +204,10 @@ private:
     bool refreshing_ = false;
     bool enterByColumns_ = true;
     bool luView_ = false;
+    // The operation the run button starts: the model's current one, or the
+    // mode's own (1 or 3) after the mode was chosen without an operation.
+    MatrixOperationCode selected_ = op::Solve;
+    void SelectForMode();
     QElapsedTimer pollTimer_;
 };
 

@@ -139,6 +139,7 @@ void TGemForm::BuildMenus() {
         QAction* a = check(NewAction(name, caption, [this, m] {
             if (!sheet_.Finished()) return;
             sheet_.SetMode(m);
+            SelectForMode();
             RefreshFromModel();
         }));
         modes->addAction(a);

@@ -43,6 +43,7 @@ void TGemForm::SelectOperation(MatrixOperationCode code) {
             }
     }
     PushEditorToModel();
+    if (code != op::LuResolve) selected_ = code;
     const bool watched = sheet_.Options().WatchMode && !sheet_.Options().FastMode;
     const TextGrid before = sheet_.LeftGrid();
     const RunOutcome outcome = sheet_.SelectOperation(code);
@@ -52,6 +53,7 @@ void TGemForm::SelectOperation(MatrixOperationCode code) {
 
 void TGemForm::RunClick() {
     if (!sheet_.Finished() || !CommandStates(sheet_).Run) return;
+    if (selected_ != sheet_.CurrentOperation()) return SelectOperation(selected_);
     PushEditorToModel();
     const bool watched = sheet_.Options().WatchMode && !sheet_.Options().FastMode;
     const TextGrid before = sheet_.LeftGrid();
@@ -171,6 +173,7 @@ void TGemForm::ToggleMode() {
     Perform([this] {
         sheet_.SetMode(sheet_.Mode() == WorksheetMode::Equations ? WorksheetMode::Operations
                                                                  : WorksheetMode::Equations);
+        SelectForMode();
     });
 }
 

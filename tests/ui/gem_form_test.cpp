@@ -100,6 +100,27 @@ private slots:
         QCOMPARE(w.gem->StatusText(3), QStringLiteral("Inverze matice"));
     }
 
+    // Opened for matrix operations, F9 runs the inverse (the mode's own
+    // operation) and the result goes into the right grid.
+    void OperationsModeRunsTheInverse() {
+        Windows w;
+        w.Open(false);
+        w.SetLeft(1, 1, "2");
+        w.SetLeft(1, 2, "1");
+        w.SetLeft(2, 1, "1");
+        w.SetLeft(2, 2, "1");
+        QTest::keyClick(w.gem, Qt::Key_F9);
+        QVERIFY2(w.messages.empty(), qPrintable(w.LastMessage()));
+        QCOMPARE(w.gem->Model().Mode(), WorksheetMode::Operations);
+        QCOMPARE(Number(w.RightCell(1, 1)), 1.0);
+        QCOMPARE(Number(w.RightCell(1, 2)), -1.0);
+        QCOMPARE(Number(w.RightCell(2, 2)), 2.0);
+        // The mode button back to the equations: F9 would solve there.
+        w.gem->ToggleMode();
+        QCOMPARE(w.gem->Model().Mode(), WorksheetMode::Equations);
+        QCOMPARE(w.gem->StatusText(3), QStringLiteral("Soustava rovnic"));
+    }
+
     void EmptyWorksheetDisablesRunAndStop() {
         Windows w;
         w.Open(true);
