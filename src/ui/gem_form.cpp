@@ -3,7 +3,9 @@
 // and the closing questions.
 #include "ui/gem_form.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -214,6 +216,11 @@ void TGemForm::PullEditorFromModel() {
 void TGemForm::RefreshGrids() {
     leftModel_->Reload();
     rightModel_->Reload();
+    // "Automaticky zarovnávat": the columns fit their texts.
+    if (QAction* fit = Action("Rastr_AutomatickyZarovnavat"); fit && fit->isChecked()) {
+        leftView_->resizeColumnsToContents();
+        rightView_->resizeColumnsToContents();
+    }
 }
 
 void TGemForm::RefreshTitle() {
@@ -267,6 +274,12 @@ bool TGemForm::eventFilter(QObject* watched, QEvent* event) {
         // (While a cell is edited its editor has the keys.)
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             MoveAfterEnter(view);
+            return true;
+        }
+        // Shift+Ctrl+O: the recent-files menu at the cell cursor.
+        if (key->key() == Qt::Key_O && key->modifiers() == (Qt::ShiftModifier | Qt::ControlModifier)) {
+            RebuildRecentMenu();
+            recentMenu_->popup(view->viewport()->mapToGlobal(view->visualRect(view->currentIndex()).center()));
             return true;
         }
         if (key->matches(QKeySequence::Delete) && sheet_.Finished()) {
