@@ -1,9 +1,11 @@
 // main() of the desktop calculator.
-//   tarvix [FILE.fx] [--eval TEXT]... [--screenshot FILE.png [--window NAME]] [--dark]
+//   tarvix [FILE.fx] [--eval TEXT]... [--screenshot FILE.png [--window NAME]
+//          [--open-worksheet FILE]] [--dark]
 // --eval types TEXT into the input line and presses Enter; --screenshot saves
 // a picture of the main window, or of the window NAME (see --window help),
 // and exits (works on the offscreen platform); --dark uses a dark palette (to
-// check the looks in dark desktop themes).
+// check the looks in dark desktop themes); --open-worksheet opens FILE in the
+// worksheet windows of the pictures.
 // Start-up: the splash window and the title first, then the main window.
 // SIGTERM, SIGINT and SIGHUP quit through the main window's close (the
 // settings are written); the session manager's save request writes them too.
@@ -53,6 +55,8 @@ int main(int argc, char** argv) {
             windowName = args[++i];
         } else if (args[i] == QLatin1String("--eval") && i + 1 < args.size()) {
             evals << args[++i];
+        } else if (args[i] == QLatin1String("--open-worksheet") && i + 1 < args.size()) {
+            tarvix::SetPictureWorksheetFile(args[++i]);
         } else if (args[i] == QLatin1String("--dark")) {
             dark = true;
         }

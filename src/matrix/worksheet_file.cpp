@@ -61,11 +61,14 @@ std::optional<Header> ReadHeader(std::string_view line) {
     return h;
 }
 
+// Cells are separated by tabs; a ";" separates them only in a line without a
+// tab, so a cell such as "max(1;2)" survives a save and an open.
 std::vector<std::string> SplitCells(std::string_view line) {
     std::vector<std::string> cells;
+    const char separator = line.find('\t') == std::string_view::npos ? ';' : '\t';
     std::size_t start = 0;
     for (std::size_t i = 0; i <= line.size(); ++i) {
-        if (i == line.size() || line[i] == '\t' || line[i] == ';') {
+        if (i == line.size() || line[i] == '\t' || line[i] == separator) {
             cells.emplace_back(TrimSpace(line.substr(start, i - start)));
             start = i + 1;
         }

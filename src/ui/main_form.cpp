@@ -10,6 +10,7 @@
 #include "storage/xdg_paths.h"
 #include "ui/data_paths.h"
 #include "ui/log_form.h"
+#include "ui/main_form_matrix.h"
 #include "ui/qt_file_choice.h"
 #include "ui/qt_translations.h"
 
@@ -229,6 +230,7 @@ TMainForm::~TMainForm() {
     // the windows that refer to the model go first, and every connection
     // from a child to this window is cut before any member is destroyed.
     qApp->removeEventFilter(this);
+    if (matrix_) delete matrix_->Form;
     delete logForm_;
     delete varForm_;
     delete funcForm_;

@@ -48,6 +48,8 @@ class TConstForm;
 class TConvForm;
 class TDisplayLabel;
 class TFuncForm;
+class TGemForm;
+struct MainMatrixState;
 class TLogForm;
 class TParamDlg;
 class TMainFormTools;
@@ -115,6 +117,11 @@ public:
     void SouborUlozitItemClick();
     void SouborUlozitJakoItemClick();
     void HistorieItemClick();
+    // "&Matice": the worksheet in the equations or the operations mode.
+    void SoustavaRovnicItemClick();
+    void OperaceSMaticemiItemClick();
+    // The worksheet window while it exists.
+    TGemForm* GemForm() const;
 
     // --- Series and vectors (main_form_series.cpp)
     SeriesController& Series() { return *series_; }
@@ -285,6 +292,10 @@ private:
     void ShowVarPopupMenu(BoxId box, const QPoint& at);
     bool RegisterDragEvent(QObject* watched, QEvent* event);
 
+    // --- Matrix worksheet (main_form_matrix.cpp)
+    MainMatrixState& Matrix();
+    void OpenWorksheet(bool equations);
+
     // --- Model, texts and ports
     TextCatalog texts_;
     Calculator calculator_;
@@ -364,6 +375,7 @@ private:
         std::vector<QPointer<QObject>> Disabled;  // widgets and actions switched off
         qint64 LastEvents = 0;                    // when pending events last ran (ms)
     } runState_;
+    std::unique_ptr<MainMatrixState> matrix_;  // memory, recent files, the worksheet
     TMainFormTools* tools_ = nullptr;  // a child object: conversion, constants, VAT
     // --- The working state on disk (settings, data file, history)
     std::unique_ptr<CalculatorSession> session_;

@@ -108,8 +108,10 @@ constexpr MenuItemRow kFunkce[] = {
 };
 
 constexpr MenuItemRow kMatice[] = {
-    {"SoustavaRovnicItem", "SystemOfEquations", "&Soustava rovnic"},
-    {"OperaceSMaticemiItem", "MatrixOperations", "&Operace s maticemi"},
+    {"SoustavaRovnicItem", "SystemOfEquations", "&Soustava rovnic", Command,
+     &T::SoustavaRovnicItemClick},
+    {"OperaceSMaticemiItem", "MatrixOperations", "&Operace s maticemi", Command,
+     &T::OperaceSMaticemiItemClick},
 };
 
 constexpr MenuItemRow kAnalyza[] = {

@@ -5,13 +5,30 @@
 #include <functional>
 
 #include "ui/function_list_form.h"
+#include "ui/gem_form.h"
+#include "ui/gem_v_form.h"
 #include "ui/log_form.h"
 #include "ui/main_form.h"
+#include "ui/mem_form.h"
 #include "ui/param_dlg.h"
 #include "ui/var_form.h"
 
 namespace tarvix {
 namespace {
+
+QString& PictureWorksheetFile() {
+    static QString file;
+    return file;
+}
+
+// The worksheet in the mode of its file (or the equations mode), with the
+// picture's file opened.
+TGemForm* OpenWorksheetForPicture(TMainForm& form) {
+    form.SoustavaRovnicItemClick();
+    TGemForm* gem = form.GemForm();
+    if (gem && !PictureWorksheetFile().isEmpty()) gem->OpenFile(PictureWorksheetFile());
+    return gem;
+}
 
 struct PictureWindow {
     const char* Name;
@@ -62,6 +79,23 @@ const PictureWindow kPictureWindows[] = {
     {"holidays",
      [](TMainForm& form) { return form.OpenToolWindowForPicture(QStringLiteral("holidays")); }},
     {"vat", [](TMainForm& form) { return form.OpenToolWindowForPicture(QStringLiteral("vat")); }},
+    {"worksheet", [](TMainForm& form) -> QWidget* { return OpenWorksheetForPicture(form); }},
+    {"gemv",
+     [](TMainForm& form) -> QWidget* {
+         TGemForm* gem = OpenWorksheetForPicture(form);
+         if (!gem) return nullptr;
+         if (gem->Model().RunEnabled()) gem->RunClick();
+         gem->VariantClick();
+         return gem->VariantForm();
+     }},
+    {"mem",
+     [](TMainForm& form) -> QWidget* {
+         TGemForm* gem = OpenWorksheetForPicture(form);
+         if (!gem) return nullptr;
+         TMemForm* dialog = gem->CreateMemoryDialog();
+         dialog->show();
+         return dialog;
+     }},
 };
 
 }  // namespace
@@ -72,6 +106,8 @@ QWidget* OpenWindowForPicture(TMainForm& form, const QString& name) {
     }
     return nullptr;
 }
+
+void SetPictureWorksheetFile(const QString& file) { PictureWorksheetFile() = file; }
 
 QStringList PictureWindowNames() {
     QStringList names;

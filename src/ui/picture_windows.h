@@ -15,5 +15,7 @@ class TMainForm;
 QWidget* OpenWindowForPicture(TMainForm& form, const QString& name);
 // Every name OpenWindowForPicture knows, in table order.
 QStringList PictureWindowNames();
+// The worksheet file the worksheet pictures open ("--open-worksheet").
+void SetPictureWorksheetFile(const QString& file);
 
 }  // namespace tarvix

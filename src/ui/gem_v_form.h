@@ -1,0 +1,80 @@
+// TGemVForm: the variant window "Variantní výpočty soustavy rovnic" bound to
+// the VariantComputation model. The left grid holds one right-hand side per
+// column ("V1"…), the right grid the solutions ("R1"…); the count control
+// adds or removes columns; "Spustit výpočet" (F2) re-solves every variant
+// with the worksheet's LU factors, "Přerušit" (F9) stops between variants.
+// The variant file opens and saves through the model; the solutions can be
+// copied to the clipboard.
+#pragma once
+
+#include <QMainWindow>
+
+#include "matrix/variant_computation.h"
+#include "storage/data_file_commands.h"
+
+class QLabel;
+class QSpinBox;
+class QTableView;
+
+namespace tarvix {
+
+class TextCatalog;
+class WorksheetGridModel;
+
+class TGemVForm : public QMainWindow, private WorksheetView {
+    Q_OBJECT
+
+public:
+    TGemVForm(Worksheet& sheet, DialogsPort& dialogs, TextCatalog& texts, FileChoicePort& files,
+              QWidget* parent);
+
+    VariantComputation& Model() { return variants_; }
+    QTableView* LStringGrid() const { return leftView_; }
+    QTableView* RStringGrid() const { return rightView_; }
+    QSpinBox* ColCountEdit() const { return countEdit_; }
+    QString StatusText(int panel) const;
+    QAction* Action(std::string_view name) const;
+
+    void RunClick();
+    void StopClick();
+    bool OpenFile(const QString& path);
+    bool SaveFile(const QString& path);
+    // The solutions, rows by lines and columns by tabs, to the clipboard.
+    void CopyClick();
+
+signals:
+    // The worksheet's grids were changed (a variant file, a run).
+    void WorksheetChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QString Text(std::string_view key, std::string_view builtIn) const;
+    QAction* NewAction(std::string_view name, std::string_view caption,
+                       std::function<void()> command, std::string_view shortcut = {});
+    FileDialogRequest FileRequest(std::string_view caption) const;
+    void ApplyWidths();
+
+    // WorksheetView
+    void SetStatus(int panel, std::string_view text) override;
+    void Refresh() override;
+
+    Worksheet& sheet_;
+    DialogsPort& dialogs_;
+    TextCatalog& texts_;
+    FileChoicePort& files_;
+    VariantComputation variants_;
+    std::map<std::string, QAction*, std::less<>> actions_;
+    QTableView* leftView_ = nullptr;
+    QTableView* rightView_ = nullptr;
+    WorksheetGridModel* leftModel_ = nullptr;
+    WorksheetGridModel* rightModel_ = nullptr;
+    QSpinBox* countEdit_ = nullptr;
+    QSpinBox* leftWidthEdit_ = nullptr;
+    QSpinBox* rightWidthEdit_ = nullptr;
+    QLabel* panels_[3] = {};
+    bool running_ = false;
+};
+
+}  // namespace tarvix

@@ -1,0 +1,78 @@
+// The main window's "&Matice" menu: the worksheet window opened in the
+// equations or the operations mode (created on first use), registered as
+// the grid that CELL reads while it exists and withdrawn when it closes;
+// scalar results of the worksheet on the main display.
+#include <QApplication>
+#include <QCoreApplication>
+
+#include "calculator/calculator.h"
+#include "engine/cell_link.h"
+#include "ui/log_form.h"
+#include "ui/main_form.h"
+#include "ui/main_form_matrix.h"
+#include "ui/qt_file_choice.h"
+
+namespace tarvix {
+
+FormatOptions MainWorksheetPort::CurrentFormat() const {
+    return calculator_.CurrentFormatOptions();
+}
+
+// The display shows the value and Ans takes it; a given text replaces the
+// input line.
+void MainWorksheetPort::ShowScalarResult(const ComplexValue& value, std::string_view inputLine) {
+    calculator_.Parser1().SetVariable("ANS", value);
+    if (!inputLine.empty()) calculator_.SetInputText(inputLine);
+    calculator_.RedisplayAns();
+    showResult_();
+}
+
+std::string MainWorksheetPort::DisplayText() const { return calculator_.DisplayText(); }
+std::string MainWorksheetPort::InputText() const { return calculator_.InputText(); }
+std::string MainWorksheetPort::XVariableName() const {
+    return calculator_.RegisterAt(BoxId::X).Label;
+}
+
+MainMatrixState& TMainForm::Matrix() {
+    if (!matrix_) {
+        matrix_ = std::make_unique<MainMatrixState>();
+        matrix_->Port = std::make_unique<MainWorksheetPort>(calculator_, [this] {
+            RefreshFromModel();
+            activateWindow();
+        });
+    }
+    return *matrix_;
+}
+
+TGemForm* TMainForm::GemForm() const { return matrix_ ? matrix_->Form.data() : nullptr; }
+
+void TMainForm::OpenWorksheet(bool equations) {
+    MainMatrixState& m = Matrix();
+    if (!m.Form) {
+        GemFormServices services{calculator_.Parser1(), m.Memory, *m.Port, dialogs_, texts_,
+                                 *files_, m.Recent};
+        services.HistoryOpen = [this] { return logForm_ && logForm_->isVisible(); };
+        services.HistoryLine = [this](std::string_view line) {
+            session_->History().AddWindowLine(line);
+        };
+        services.ShowHistory = [this](bool on) {
+            const bool open = logForm_ && logForm_->isVisible();
+            if (on != open) HistorieItemClick();
+        };
+        services.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+        m.Form = new TGemForm(services, this);
+        CellGrid* grid = &m.Form->Model().LeftCellGrid();
+        SetCellGrid(grid);
+        auto withdraw = [grid] {
+            if (CurrentCellGrid() == grid) SetCellGrid(nullptr);
+        };
+        connect(m.Form, &TGemForm::Closing, this, withdraw);
+        connect(m.Form, &QObject::destroyed, this, withdraw);
+    }
+    m.Form->ShowInMode(equations ? WorksheetMode::Equations : WorksheetMode::Operations);
+}
+
+void TMainForm::SoustavaRovnicItemClick() { OpenWorksheet(true); }
+void TMainForm::OperaceSMaticemiItemClick() { OpenWorksheet(false); }
+
+}  // namespace tarvix
