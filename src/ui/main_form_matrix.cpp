@@ -55,7 +55,9 @@ void TMainForm::OpenWorksheet(bool equations) {
                                  .Dialogs = dialogs_,
                                  .Texts = texts_,
                                  .Files = *files_,
-                                 .Recent = m.Recent};
+                                 .Recent = m.Recent,
+                                 .ProgramFolder =
+                                     QCoreApplication::applicationDirPath().toStdString()};
         services.HistoryOpen = [this] { return logForm_ && logForm_->isVisible(); };
         services.HistoryLine = [this](std::string_view line) {
             session_->History().AddWindowLine(line);
@@ -64,7 +66,6 @@ void TMainForm::OpenWorksheet(bool equations) {
             const bool open = logForm_ && logForm_->isVisible();
             if (on != open) HistorieItemClick();
         };
-        services.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
         m.Form = new TGemForm(services, this);
         CellGrid* grid = &m.Form->Model().LeftCellGrid();
         SetCellGrid(grid);
