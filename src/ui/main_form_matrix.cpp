@@ -49,8 +49,15 @@ TGemForm* TMainForm::GemForm() const { return matrix_ ? matrix_->Form.data() : n
 void TMainForm::OpenWorksheet(bool equations) {
     MainMatrixState& m = Matrix();
     if (!m.Form) {
-        GemFormServices services{calculator_.Parser1(), m.Memory, *m.Port, dialogs_, texts_,
-                                 *files_, m.Recent};
+        GemFormServices services{.Parser = calculator_.Parser1(),
+                                 .Memory = m.Memory,
+                                 .Main = *m.Port,
+                                 .Dialogs = dialogs_,
+                                 .Texts = texts_,
+                                 .Files = *files_,
+                                 .Recent = m.Recent,
+                                 .ProgramFolder =
+                                     QCoreApplication::applicationDirPath().toStdString()};
         services.HistoryOpen = [this] { return logForm_ && logForm_->isVisible(); };
         services.HistoryLine = [this](std::string_view line) {
             session_->History().AddWindowLine(line);
@@ -59,7 +66,6 @@ void TMainForm::OpenWorksheet(bool equations) {
             const bool open = logForm_ && logForm_->isVisible();
             if (on != open) HistorieItemClick();
         };
-        services.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
         m.Form = new TGemForm(services, this);
         CellGrid* grid = &m.Form->Model().LeftCellGrid();
         SetCellGrid(grid);
