@@ -2,9 +2,9 @@
 #include "series/chart_xy_file.h"
 
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "storage/atomic_file.h"
 
 namespace tarvix {
 namespace {
@@ -93,11 +93,9 @@ XyData ParseXyText(std::string_view text) {
 }
 
 std::optional<XyData> ReadXyFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return ParseXyText(text);
+    const FileReadResult read = ReadWholeFile(file);
+    if (!read.ok()) return std::nullopt;
+    return ParseXyText(read.bytes);
 }
 
 }  // namespace tarvix
