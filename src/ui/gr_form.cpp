@@ -48,7 +48,6 @@ TGrForm::TGrForm(GrFormContext context, QWidget* parent)
 
     plot_ = new QCustomPlot(this);
     plot_->setObjectName(QStringLiteral("Chart"));
-    plot_->setOpenGl(false);
     plot_->setNoAntialiasingOnDrag(true);
     plot_->setContextMenuPolicy(Qt::CustomContextMenu);
     plot_->plotLayout()->insertRow(0);

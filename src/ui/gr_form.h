@@ -155,7 +155,7 @@ private:
     void RebuildPlottables();
     void ApplyColors();
     void Replot();
-    void ApplyOrthonormal();
+    bool ApplyOrthonormal();  // true when it changed the left axis
     void SetRanges(std::optional<AxisRange> x, std::optional<AxisRange> y);
     void ScrollMoved(bool horizontal, int position);
     void MouseMove(QMouseEvent* event);

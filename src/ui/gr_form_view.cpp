@@ -87,19 +87,34 @@ void TGrForm::ApplyColors() {
 }
 
 void TGrForm::Replot() {
-    ApplyOrthonormal();
     plot_->replot();
+    // The plot area is known after a drawing; the orthonormal scale redraws
+    // while it changes the left axis (tick labels may move the margins once).
+    for (int pass = 0; pass < 3 && ApplyOrthonormal(); ++pass) plot_->replot();
     DrawReference();
 }
 
-void TGrForm::ApplyOrthonormal() {
-    if (inOrthonormal_ || !shared_.Orthonormal || model_.Empty()) return;
+bool TGrForm::ApplyOrthonormal() {
+    if (inOrthonormal_ || !shared_.Orthonormal || model_.Empty()) return false;
     inOrthonormal_ = true;
+    bool changed = false;
     const QRect area = plot_->axisRect()->rect();
-    if (const auto left = OrthonormalLeft(YRange(), XRange(), area.height(), area.width())) {
-        plot_->yAxis->setRange(left->Min, left->Max);
+    const AxisRange y = YRange();
+    if (const auto left = OrthonormalLeft(y, XRange(), area.height(), area.width())) {
+        if (left->Length() < y.Length() * (1.0 - 1e-12)) {
+            // The left axis would cut off what it shows: the bottom axis
+            // grows to the same scale instead.
+            if (const auto bottom = OrthonormalLeft(XRange(), y, area.width(), area.height())) {
+                plot_->xAxis->setRange(bottom->Min, bottom->Max);
+                changed = true;
+            }
+        } else {
+            changed = std::fabs(left->Max - y.Max) > 1e-12 * left->Length();
+            if (changed) plot_->yAxis->setRange(left->Min, left->Max);
+        }
     }
     inOrthonormal_ = false;
+    return changed;
 }
 
 AxisRange TGrForm::XRange() const { return {plot_->xAxis->range().lower, plot_->xAxis->range().upper}; }
