@@ -105,7 +105,9 @@ bool TGrForm::ApplyOrthonormal() {
             // The left axis would cut off what it shows: the bottom axis
             // grows to the same scale instead.
             if (const auto bottom = OrthonormalLeft(XRange(), y, area.width(), area.height())) {
-                plot_->xAxis->setRange(bottom->Min, bottom->Max);
+                const AxisRange x = XRange();
+                const double grow = (bottom->Length() - x.Length()) / 2.0;
+                plot_->xAxis->setRange(x.Min - grow, x.Max + grow);
                 changed = true;
             }
         } else {
