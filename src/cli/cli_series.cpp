@@ -95,9 +95,7 @@ bool CliSeries::ApplySettingsKeys() {
         for (const std::string& w : read.Warnings) err_ << w << '\n';
         return false;
     }
-    ApplySettings(read.Values, calc_, [&](std::vector<std::string> h) {
-        calc_.SetInputHistory(std::move(h));
-    }, warnings);
+    ApplySettings(read.Values, calc_, warnings);
     series_.SetSettings(ReadDataSeriesSettings(read.Values));
     series_.SetVarAsVector(ReadVarAsVector(read.Values));
     return true;
@@ -115,7 +113,6 @@ bool CliSeries::Prepare() {
         else
             series_.SetSeriesFileOverride(options_.SeriesFile);
     }
-    for (const auto& [box, text] : options_.Boxes) calc_.SetRegisterBox(box, text);
     try {
         for (const std::string& file : options_.WafFiles) pump_.Run(1, 4, "", file);
         for (const auto& [name, file] : options_.Imports) pump_.Run(0, 4, name, file);
@@ -123,6 +120,8 @@ bool CliSeries::Prepare() {
         calc_.ReportError(e);
         return false;
     }
+    // After the imports: a recording's follow-up calculation zeroes X, Y, A and B.
+    for (const auto& [box, text] : options_.Boxes) calc_.SetRegisterBox(box, text);
     return true;
 }
 

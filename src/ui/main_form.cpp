@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 
+#include "series/data_pump.h"
 #include "storage/default_language.h"
 #include "storage/xdg_paths.h"
 #include "ui/data_paths.h"
@@ -77,7 +78,9 @@ void SetEditText(QLineEdit* edit, const std::string& text) {
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent),
       dialogs_(calculator_.Texts(), this),
-      inputFilter_(calculator_, *this, this) {
+      inputFilter_(calculator_, *this, this),
+      series_(std::make_unique<SeriesController>(calculator_)),
+      pump_(std::make_unique<DataPump>(*series_, calculator_, clipboard_)) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowIcon(AppIcon());
 
@@ -138,6 +141,7 @@ TMainForm::TMainForm(QWidget* parent)
     // settings name another.
     InstallQtTranslations(
         DefaultLanguage(SystemLocaleName(), session_->Paths().LanguageFolder));
+    InitSeries();
 
     ApplyTexts();
     RefreshFromModel();
@@ -149,6 +153,7 @@ TMainForm::TMainForm(QWidget* parent)
 void TMainForm::LoadSession(const QString& firstArgument) {
     session_->Load();
     InstallQtTranslations(session_->Values().String("Localization", "Language"));
+    LoadSeriesSettings();
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
     RefreshTitle();
@@ -167,6 +172,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     if (funcForm_) funcForm_->close();
     if (logForm_) logForm_->close();
     delete logForm_;
+    SaveSeriesSettings();
     session_->Save(open);
     QMainWindow::closeEvent(event);
 }
@@ -410,10 +416,13 @@ void TMainForm::BoxTyped(BoxId box) {
 // --- Commands
 
 void TMainForm::VypocetButtonClick() {
+    // While a series runs the button reads "Stop".
+    if (series_->Running()) return StopSpeedButtonClick();
     Perform([this] { calculator_.Calculate(); });
 }
 
 void TMainForm::VypocetSpeedButtonClick() {
+    if (series_->Running()) return StopSpeedButtonClick();
     const bool hex = QApplication::keyboardModifiers() & Qt::ShiftModifier;
     Perform([this, hex] {
         if (hex) {

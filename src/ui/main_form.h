@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "calculator/calculator.h"
+#include "series/series_controller.h"
 #include "storage/calculator_session.h"
 #include "storage/text_catalog.h"
 #include "ui/input_event_filter.h"
@@ -51,9 +52,12 @@ class TPostfixSpinBox;
 class TRegisterLabel;
 class TVarForm;
 
+class DataPump;
+
 class TMainForm : public QMainWindow,
                   private CalculatorView,
                   private CalculatorHooks,
+                  private RunControlPort,
                   private InputKeyTarget {
     Q_OBJECT
 
@@ -107,6 +111,22 @@ public:
     void SouborUlozitJakoItemClick();
     void HistorieItemClick();
 
+    // --- Series and vectors (main_form_series.cpp)
+    SeriesController& Series() { return *series_; }
+    void RadaIteraciPromenneItemClick();
+    void RadaIteraciParametruItemClick();
+    void RadaRozvojemItemClick();
+    void RadaKomplexniItemClick();
+    void PromenneImportVektoruItemClick();
+    void PromenneExportVektoruItemClick();
+    void PromenneSmazatVektoryItemClick();
+    void StopSpeedButtonClick();
+    // The parameter dialog; true when it was closed with OK.
+    bool ShowParamDlg();
+    // A transfer of the variable popup (codes of series/data_pump.h).
+    void RunDataPump(int source, int destination, const std::string& name,
+                     const std::string& file = {});
+
     // Start-up after the window exists: the settings file, the ".fx" first
     // argument and the windows that were open at the last exit.
     void LoadSession(const QString& firstArgument);
@@ -155,6 +175,27 @@ private:
     void ToggleSpaceAsBrackets() override;
     void CopyDisplayText() override;
     void BoxTyped(BoxId box) override;
+
+    // --- Series and vectors (main_form_series.cpp)
+    void InitSeries();
+    void LoadSeriesSettings();
+    void SaveSeriesSettings();
+    void RefreshSeriesActions();
+    void RefreshVectorLabel(BoxId box);
+    void AddVectorItems(QMenu& menu, BoxId box);
+    // CalculatorHooks of the series
+    bool PrepareSeries(std::string_view typed, std::string& text) override;
+    bool BranchToSeries(Calculator& calculator, bool xRangeUsed) override;
+    std::optional<ComplexValue> EvaluateSeriesExpansion(TParser& parser) override;
+    void ClearSeries() override;
+    void ClearAllVectors() override;
+    void RemoveVector(std::string_view name) override;
+    // RunControlPort: the running state of the window
+    void BeginRun() override;
+    void EndRun() override;
+    void ProcessEvents() override;
+    void ShowProgress(std::string_view text) override;
+    void SetBusy(bool busy) override;
 
     // --- Menus, tool bar and captions (main_form_menus.cpp)
     void BuildMenus();
@@ -265,6 +306,15 @@ private:
     QPointer<TVarForm> varForm_;
     QPointer<TFuncForm> funcForm_;
     QPointer<TLogForm> logForm_;
+    // --- Series, vectors and the running state of a run
+    std::unique_ptr<SeriesController> series_;
+    std::unique_ptr<DataPump> pump_;
+    struct RunState {
+        QString CalculateCaption;
+        QString StopCaption;
+        std::vector<QPointer<QObject>> Disabled;  // widgets and actions switched off
+        qint64 LastEvents = 0;                    // when pending events last ran (ms)
+    } runState_;
     // --- The working state on disk (settings, data file, history)
     std::unique_ptr<CalculatorSession> session_;
     std::unique_ptr<QtFileChoice> files_;
