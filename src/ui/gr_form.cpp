@@ -2,6 +2,8 @@
 #include "ui/gr_form.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QPainter>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -29,6 +31,36 @@ namespace {
 // Zoom steps of the zoom box, in percent.
 constexpr double kZoomSteps[] = {0.1, 0.5, 1, 2, 5, 10, 20, 50, 100};
 constexpr int kDefaultZoomStep = 4;  // 5 %
+
+// The tool bar's buttons show a glyph; the caption is their hint.
+QIcon GlyphIcon(const QString& glyph) {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QFont font = painter.font();
+    font.setPixelSize(24);
+    painter.setFont(font);
+    painter.setPen(QApplication::palette().color(QPalette::ButtonText));
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
+    return QIcon(pixmap);
+}
+
+// The glyph of each tool bar action.
+const std::map<std::string, QString, std::less<>>& ToolGlyphs() {
+    static const std::map<std::string, QString, std::less<>> glyphs = {
+        {"OpenAction", QStringLiteral("\u2191")},         {"SaveAction", QStringLiteral("\u2193")},
+        {"CopyAction", QStringLiteral("\u2750")},         {"PrintAction", QStringLiteral("\u25A3")},
+        {"ZoomInAction", QStringLiteral("\u2295")},       {"ZoomOutAction", QStringLiteral("\u2296")},
+        {"DefaultScaleAction", QStringLiteral("\u2302")}, {"MoveBothAction", QStringLiteral("\u2725")},
+        {"MoveHorizontalAction", QStringLiteral("\u2194")},
+        {"MoveVerticalAction", QStringLiteral("\u2195")}, {"AddSeriesAction", QStringLiteral("+")},
+        {"RemoveSeriesAction", QStringLiteral("\u2212")}, {"ScanAction", QStringLiteral("\u271B")},
+        {"MeasureAction", QStringLiteral("\u21A6")},      {"AnimateAction", QStringLiteral("\u25B6")},
+        {"HideAction", QStringLiteral("\u25D0")},         {"TextsAction", QStringLiteral("T")},
+        {"OrthonormalAction", QStringLiteral("\u229E")},
+    };
+    return glyphs;
+}
 
 QString ZoomStepText(double percent) {
     return QString::number(percent).replace(QLatin1Char('.'), QLatin1Char(',')) +
@@ -142,7 +174,7 @@ void TGrForm::BuildToolBar() {
     toolBar_ = new QToolBar(this);
     toolBar_->setObjectName(QStringLiteral("ToolBar"));
     toolBar_->setIconSize(QSize(16, 16));
-    toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     toolBar_->addAction(NewAction("OpenAction", "Open", "Načíst z txt souboru", [this] { OpenXyFile(); }));
     toolBar_->addAction(NewAction("SaveAction", "Save", "Uložit do souboru", [this] { SavePictureAs(); }));
@@ -173,14 +205,26 @@ void TGrForm::BuildToolBar() {
     connect(zoomCombo_, &QComboBox::currentIndexChanged, this,
             [this](int i) { zoomStep_ = zoomCombo_->itemData(i).toDouble(); });
     toolBar_->addWidget(zoomCombo_);
-    moveCombo_ = new QComboBox(this);
-    moveCombo_->setObjectName(QStringLiteral("MoveComboBox"));
-    moveCombo_->addItem(Text("MoveBoth", "Měnit velikost/polohu v obou směrech"));
-    moveCombo_->addItem(Text("MoveHorizontal", "Měnit velikost/polohu vodorovně"));
-    moveCombo_->addItem(Text("MoveVertical", "Měnit velikost/polohu svisle"));
-    connect(moveCombo_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { moveMode_ = static_cast<MoveMode>(i); });
-    toolBar_->addWidget(moveCombo_);
+    // Move and zoom in both directions, horizontally or vertically.
+    auto* moves = new QActionGroup(this);
+    const struct {
+        const char* Name;
+        const char* Key;
+        const char* Caption;
+        MoveMode Mode;
+    } modes[] = {
+        {"MoveBothAction", "MoveBoth", "Měnit velikost/polohu v obou směrech", MoveMode::Both},
+        {"MoveHorizontalAction", "MoveHorizontal", "Měnit velikost/polohu vodorovně",
+         MoveMode::Horizontal},
+        {"MoveVerticalAction", "MoveVertical", "Měnit velikost/polohu svisle", MoveMode::Vertical},
+    };
+    for (const auto& m : modes) {
+        const MoveMode mode = m.Mode;
+        QAction* a = NewAction(m.Name, m.Key, m.Caption, [this, mode] { SetMoveMode(mode); }, true);
+        moves->addAction(a);
+        toolBar_->addAction(a);
+    }
+    Action("MoveBothAction")->setChecked(true);
     toolBar_->addAction(NewAction("DefaultScaleAction", "DefaultScale", "Výchozí měřítko",
                                   [this] { DefaultScale(); }));
     toolBar_->addSeparator();
@@ -208,6 +252,9 @@ void TGrForm::BuildToolBar() {
     QAction* orthonormal = NewAction("OrthonormalAction", "Orthonormal", "Ortonormální souřadnice",
                                      [this] { SetOrthonormal(Action("OrthonormalAction")->isChecked()); }, true);
     toolBar_->addAction(orthonormal);
+    for (const auto& [name, glyph] : ToolGlyphs()) {
+        if (QAction* a = Action(name.c_str())) a->setIcon(GlyphIcon(glyph));
+    }
     // The cursor switch has no button; its state is kept in the settings.
     NewAction("CursorAction", "CursorSwitch", "Kurzor", [this] {
         SetCursorSwitch(Action("CursorAction")->isChecked());

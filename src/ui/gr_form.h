@@ -193,7 +193,6 @@ private:
     QSlider* pointTrack_ = nullptr;
     QComboBox* seriesCombo_ = nullptr;
     QComboBox* zoomCombo_ = nullptr;
-    QComboBox* moveCombo_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     std::array<QLabel*, 8> panels_{};
     QMenu* popup_ = nullptr;

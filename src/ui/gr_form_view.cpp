@@ -168,7 +168,8 @@ void TGrForm::DefaultScale() {
 
 void TGrForm::SetMoveMode(MoveMode mode) {
     moveMode_ = mode;
-    moveCombo_->setCurrentIndex(static_cast<int>(mode));
+    const char* names[] = {"MoveBothAction", "MoveHorizontalAction", "MoveVerticalAction"};
+    Action(names[static_cast<int>(mode)])->setChecked(true);
 }
 
 void TGrForm::SetZoomStep(double percent) {

@@ -8,6 +8,7 @@
 #include "series/data_pump.h"
 #include "storage/default_language.h"
 #include "storage/xdg_paths.h"
+#include "ui/chart_link.h"
 #include "ui/data_paths.h"
 #include "ui/log_form.h"
 #include "ui/qt_file_choice.h"
@@ -142,6 +143,7 @@ TMainForm::TMainForm(QWidget* parent)
     InstallQtTranslations(
         DefaultLanguage(SystemLocaleName(), session_->Paths().LanguageFolder));
     InitSeries();
+    BuildChart();
 
     ApplyTexts();
     RefreshFromModel();
@@ -172,6 +174,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     if (funcForm_) funcForm_->close();
     if (logForm_) logForm_->close();
     delete logForm_;
+    // The detailed chart hands its placement and colours to the settings.
+    if (chart_ && chart_->Form()) chart_->Form()->close();
     SaveSeriesSettings();
     session_->Save(open);
     QMainWindow::closeEvent(event);
@@ -221,6 +225,8 @@ TMainForm::~TMainForm() {
     delete logForm_;
     delete varForm_;
     delete funcForm_;
+    series_->SetChart(nullptr);
+    chart_.reset();
     qApp->removeEventFilter(this);
     for (QObject* child : findChildren<QObject*>()) {
         QObject::disconnect(child, nullptr, this, nullptr);
