@@ -120,6 +120,7 @@ void TChartLink::AddSeries(const CurrentSeries& series) {
 void TChartLink::ShowMainChart(const CurrentSeries& series) {
     if (image_) image_->ShowSeries(series, ComplexDomain());
     if (host_.ShowChartPanel) host_.ShowChartPanel();
+    emit ChartChanged();  // the menu's items follow the new series
 }
 
 TGrImage* TChartLink::CreateImage(QWidget* parent) {

@@ -430,7 +430,8 @@ bool TGrForm::AddCurrentSeries(const CurrentSeries& series, bool complexDomain, 
         horzPos_ = vertPos_ = 50;
         horzBar_->blockSignals(false);
         vertBar_->blockSignals(false);
-        RebuildPlottables();
+        if (replace) RebuildPlottables();
+        else AppendPlottables();
         SyncSeriesControls();
         DefaultScale();
     }

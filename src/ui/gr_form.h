@@ -153,6 +153,8 @@ private:
 
     // gr_form_view.cpp
     void RebuildPlottables();
+    // Plottables for the series added since the last drawing.
+    void AppendPlottables();
     void ApplyColors();
     void Replot();
     bool ApplyOrthonormal();  // true when it changed the left axis

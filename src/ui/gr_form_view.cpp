@@ -35,7 +35,13 @@ QCPAbstractPlottable* TGrForm::Plottable(int index) const {
 void TGrForm::RebuildPlottables() {
     plot_->clearPlottables();
     plottables_.clear();
-    for (const ChartSeries& s : model_.Series()) {
+    AppendPlottables();
+}
+
+void TGrForm::AppendPlottables() {
+    const std::vector<ChartSeries>& all = model_.Series();
+    for (std::size_t i = plottables_.size(); i < all.size(); ++i) {
+        const ChartSeries& s = all[i];
         QCPAbstractPlottable* p = nullptr;
         if (s.Kind == ChartKind::Bar) {
             auto* bars = new QCPBars(plot_->xAxis, plot_->yAxis);
