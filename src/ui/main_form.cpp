@@ -476,6 +476,8 @@ void TMainForm::ClearPanelClick() {
 
 void TMainForm::ResetSpeedButtonClick() {
     Perform([this] { calculator_.Reset(true); });
+    // The reset of variables clears the small chart.
+    if (chart_ && chart_->Image()) chart_->Image()->Clear();
 }
 
 void TMainForm::PromenneZmenitNazevItemClick() {
