@@ -1,7 +1,7 @@
 // Speed of the series engine: a run of 1,000,000 points of sin(X)*X^2+1 with
 // the series file off, against the same compiled expression evaluated
-// 1,000,000 times in a bare loop (and in a bare loop that stores X and Y); the same run writing the series file (the
-// difference per line is the file's cost); and one file line formatted alone.
+// 1,000,000 times in a bare loop (and in a bare loop that stores X and Y); the same run writing the
+// series file (the difference per line is the file's cost); and one file line formatted alone.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -59,7 +59,10 @@ void BM_SeriesRun(benchmark::State& state) {
 BENCHMARK(BM_SeriesRun)->Unit(benchmark::kMillisecond);
 
 void BM_BareLoop(benchmark::State& state) {
-    TParser& parser = [] () -> TParser& { static Calculator c; return c.Parser1(); }();
+    TParser& parser = []() -> TParser& {
+        static Calculator c;
+        return c.Parser1();
+    }();
     parser.SetAngleUnits(auRad);
     parser.SetVariable("X", {});
     parser.SetExpression(kExpression);
@@ -79,7 +82,10 @@ BENCHMARK(BM_BareLoop)->Unit(benchmark::kMillisecond);
 // For reference: the bare loop that also keeps X and the result in two
 // arrays, as a run must (the memory traffic of the current series).
 void BM_BareLoopStoring(benchmark::State& state) {
-    TParser& parser = [] () -> TParser& { static Calculator c; return c.Parser1(); }();
+    TParser& parser = []() -> TParser& {
+        static Calculator c;
+        return c.Parser1();
+    }();
     parser.SetAngleUnits(auRad);
     parser.SetVariable("X", {});
     parser.SetExpression(kExpression);

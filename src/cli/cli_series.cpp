@@ -143,8 +143,8 @@ bool CliSeries::Finish() {
     if (options_.PrintBoxes) {
         for (BoxId id : kRegisterLoadOrder) {
             const std::string& name = calc_.RegisterAt(id).Label;
-            out_ << name << '='
-                 << TrimBlanks(calc_.FormatValue(calc_.Parser1().GetVariable(name))) << '\n';
+            out_ << name << '=' << TrimBlanks(calc_.FormatValue(calc_.Parser1().GetVariable(name)))
+                 << '\n';
         }
     }
     return ok;

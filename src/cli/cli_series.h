@@ -18,14 +18,14 @@
 namespace tarvix {
 
 struct CliSeriesOptions {
-    std::vector<std::pair<BoxId, std::string>> Boxes;         // --box NAME=TEXT
-    bool Vectors = false;                                     // --vectors
-    std::vector<std::pair<std::string, std::string>> Sets;    // --set Section/Key=Value
-    std::string SeriesFile;                                   // --series-file FILE ("-": stdout)
+    std::vector<std::pair<BoxId, std::string>> Boxes;          // --box NAME=TEXT
+    bool Vectors = false;                                      // --vectors
+    std::vector<std::pair<std::string, std::string>> Sets;     // --set Section/Key=Value
+    std::string SeriesFile;                                    // --series-file FILE ("-": stdout)
     std::vector<std::pair<std::string, std::string>> Imports;  // --import-vector NAME=FILE
     std::vector<std::pair<std::string, std::string>> Exports;  // --export-vector NAME=FILE
-    std::vector<std::string> WafFiles;                        // --import-waf FILE
-    bool PrintBoxes = false;                                  // --boxes
+    std::vector<std::string> WafFiles;                         // --import-waf FILE
+    bool PrintBoxes = false;                                   // --boxes
 };
 
 enum class OptionTaken : std::uint8_t { No, Yes, BadArgument };

@@ -5,7 +5,9 @@
 
 namespace tarvix {
 
-CurrentSeries CurrentSeries::Empty() { return {}; }
+CurrentSeries CurrentSeries::Empty() {
+    return {};
+}
 
 CurrentSeries CurrentSeries::ForRun(std::size_t rows, std::size_t columns, ComplexValue start,
                                     ComplexValue step, ComplexValue yStart, ComplexValue yStep,

@@ -13,12 +13,12 @@
 namespace tarvix {
 
 struct CurrentSeries {
-    TArrayOfExtended X;               // real domain: the X value of every point, in run order
-    TArrayOfExtended Y;               // real domain: the real part of every result
+    TArrayOfExtended X;                // real domain: the X value of every point, in run order
+    TArrayOfExtended Y;                // real domain: the real part of every result
     std::vector<TArrayOfExtended> Re;  // rows (one per Y value) of real parts; parametric: x(t)
     std::vector<TArrayOfExtended> Im;  // rows of imaginary parts; parametric: y(t)
-    ComplexValue Start;               // lower bound of the X range
-    ComplexValue Step;                // step of the X range
+    ComplexValue Start;                // lower bound of the X range
+    ComplexValue Step;                 // step of the X range
     ComplexValue YStart;
     ComplexValue YStep;
     std::size_t Rows = 0;     // Y values (1 without a Y range)

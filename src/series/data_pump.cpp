@@ -88,8 +88,8 @@ void DataPump::Source(int source, int destination, std::string_view varName,
         case 0: {
             const FileReadResult read = ReadWholeFile(file);
             if (read.status == FileReadStatus::Unreadable) {
-                throw TarvixError(FormatMessageText(series_.Texts().Text(seriesmsg::ReadError),
-                                                    {file.string()}));
+                throw TarvixError(
+                    FormatMessageText(series_.Texts().Text(seriesmsg::ReadError), {file.string()}));
             }
             if (read.ok()) lines_ = SplitTextLines(DecodeText(read.bytes));
             if (ToTextDestination(destination)) return;
@@ -109,7 +109,8 @@ void DataPump::Source(int source, int destination, std::string_view varName,
             const int column = stats.SelectedColumn() == 2 && stats.XyChecked() ? 2 : 1;
             int last = stats.RowCount() - 1;
             // Empty rows at the end of the grid are no data.
-            while (last >= 1 && stats.Cell(column, last).find_first_not_of(' ') == std::string::npos)
+            while (last >= 1 &&
+                   stats.Cell(column, last).find_first_not_of(' ') == std::string::npos)
                 --last;
             for (int row = 1; row <= last; ++row) lines_.push_back(stats.Cell(column, row));
             if (!ToTextDestination(destination)) {
@@ -196,8 +197,8 @@ void DataPump::Destination(int source, int destination, std::string_view varName
         case 0: {
             const FileWriteResult written = WriteFileAtomically(file, JoinTextLines(lines_));
             if (!written.ok()) {
-                throw TarvixError(FormatMessageText(series_.Texts().Text(seriesmsg::FileError),
-                                                    {file.string()}));
+                throw TarvixError(
+                    FormatMessageText(series_.Texts().Text(seriesmsg::FileError), {file.string()}));
             }
             return;
         }

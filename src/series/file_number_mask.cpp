@@ -4,15 +4,17 @@
 // the 80-bit value otherwise.
 #include "series/file_number_mask.h"
 
-#include <charconv>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
 namespace tarvix {
 namespace {
 
-bool IsPlaceholder(char c) { return c == '0' || c == '#'; }
+bool IsPlaceholder(char c) {
+    return c == '0' || c == '#';
+}
 
 // Digits of |x| in scientific form with `precision` digits after the first:
 // the digit string (no point) and the decimal exponent of the first digit.

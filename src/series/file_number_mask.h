@@ -30,10 +30,10 @@ public:
 private:
     std::string prefix_;
     std::string suffix_;
-    int intZeros_ = 0;     // "0" placeholders before the point
-    int intDigits_ = 0;    // all placeholders before the point
-    int fracZeros_ = 0;    // "0" placeholders after the point
-    int fracDigits_ = 0;   // all placeholders after the point
+    int intZeros_ = 0;    // "0" placeholders before the point
+    int intDigits_ = 0;   // all placeholders before the point
+    int fracZeros_ = 0;   // "0" placeholders after the point
+    int fracDigits_ = 0;  // all placeholders after the point
     bool exponent_ = false;
     char expLetter_ = 'E';
     bool expPlus_ = false;  // "E+": the sign is always written

@@ -73,8 +73,7 @@ ParamDlgResult AcceptParamDlg(const ParamDlgState& s) {
 
 bool ParamDlgAsksOverwrite(const ParamDlgState& s) {
     std::error_code ec;
-    return s.Settings.CreateFile && !s.FileName.empty() &&
-           std::filesystem::exists(s.FileName, ec);
+    return s.Settings.CreateFile && !s.FileName.empty() && std::filesystem::exists(s.FileName, ec);
 }
 
 }  // namespace tarvix

@@ -16,7 +16,9 @@ void SeriesController::SetRunControl(RunControlPort* control) {
 void SeriesController::SetStatistics(StatisticsPort* statistics) {
     statistics_ = statistics ? statistics : &inertStatistics_;
 }
-void SeriesController::SetChart(ChartPort* chart) { chart_ = chart ? chart : &inertChart_; }
+void SeriesController::SetChart(ChartPort* chart) {
+    chart_ = chart ? chart : &inertChart_;
+}
 
 void SeriesController::SetVarAsVector(bool on) {
     if (!on) vectors_.ClearAllVectors();

@@ -50,7 +50,7 @@ public:
     // message pattern `errorPattern` with the file name) when it cannot be
     // created.
     static std::unique_ptr<SeriesFileOutput> ToFile(const std::filesystem::path& path,
-                                                   std::string errorPattern);
+                                                    std::string errorPattern);
     static std::unique_ptr<SeriesFileOutput> ToStream(std::ostream& stream);
     static std::unique_ptr<SeriesFileOutput> ToMemory();
 

@@ -129,7 +129,8 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
     const std::size_t ny = yr ? yr->Count : 0;
     const long double totalReal =
         static_cast<long double>(nx) * static_cast<long double>(yr ? ny : 1);
-    if (totalReal > kMaxSeriesPoints) Raise<EArithmeticError>(msg::RangeError, {}, kSeriesHelpContext);
+    if (totalReal > kMaxSeriesPoints)
+        Raise<EArithmeticError>(msg::RangeError, {}, kSeriesHelpContext);
     const std::size_t total = nx * (yr ? ny : 1);
 
     // 9. Large runs are confirmed once (not again for the second pass).
@@ -141,7 +142,8 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
     if (settings_.CreateFile) {
         const std::string& error = texts_.Text(seriesmsg::FileError);
         if (fileStream_) {
-            file = pass_ == 1 ? SeriesFileOutput::ToMemory() : SeriesFileOutput::ToStream(*fileStream_);
+            file = pass_ == 1 ? SeriesFileOutput::ToMemory()
+                              : SeriesFileOutput::ToStream(*fileStream_);
             if (pass_ == 2) firstPass = std::make_unique<SeriesFileReader>(firstPassLines_);
         } else {
             const std::filesystem::path path = SeriesFilePath();
@@ -149,16 +151,21 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
             file = SeriesFileOutput::ToFile(path, error);
         }
     }
-    SeriesLineFormat format{ChooseMask(settings_), *column, decimal, calc_.ImaginaryUnit(),
-                            complex, settings_.Numbering, settings_.Ordinate,
+    SeriesLineFormat format{ChooseMask(settings_),
+                            *column,
+                            decimal,
+                            calc_.ImaginaryUnit(),
+                            complex,
+                            settings_.Numbering,
+                            settings_.Ordinate,
                             NumberingDigits(total)};
 
     // 10. The arrays: pass 2 keeps the rows of pass 1 and fills Im.
     const std::size_t rows = yr ? ny : 1;
     const bool withRows = complex || pass_ == 1;
-    CurrentSeries next = CurrentSeries::ForRun(rows, nx, xr.Lo, xr.Step, yr ? yr->Lo : ComplexValue{},
-                                               yr ? yr->Step : ComplexValue{}, yr.has_value(),
-                                               withRows, std::move(series_.X), std::move(series_.Y));
+    CurrentSeries next = CurrentSeries::ForRun(
+        rows, nx, xr.Lo, xr.Step, yr ? yr->Lo : ComplexValue{}, yr ? yr->Step : ComplexValue{},
+        yr.has_value(), withRows, std::move(series_.X), std::move(series_.Y));
     if (pass_ == 2 && !complex) {
         next.Re = std::move(series_.Re);
         next.Im = std::move(series_.Im);
@@ -210,8 +217,8 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
 
     // 14. One step.
     // Inlined into both loops: a call per point would cost as much as the bookkeeping.
-    auto step = [&](std::size_t row, std::size_t j, const ComplexValue& xv,
-                    const ComplexValue* yv) __attribute__((always_inline)) {
+    auto step = [&](std::size_t row, std::size_t j, const ComplexValue& xv, const ComplexValue* yv)
+        __attribute__((always_inline)) {
         ++k;
         if (!bindings.empty()) VarVectors::SetElements(bindings, k - 1, complex);
         *xSlot = xv;

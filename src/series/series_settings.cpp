@@ -28,25 +28,37 @@ void WriteDataSeriesSettings(const DataSeriesSettings& s, Settings& settings) {
     settings.SetInteger(kSection, "DecimalSeparator", s.DecimalSeparator);
 }
 
-bool ReadVarAsVector(const Settings& settings) { return settings.Bool("Options", "VarAsVector"); }
+bool ReadVarAsVector(const Settings& settings) {
+    return settings.Bool("Options", "VarAsVector");
+}
 
-void WriteVarAsVector(bool on, Settings& settings) { settings.SetBool("Options", "VarAsVector", on); }
+void WriteVarAsVector(bool on, Settings& settings) {
+    settings.SetBool("Options", "VarAsVector", on);
+}
 
 std::optional<char> ColumnSeparatorChar(int index) {
     switch (index) {
-        case 0: return ' ';
-        case 1: return ';';
-        case 2: return ',';
-        case 3: return '\t';
-        default: return std::nullopt;
+        case 0:
+            return ' ';
+        case 1:
+            return ';';
+        case 2:
+            return ',';
+        case 3:
+            return '\t';
+        default:
+            return std::nullopt;
     }
 }
 
 char DecimalSeparatorChar(int index, char systemSeparator) {
     switch (index) {
-        case 0: return '.';
-        case 1: return ',';
-        default: return systemSeparator;
+        case 0:
+            return '.';
+        case 1:
+            return ',';
+        default:
+            return systemSeparator;
     }
 }
 

@@ -24,7 +24,9 @@ const ParserFloatArray& VarVectors::FindVector(std::string_view name) const {
     return i < 0 ? kNone : vectors_[i];
 }
 
-bool VarVectors::HasVector(std::string_view name) const { return !FindVector(name).empty(); }
+bool VarVectors::HasVector(std::string_view name) const {
+    return !FindVector(name).empty();
+}
 
 bool VarVectors::StoreTransfer(bool varAsVector) {
     if (!varAsVector || TransferName.empty()) return false;

@@ -138,11 +138,11 @@ TMainForm::TMainForm(QWidget* parent)
         SessionPaths::FromEnvironment(XdgEnvironment::FromProcess(),
                                       DataFolder().toStdString()));
     files_ = std::make_unique<QtFileChoice>(this);
+    InitSeries();
     // Qt's dialogs speak the interface's language: the default one until the
     // settings name another.
     InstallQtTranslations(
         DefaultLanguage(SystemLocaleName(), session_->Paths().LanguageFolder));
-    InitSeries();
     BuildChart();
 
     ApplyTexts();
@@ -154,8 +154,8 @@ TMainForm::TMainForm(QWidget* parent)
 
 void TMainForm::LoadSession(const QString& firstArgument) {
     session_->Load();
-    InstallQtTranslations(session_->Values().String("Localization", "Language"));
     LoadSeriesSettings();
+    InstallQtTranslations(session_->Values().String("Localization", "Language"));
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
     RefreshTitle();
@@ -169,6 +169,12 @@ void TMainForm::RefreshTitle() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // A series run is on the stack below the event loop: it stops first.
+    if (series_->Running()) {
+        series_->RequestStop();
+        event->ignore();
+        return;
+    }
     const OpenWindows open{logForm_ && logForm_->isVisible(), false};
     if (varForm_) varForm_->close();
     if (funcForm_) funcForm_->close();
@@ -182,6 +188,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::SaveWorkingState() {
+    SaveSeriesSettings();
     session_->Save(OpenWindows{logForm_ && logForm_->isVisible(), false});
 }
 

@@ -48,6 +48,7 @@ namespace tarvix {
 class TDisplayLabel;
 class TFuncForm;
 class TLogForm;
+class TParamDlg;
 class QtFileChoice;
 class TPostfixSpinBox;
 class TRegisterLabel;
@@ -125,6 +126,8 @@ public:
     void StopSpeedButtonClick();
     // The parameter dialog; true when it was closed with OK.
     bool ShowParamDlg();
+    // The parameter dialog for the current input line and boxes, not yet shown.
+    std::unique_ptr<TParamDlg> MakeParamDlg();
     // A transfer of the variable popup (codes of series/data_pump.h).
     void RunDataPump(int source, int destination, const std::string& name,
                      const std::string& file = {});

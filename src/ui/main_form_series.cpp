@@ -110,9 +110,9 @@ void TMainForm::BeginRun() {
     off(widgets_.DataSpeedButton);
     off(widgets_.ResetSpeedButton);
     off(widgets_.SwitchesPanel);
-    for (std::string_view name : {"OtevritToolButton", "UlozitToolButton", "KopirujToolButton",
-                                  "PojmenujToolButton", "FunkceToolButton", "RozsahToolButton",
-                                  "VypocetToolButton"})
+    for (std::string_view name :
+         {"OtevritToolButton", "UlozitToolButton", "KopirujToolButton", "PojmenujToolButton",
+          "FunkceToolButton", "RozsahToolButton", "VypocetToolButton"})
         off(Action(name));
     for (std::string_view name : {"SouborMenu", "PromenneMenu", "FunkceMenu"}) {
         if (auto found = menus_.find(name); found != menus_.end()) off(found->second->menuAction());
@@ -161,7 +161,7 @@ void TMainForm::StopSpeedButtonClick() {
 
 // --- Menu "Generovat řadu"
 
-bool TMainForm::ShowParamDlg() {
+std::unique_ptr<TParamDlg> TMainForm::MakeParamDlg() {
     PushTextsToModel();
     DataFileDocument& document = session_->Document();
     std::filesystem::path seriesFile = document.SeriesFile;
@@ -178,21 +178,27 @@ bool TMainForm::ShowParamDlg() {
                : answer == ModalResult::No ? TParamDlg::kNo
                                            : TParamDlg::kCancel;
     };
-    auto browse = [this, &document](const std::string& file) -> std::optional<std::string> {
+    auto browse = [this](const std::string& file) -> std::optional<std::string> {
         FileDialogRequest request;
         request.Caption = texts_.Text("Title", "SaveAsDlg", "Uložit jako");
         request.Filter = series_->Texts().Text(seriesmsg::TextFilesFilter) + " (*.txt)|*.txt";
         request.DefaultExtension = "txt";
         request.FileName = std::filesystem::path(file).filename().string();
-        request.Folder = document.Folder;
+        request.Folder = session_->Document().Folder;
         std::optional<std::filesystem::path> chosen = files_->ChooseFileToSave(request);
         if (!chosen) return std::nullopt;
         return chosen->string();
     };
-    TParamDlg dialog(state, calculator_.RegisterAt(BoxId::X).Label,
-                     calculator_.RegisterAt(BoxId::Y).Label, texts_, confirm, browse, this);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    const ParamDlgResult result = AcceptParamDlg(dialog.State());
+    return std::make_unique<TParamDlg>(state, calculator_.RegisterAt(BoxId::X).Label,
+                                       calculator_.RegisterAt(BoxId::Y).Label, texts_, confirm,
+                                       browse, this);
+}
+
+bool TMainForm::ShowParamDlg() {
+    std::unique_ptr<TParamDlg> dialog = MakeParamDlg();
+    if (dialog->exec() != QDialog::Accepted) return false;
+    const ParamDlgResult result = AcceptParamDlg(dialog->State());
+    DataFileDocument& document = session_->Document();
     series_->SetSettings(result.Settings);
     if (result.Input) calculator_.SetInputText(*result.Input);
     if (result.XBox) calculator_.SetRegisterBox(BoxId::X, *result.XBox);
@@ -230,9 +236,8 @@ void TMainForm::RadaRozvojemItemClick() {
     if (input.find(":::") == std::string::npos) {
         const std::string& pattern = series_->Texts().Text(seriesmsg::ExpansionTemplate);
         const std::size_t mark = pattern.find(":::");
-        calculator_.SetInputText(input.empty() || mark == std::string::npos
-                                     ? pattern
-                                     : input + pattern.substr(mark));
+        calculator_.SetInputText(
+            input.empty() || mark == std::string::npos ? pattern : input + pattern.substr(mark));
     }
     RefreshFromModel();
 }
@@ -250,8 +255,8 @@ void TMainForm::RunDataPump(int source, int destination, const std::string& name
 
 void TMainForm::PromenneImportVektoruItemClick() {
     calculator_.ShowMessageBox(series_->Texts().Text(seriesmsg::UseVariablePopup),
-                               MessageKind::Information,
-                               MessageButton::Ok | MessageButton::Help, 0);
+                               MessageKind::Information, MessageButton::Ok | MessageButton::Help,
+                               0);
 }
 
 void TMainForm::PromenneExportVektoruItemClick() {
@@ -286,14 +291,16 @@ void TMainForm::AddVectorItems(QMenu& menu, BoxId box) {
     const std::string textFilter =
         series_->Texts().Text(seriesmsg::TextFilesFilter) + " (*.txt)|*.txt";
 
-    QMenu* import = menu.addMenu(ToQ(texts_.Text(kPopupSection, "ImportVector", "&Import vektoru")));
+    QMenu* import =
+        menu.addMenu(ToQ(texts_.Text(kPopupSection, "ImportVector", "&Import vektoru")));
     import->menuAction()->setObjectName(QStringLiteral("ImportVektoruItem"));
     import->setEnabled(vectors);
     item(import, "ImportSouborTxtItem", "ImportTxt", "&Soubor TXT", true, [=, this] {
         if (auto file = openFile(textFilter, false)) RunDataPump(0, 4, name, *file);
     });
     item(import, "ImportSouborWafItem", "ImportWaf", "S&oubor WAF", true, [=, this] {
-        if (auto file = openFile("Soubory waf (*.waf)|*.waf", false)) RunDataPump(1, 4, name, *file);
+        if (auto file = openFile("Soubory waf (*.waf)|*.waf", false))
+            RunDataPump(1, 4, name, *file);
     });
     item(import, "ImportStatistikaXItem", "ImportStatX", "S&tatistika - data X",
          stats.Exists() && !stats.Cell(1, 1).empty(), [=, this] {

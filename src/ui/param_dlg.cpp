@@ -134,7 +134,10 @@ TParamDlg::TParamDlg(const ParamDlgState& state, std::string_view xName, std::st
     implicit->setObjectName(QStringLiteral("ImplButton"));
     maskRow->addWidget(MaskaEdit, 1);
     maskRow->addWidget(implicit);
-    form->addRow(Text("Mask", "&Maska:"), maskRow);
+    // A row of a layout gets no buddy from the form: the label is made here.
+    auto* maskLabel = new QLabel(Text("Mask", "&Maska:"), SouborGroupBox);
+    maskLabel->setBuddy(MaskaEdit);
+    form->addRow(maskLabel, maskRow);
     OddDesetinnyComboBox = NewCombo(SouborGroupBox, "OddDesetinnyComboBox", false);
     OddDesetinnyComboBox->addItems({Text("DecimalPoint", "Desetinná tečka"),
                                     Text("DecimalComma", "Desetinná čárka"),

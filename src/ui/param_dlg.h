@@ -40,7 +40,7 @@ public:
     // The answers of the overwrite question.
     static constexpr int kYes = 0, kNo = 1, kCancel = 2;
 
-protected:
+    // OK: asks first when the series file exists; stays open on No or Cancel.
     void accept() override;
 
 private:

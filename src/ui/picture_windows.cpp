@@ -8,6 +8,7 @@
 #include "ui/function_list_form.h"
 #include "ui/log_form.h"
 #include "ui/main_form.h"
+#include "ui/param_dlg.h"
 #include "ui/var_form.h"
 
 namespace tarvix {
@@ -51,6 +52,12 @@ const PictureWindow kPictureWindows[] = {
      [](TMainForm& form) -> QWidget* {
          form.Charts().AddSeriesToChart();
          return form.Charts().Form();
+     }},
+    {"param",
+     [](TMainForm& form) -> QWidget* {
+         TParamDlg* dialog = form.MakeParamDlg().release();  // the main window owns it
+         dialog->show();
+         return dialog;
      }},
 };
 

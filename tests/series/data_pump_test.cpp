@@ -17,7 +17,9 @@ protected:
         series.Vectors().TransferVector = std::move(values);
         series.Vectors().StoreTransfer(true);
     }
-    const ParserFloatArray& Vector(std::string_view name) { return series.Vectors().FindVector(name); }
+    const ParserFloatArray& Vector(std::string_view name) {
+        return series.Vectors().FindVector(name);
+    }
     TempFolder folder;
 };
 
@@ -180,8 +182,9 @@ TEST_F(DataPumpTest, UnknownEndpointsShowTheirMessages) {
     Store("A", {{1, 0}});
     pump.Run(9, 5, "A", {});
     pump.Run(4, 1, "A", {});
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"Neošetřen typ SourceObj v proceduře DataPump",
-                                                    "Neošetřen typ DestinObj v proceduře DataPump"}));
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{"Neošetřen typ SourceObj v proceduře DataPump",
+                                        "Neošetřen typ DestinObj v proceduře DataPump"}));
 }
 
 TEST(WafFile, DecodesBothChannels) {

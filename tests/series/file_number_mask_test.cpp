@@ -1,7 +1,8 @@
 // The series file's number masks and line layouts.
+#include "series/file_number_mask.h"
+
 #include <gtest/gtest.h>
 
-#include "series/file_number_mask.h"
 #include "series/series_file.h"
 
 namespace tarvix {
@@ -47,7 +48,8 @@ TEST(FileNumberMask, FormatsByTheMask) {
         {"0.000000000000000000E+00", 1.0L / 3.0L, '.', " 3.333333333333333333E-01"},
     };
     for (const MaskCase& c : cases)
-        EXPECT_EQ(Signed(c.Mask, c.Value, c.Separator), c.Expected) << c.Mask << " " << double(c.Value);
+        EXPECT_EQ(Signed(c.Mask, c.Value, c.Separator), c.Expected)
+            << c.Mask << " " << double(c.Value);
 }
 
 TEST(FileNumberMask, RefusesMasksWithoutDigits) {

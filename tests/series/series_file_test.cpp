@@ -43,14 +43,21 @@ TEST_F(SeriesFileTest, Layouts) {
     } cases[] = {
         {[](auto& s) { s.Numbering = false; }, "", " 1.000000000E+00  2.000000000E+00"},
         {[](auto& s) { s.Ordinate = false; }, "", "01  2.000000000E+00"},
-        {[](auto& s) { s.Ordinate = false; s.Numbering = false; }, "", " 2.000000000E+00"},
+        {[](auto& s) {
+             s.Ordinate = false;
+             s.Numbering = false;
+         },
+         "", " 2.000000000E+00"},
         {[](auto& s) { s.ColumnSeparator = 1; }, "", "01; 1.000000000E+00; 2.000000000E+00"},
         {[](auto& s) { s.ColumnSeparator = 2; }, "", "01, 1.000000000E+00, 2.000000000E+00"},
         {[](auto& s) { s.ColumnSeparator = 3; }, "", "01\t 1.000000000E+00\t 2.000000000E+00"},
         {[](auto& s) { s.DecimalSeparator = 1; }, "", "01  1,000000000E+00  2,000000000E+00"},
         {[](auto& s) { s.FormatFloatMask = "0.00"; }, "", "01  1.00  2.00"},
-        {[](auto& s) { s.FormatFloatMask = "nonsense"; s.DefaultFloatMask = "0.0E+0"; }, "",
-         "01  1.0E+0  2.0E+0"},
+        {[](auto& s) {
+             s.FormatFloatMask = "nonsense";
+             s.DefaultFloatMask = "0.0E+0";
+         },
+         "", "01  1.0E+0  2.0E+0"},
         {{}, "5..6:1", "01  1.000000000E+00  5.000000000E+00  7.000000000E+00"},
     };
     for (const Case& c : cases) {

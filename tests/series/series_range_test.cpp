@@ -1,4 +1,6 @@
 // Range texts, point counts and values with increment.
+#include "series/series_range.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,7 +8,6 @@
 #include "engine/function_library.h"
 #include "engine/parser.h"
 #include "engine/parser_errors.h"
-#include "series/series_range.h"
 
 namespace tarvix {
 namespace {
@@ -22,7 +23,8 @@ protected:
         SeriesRange r = ReadRange(text, parser, texts);
         std::vector<long double> v;
         for (std::size_t i = 0; i < r.Count; ++i)
-            v.push_back(r.Imaginary ? r.At(i, r.Tolerance(r.Count)).Im : r.At(i, r.Tolerance(r.Count)).Re);
+            v.push_back(r.Imaginary ? r.At(i, r.Tolerance(r.Count)).Im
+                                    : r.At(i, r.Tolerance(r.Count)).Re);
         return v;
     }
     TParser parser;
@@ -75,7 +77,8 @@ TEST_F(RangeTest, ComplexRangeIteratesOneComponent) {
         ReadRange("0..1+i:0.5+0.5i", parser, texts);
         FAIL() << "both components stepped";
     } catch (const EMathParserError& e) {
-        EXPECT_EQ(std::string(e.what()), "Iterovat lze pouze jednu složku komplexní proměnné %\\ 0..1+i:0.5+0.5i");
+        EXPECT_EQ(std::string(e.what()),
+                  "Iterovat lze pouze jednu složku komplexní proměnné %\\ 0..1+i:0.5+0.5i");
         EXPECT_EQ(e.HelpContext(), kSeriesHelpContext);
     }
 }
@@ -87,7 +90,7 @@ TEST_F(RangeTest, RefusedRanges) {
     } catch (const EMathParserError& e) {
         EXPECT_EQ(std::string(e.what()), "Iterační proměnná je rovna nule");
     }
-    EXPECT_THROW(ReadRange("1..0:0.5", parser, texts), EArithmeticError);  // fewer than one point
+    EXPECT_THROW(ReadRange("1..0:0.5", parser, texts), EArithmeticError);    // fewer than one point
     EXPECT_THROW(ReadRange("0..1e300:1", parser, texts), EArithmeticError);  // too many points
     EXPECT_THROW(ReadRange("0..1:1e-4000", parser, texts), EArithmeticError);
     EXPECT_THROW(ReadRange("0..q:1", parser, texts), EMathParserError);  // unknown name
@@ -107,7 +110,8 @@ TEST_F(RangeTest, IncrementsAddAnsAVariableOrAFixedValue) {
     parser.SetVariable("B", {1.0L, 0.0L});
     parser.SetVariable("C", {5.0L, 0.0L});
     parser.SetVariable("STEP", {0.5L, 0.0L});
-    std::vector<TIncr> list = {MakeIncrement("A", "ANS", parser), MakeIncrement("B", "step", parser),
+    std::vector<TIncr> list = {MakeIncrement("A", "ANS", parser),
+                               MakeIncrement("B", "step", parser),
                                MakeIncrement("C", "2*3", parser)};
     EXPECT_EQ(parser.GetVariable("C_").Re, 6.0L);  // stored once in the auxiliary variable
     ApplyIncrements(list, {10.0L, 3.0L}, false);

@@ -33,9 +33,10 @@ TEST_F(SeriesTest, OneDimensionalRun) {
 }
 
 TEST_F(SeriesTest, ResultWordsFollowTheCount) {
-    const std::pair<std::string_view, std::string_view> cases[] = {
-        {"1..1:1", "1 hodnota 100% "}, {"1..2:1", "2 hodnoty 100% "},
-        {"1..4:1", "4 hodnoty 100% "}, {"1..5:1", "5 hodnot 100% "}};
+    const std::pair<std::string_view, std::string_view> cases[] = {{"1..1:1", "1 hodnota 100% "},
+                                                                   {"1..2:1", "2 hodnoty 100% "},
+                                                                   {"1..4:1", "4 hodnoty 100% "},
+                                                                   {"1..5:1", "5 hodnot 100% "}};
     for (auto [range, shown] : cases) {
         Box(BoxId::X, range);
         Run("X");
@@ -185,7 +186,8 @@ TEST_F(SeriesTest, MissingRangeMessage) {
     calc.SetInputText("t");
     calc.Parser1().SetExpression("t");
     EXPECT_EQ(series.RunSeries(false), RunEnd::NotRun);
-    EXPECT_EQ(dialogs.OnlyMessage(), "Proměnná \"t\" neobsahuje rozsah a krok \nnapříklad 50..2500:10");
+    EXPECT_EQ(dialogs.OnlyMessage(),
+              "Proměnná \"t\" neobsahuje rozsah a krok \nnapříklad 50..2500:10");
 }
 
 TEST_F(SeriesTest, VectorRunOverTheShortestVector) {
@@ -299,7 +301,8 @@ TEST_F(SeriesTest, OrdinaryCalculationEmptiesTheSeries) {
 TEST_F(SeriesTest, SumInputShowsTheAccumulatedValue) {
     Box(BoxId::X, "1..4:1");
     Run("SUM(X)");
-    EXPECT_EQ(TrimBlanks(calc.DisplayText()), TrimBlanks(calc.FormatValue(calc.Parser1().GetVariable("ANS"))));
+    EXPECT_EQ(TrimBlanks(calc.DisplayText()),
+              TrimBlanks(calc.FormatValue(calc.Parser1().GetVariable("ANS"))));
     EXPECT_EQ(calc.DisplayText().find("hodnot"), std::string::npos);
 }
 

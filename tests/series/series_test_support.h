@@ -20,8 +20,14 @@ namespace tarvix::testing {
 // progress text is shown.
 class FakeRunControl : public RunControlPort {
 public:
-    void BeginRun() override { ++Begun; Running = true; }
-    void EndRun() override { ++Ended; Running = false; }
+    void BeginRun() override {
+        ++Begun;
+        Running = true;
+    }
+    void EndRun() override {
+        ++Ended;
+        Running = false;
+    }
     void ProcessEvents() override { ++Polls; }
     void ShowProgress(std::string_view text) override {
         Progress.emplace_back(text);

@@ -1,8 +1,9 @@
 // The vector table, the label hint and the value texts of vector elements.
+#include "series/var_vectors.h"
+
 #include <gtest/gtest.h>
 
 #include "calculator/value_text.h"
-#include "series/var_vectors.h"
 #include "series_test_support.h"
 
 namespace tarvix::testing {
@@ -16,7 +17,7 @@ void Store(VarVectors& v, std::string_view name, ParserFloatArray values) {
 
 TEST(VarVectors, StoreFindAndClear) {
     VarVectors v;
-    EXPECT_FALSE(v.StoreTransfer(false) );
+    EXPECT_FALSE(v.StoreTransfer(false));
     Store(v, "Abc", {{1, 0}, {2, 0}});
     EXPECT_TRUE(v.HasVector("ABC"));
     EXPECT_EQ(v.FindVector("abc").size(), 2u);
@@ -84,7 +85,7 @@ TEST_F(VectorTableTest, SwitchingVectorsOffClearsTheTable) {
 
 TEST_F(VectorTableTest, ParseValueTextLines) {
     const std::pair<std::string_view, ComplexValue> cases[] = {
-        {"1,5", {1.5L, 0}}, {"2*3", {6, 0}}, {"0..10:1", {0, 0}}, {"", {0, 0}},
+        {"1,5", {1.5L, 0}}, {"2*3", {6, 0}},          {"0..10:1", {0, 0}},  {"", {0, 0}},
         {"5:2", {5, 0}},    {" -2.5E3 ", {-2500, 0}}, {"max(1;2)", {2, 0}},
     };
     for (auto [text, value] : cases) EXPECT_EQ(ParseValueText(text, calc.Parser1()), value) << text;
