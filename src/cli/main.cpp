@@ -38,6 +38,7 @@
 #include "calculator/text_trim.h"
 #include "cli/cli_series.h"
 #include "series/series_hooks.h"
+#include "cli/cli_tools.h"
 #include "storage/data_file_commands.h"
 #include "storage/text_catalog.h"
 
@@ -52,7 +53,8 @@ void Usage() {
                  "                  [--open FILE.fx] [--save FILE.fx]\n"
               << kSeriesUsage
               << "                  [EXPR ...]\n"
-                 "Without EXPR, one expression per line is read from standard input.\n";
+                 "Without EXPR, one expression per line is read from standard input.\n"
+                 "Tools: --convert, --period, --move-date, --constants, --vat (tarvix-cli --vat -h).\n";
 }
 
 [[noreturn]] void BadUsage() {
@@ -199,6 +201,8 @@ std::string CleanLine(std::string line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The tools' options (--convert, --period, …) run on their own.
+    if (std::optional<int> status = RunToolCommand(argc, argv)) return *status;
     Calculator calculator;
     ModeSwitches modes = calculator.Switches();
     modes.AngleUnits = auDeg;  // the cli's default angle unit
