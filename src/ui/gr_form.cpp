@@ -193,11 +193,14 @@ void TGrForm::BuildToolBar() {
     QAction* zoomIn = NewAction("ZoomInAction", "ZoomIn", "Zvětšit", [this] {
         ZoomIn(true);
     });
-    zoomIn->setShortcut(QKeySequence(Qt::Key_F5));
     toolBar_->addAction(zoomIn);
     QAction* zoomOut = NewAction("ZoomOutAction", "ZoomOut", "Zmenšit", [this] { ZoomOut(true); });
-    zoomOut->setShortcut(QKeySequence(Qt::Key_F6));
     toolBar_->addAction(zoomOut);
+    // F5 and F6 of the hidden menu zoom by the step itself (the buttons by five steps).
+    NewAction("ZoomInKeyAction", "ZoomInKey", "Zvětšit", [this] { ZoomIn(false); })
+        ->setShortcut(QKeySequence(Qt::Key_F5));
+    NewAction("ZoomOutKeyAction", "ZoomOutKey", "Zmenšit", [this] { ZoomOut(false); })
+        ->setShortcut(QKeySequence(Qt::Key_F6));
     zoomCombo_ = new QComboBox(this);
     zoomCombo_->setObjectName(QStringLiteral("ZoomComboBox"));
     for (double step : kZoomSteps) zoomCombo_->addItem(ZoomStepText(step), step);
