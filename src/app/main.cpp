@@ -1,7 +1,9 @@
 // main() of the desktop calculator.
-//   tarvix [FILE.fx] [--eval TEXT]... [--screenshot FILE.png [--window NAME]
-//          [--open-worksheet FILE]] [--dark]
-// --eval types TEXT into the input line and presses Enter; --screenshot saves
+//   tarvix [FILE.fx] [--box NAME=TEXT]... [--eval TEXT]... [--screenshot FILE.png
+//          [--window NAME] [--open-worksheet FILE]] [--dark]
+// --box sets the input box of register NAME (X, Y, A … F) before the
+// evaluations, ranges and increments included; --eval types TEXT into the
+// input line and presses Enter; --screenshot saves
 // a picture of the main window, or of the window NAME (see --window help),
 // and exits (works on the offscreen platform); --dark uses a dark palette (to
 // check the looks in dark desktop themes); --open-worksheet opens FILE in the
@@ -10,12 +12,16 @@
 // SIGTERM, SIGINT and SIGHUP quit through the main window's close (the
 // settings are written); the session manager's save request writes them too.
 #include <QApplication>
+#include <QComboBox>
 #include <QPixmap>
 #include <QSessionManager>
 #include <QSplashScreen>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "ui/application_identity.h"
 #include "ui/dark_palette.h"
@@ -46,6 +52,7 @@ int main(int argc, char** argv) {
     QString screenshot;
     QString windowName = QStringLiteral("main");
     QStringList evals;
+    std::vector<std::pair<tarvix::BoxId, QString>> boxes;
     bool dark = false;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
@@ -53,6 +60,18 @@ int main(int argc, char** argv) {
             screenshot = args[++i];
         } else if (args[i] == QLatin1String("--window") && i + 1 < args.size()) {
             windowName = args[++i];
+        } else if (args[i] == QLatin1String("--box") && i + 1 < args.size()) {
+            const QString box = args[++i];
+            const qsizetype eq = box.indexOf(QLatin1Char('='));
+            const std::optional<tarvix::BoxId> id =
+                eq == 1 && box[0].isLetter()
+                    ? tarvix::RegisterFromCommandChar(static_cast<char>(box[0].toLatin1()))
+                    : std::nullopt;
+            if (!id) {
+                std::fprintf(stderr, "tarvix: --box NAME=TEXT with NAME one of X, Y, A-F\n");
+                return 2;
+            }
+            boxes.emplace_back(*id, box.mid(eq + 1));
         } else if (args[i] == QLatin1String("--eval") && i + 1 < args.size()) {
             evals << args[++i];
         } else if (args[i] == QLatin1String("--open-worksheet") && i + 1 < args.size()) {
@@ -97,6 +116,7 @@ int main(int argc, char** argv) {
         form.LoadSession(firstArgument);
     }
     if (splash) splash->finish(&form);
+    for (const auto& [box, text] : boxes) form.RegisterBox(box)->setEditText(text);
     for (const QString& text : evals) form.CalculateText(text);
     if (!screenshot.isEmpty()) {
         QWidget* window = tarvix::OpenWindowForPicture(form, windowName);

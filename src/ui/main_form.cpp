@@ -8,6 +8,7 @@
 #include "series/data_pump.h"
 #include "storage/default_language.h"
 #include "storage/xdg_paths.h"
+#include "ui/chart_link.h"
 #include "ui/data_paths.h"
 #include "ui/log_form.h"
 #include "ui/main_form_matrix.h"
@@ -144,6 +145,7 @@ TMainForm::TMainForm(QWidget* parent)
     // settings name another.
     InstallQtTranslations(
         DefaultLanguage(SystemLocaleName(), session_->Paths().LanguageFolder));
+    BuildChart();
 
     ApplyTexts();
     RefreshFromModel();
@@ -180,6 +182,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     if (funcForm_) funcForm_->close();
     if (logForm_) logForm_->close();
     delete logForm_;
+    // The detailed chart hands its placement and colours to the settings.
+    if (chart_ && chart_->Form()) chart_->Form()->close();
     SaveSeriesSettings();
     StoreToolWindows();
     session_->Save(open);
@@ -234,6 +238,8 @@ TMainForm::~TMainForm() {
     delete logForm_;
     delete varForm_;
     delete funcForm_;
+    series_->SetChart(nullptr);
+    chart_.reset();
     DestroyTools();
     for (QObject* child : findChildren<QObject*>()) {
         QObject::disconnect(child, nullptr, this, nullptr);
@@ -483,6 +489,8 @@ void TMainForm::ClearPanelClick() {
 
 void TMainForm::ResetSpeedButtonClick() {
     Perform([this] { calculator_.Reset(true); });
+    // The reset of variables clears the small chart.
+    if (chart_ && chart_->Image()) chart_->Image()->Clear();
 }
 
 void TMainForm::PromenneZmenitNazevItemClick() {

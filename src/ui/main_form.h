@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "calculator/calculator.h"
+#include "series/chart_examples.h"
 #include "series/series_controller.h"
 #include "storage/calculator_session.h"
 #include "storage/text_catalog.h"
@@ -60,6 +61,7 @@ class TVarForm;
 struct UserConst;
 
 class DataPump;
+class TChartLink;
 
 class TMainForm : public QMainWindow,
                   private CalculatorView,
@@ -140,6 +142,14 @@ public:
     // A transfer of the variable popup (codes of series/data_pump.h).
     void RunDataPump(int source, int destination, const std::string& name,
                      const std::string& file = {});
+
+    // --- Charts (main_form_chart.cpp)
+    TChartLink& Charts();
+    // The chart panel with the small chart in place of the function keys.
+    void ShowChartPanel();
+    // An example dialog of the menu "&Graf", then the example's run.
+    void GrafExampleClick(ExampleList list);
+    void RunExample(ExampleList list, const TKrivka& example, const QString& name);
 
     // Start-up after the window exists: the settings file, the ".fx" first
     // argument and the windows that were open at the last exit.
@@ -241,6 +251,10 @@ private:
     void ProcessEvents() override;
     void ShowProgress(std::string_view text) override;
     void SetBusy(bool busy) override;
+
+    // --- Charts (main_form_chart.cpp)
+    void BuildChart();
+    void RefreshChartActions();
     // --- Tools (main_form_tools.cpp)
     void BuildTools();
     void SyncVatButton();
@@ -369,6 +383,8 @@ private:
     // --- Series, vectors and the running state of a run
     std::unique_ptr<SeriesController> series_;
     std::unique_ptr<DataPump> pump_;
+    // --- The charts: the detailed chart window, the small chart, the "&Graf" state
+    std::unique_ptr<TChartLink> chart_;
     struct RunState {
         QString CalculateCaption;
         QString StopCaption;

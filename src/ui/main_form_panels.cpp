@@ -256,10 +256,7 @@ QWidget* TMainForm::BuildKeypad() {
     pages->addStretch();
     connect(widgets_.FnSpeedButton, &QToolButton::clicked, this, [this] { ShowPanelPage(0); });
     connect(widgets_.PromSpeedButton, &QToolButton::clicked, this, [this] { ShowPanelPage(1); });
-    connect(widgets_.GrSpeedButton, &QToolButton::clicked, this, [this] {
-        widgets_.GrSpeedButton->setChecked(false);
-        ShowInPreparation();
-    });
+    connect(widgets_.GrSpeedButton, &QToolButton::clicked, this, &TMainForm::ShowChartPanel);
     layout->addLayout(pages);
     layout->addWidget(VerticalLine(area));
 
@@ -536,6 +533,7 @@ void TMainForm::ShowPanelPage(int page) {
     widgets_.PanelStack->setCurrentIndex(page);
     widgets_.FnSpeedButton->setChecked(page == 0);
     widgets_.PromSpeedButton->setChecked(page == 1);
+    widgets_.GrSpeedButton->setChecked(page == 2);
 }
 
 void TMainForm::RefreshSwitches() {

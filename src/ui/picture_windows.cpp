@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "ui/chart_link.h"
 #include "ui/function_list_form.h"
 #include "ui/gem_form.h"
 #include "ui/gem_v_form.h"
@@ -62,6 +63,12 @@ const PictureWindow kPictureWindows[] = {
      [](TMainForm& form) {
          form.HistorieItemClick();
          return ChildWindow<TLogForm>(form);
+     }},
+    // The detailed chart holding the last run's series as a line.
+    {"chart",
+     [](TMainForm& form) -> QWidget* {
+         form.Charts().AddSeriesToChart();
+         return form.Charts().Form();
      }},
     {"param",
      [](TMainForm& form) -> QWidget* {
