@@ -1,39 +1,66 @@
 // main() of the desktop calculator.
-//   tarvix [--eval TEXT]... [--screenshot FILE.png] [--dark]
+//   tarvix [FILE.fx] [--eval TEXT]... [--screenshot FILE.png [--window NAME]] [--dark]
 // --eval types TEXT into the input line and presses Enter; --screenshot saves
-// a picture of the main window and exits (works on the offscreen platform);
-// --dark uses a dark palette (to check the looks in dark desktop themes).
+// a picture of the main window, or of the window NAME (see --window help),
+// and exits (works on the offscreen platform); --dark uses a dark palette (to
+// check the looks in dark desktop themes).
 // Start-up: the splash window and the title first, then the main window.
+// SIGTERM, SIGINT and SIGHUP quit through the main window's close (the
+// settings are written); the session manager's save request writes them too.
 #include <QApplication>
 #include <QPixmap>
+#include <QSessionManager>
 #include <QSplashScreen>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
 
+#include "ui/application_identity.h"
 #include "ui/dark_palette.h"
 #include "ui/main_form.h"
+#include "ui/picture_windows.h"
+#include "ui/quit_signals.h"
 #include "ui/splash.h"
+
+namespace {
+
+// Saves a picture of `window` once the event loop has laid it out, then ends
+// the program.
+void TakePictureAndQuit(QWidget* window, const QString& file) {
+    QTimer::singleShot(0, window, [window, file] {
+        const bool saved = window->grab().save(file, "PNG");
+        if (!saved) std::fprintf(stderr, "tarvix: cannot write the screenshot\n");
+        QApplication::exit(saved ? 0 : 1);
+    });
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString title = QStringLiteral("Tarvix 2.2");
-    QApplication::setApplicationName(QStringLiteral("tarvix"));
-    QApplication::setApplicationDisplayName(title);
-    QApplication::setDesktopFileName(QStringLiteral("tarvix"));
+    tarvix::SetApplicationIdentity();
 
     QString screenshot;
+    QString windowName = QStringLiteral("main");
     QStringList evals;
     bool dark = false;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--screenshot") && i + 1 < args.size()) {
             screenshot = args[++i];
+        } else if (args[i] == QLatin1String("--window") && i + 1 < args.size()) {
+            windowName = args[++i];
         } else if (args[i] == QLatin1String("--eval") && i + 1 < args.size()) {
             evals << args[++i];
         } else if (args[i] == QLatin1String("--dark")) {
             dark = true;
         }
+    }
+    if (!tarvix::PictureWindowNames().contains(windowName)) {
+        std::fprintf(stderr, "tarvix: unknown window; one of: %s\n",
+                     tarvix::PictureWindowNames().join(QStringLiteral(", ")).toUtf8().constData());
+        return 2;
     }
     if (dark) tarvix::ApplyDarkPalette();
 
@@ -44,6 +71,12 @@ int main(int argc, char** argv) {
     }
 
     tarvix::TMainForm form;
+    tarvix::TQuitSignals quitSignals([&form](int) {
+        form.close();
+        QApplication::quit();
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager&) { form.SaveWorkingState(); });
     if (!screenshot.isEmpty()) {
         // No modal dialogs while taking a picture: messages go to standard error.
         form.Dialogs().SetMessageHook([](const tarvix::MessageBoxRequest& request) {
@@ -62,11 +95,12 @@ int main(int argc, char** argv) {
     if (splash) splash->finish(&form);
     for (const QString& text : evals) form.CalculateText(text);
     if (!screenshot.isEmpty()) {
-        QTimer::singleShot(0, &form, [&] {
-            const bool saved = form.grab().save(screenshot, "PNG");
-            if (!saved) std::fprintf(stderr, "tarvix: cannot write the screenshot\n");
-            QApplication::exit(saved ? 0 : 1);
-        });
+        QWidget* window = tarvix::OpenWindowForPicture(form, windowName);
+        if (!window) {
+            std::fprintf(stderr, "tarvix: the window did not open\n");
+            return 1;
+        }
+        TakePictureAndQuit(window, screenshot);
     }
     return app.exec();
 }

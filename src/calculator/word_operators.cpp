@@ -41,6 +41,9 @@ bool HasOperandAfter(std::string_view text, std::size_t end) {
 std::string RemoveBlanksKeepingWordOperators(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 4);
+    // Where the last word operator written ends: the left operand of the next
+    // one starts no earlier, so "a mod 3 mod 2" never reads "mod3" as a name.
+    std::size_t operandStart = 0;
     for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
         if (c == ' ') {
@@ -56,12 +59,13 @@ std::string RemoveBlanksKeepingWordOperators(std::string_view text) {
         // The left operand's last word, when it is a name, would merge with the
         // operator: bracket it.
         std::size_t start = out.size();
-        while (start > 0 && IsNameChar(out[start - 1])) --start;
+        while (start > operandStart && IsNameChar(out[start - 1])) --start;
         if (start < out.size() && IsNameStart(out[start])) {
             out.insert(start, 1, '(');
             out += ')';
         }
         out.append(text.substr(i, length));
+        operandStart = out.size();
         i += length;
     }
     return out;

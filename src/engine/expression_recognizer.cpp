@@ -252,6 +252,10 @@ bool ExpressionRecognizer::Compute(Recognizer rec, TextRange t, std::int32_t& da
             }
             return false;
         case Recognizer::Negation: {
+            // A minus negates the power that follows it, also after an operator:
+            // 2*-3^2 is 2*(-(3^2)) = -18 and 1--3^2 is 10, the same reading as
+            // -3^2 = -9 at the start. The digits after the minus are not read as
+            // a signed literal base.
             if (s.front() != '-') return false;
             TextRange rest{t.Start + 1, t.Length - 1};
             return Is(Recognizer::Bracketed, rest) || Is(Recognizer::Variable, rest) ||

@@ -168,7 +168,11 @@ bool IsNumber(std::string_view t, const LiteralModes& modes, long double& value)
     bool read = false;
     switch (last) {
         case '!':
-            if ((read = ReadDecimal(body, value))) value = Factorial(value);
+            // The postfix follows fact(): real arguments only.
+            if ((read = ReadDecimal(body, value))) {
+                if (complex) RaiseNoComplex("x!", 20);
+                value = Factorial(value);
+            }
             break;
         case '%':
             if ((read = ReadDecimal(body, value))) value /= 100.0L;

@@ -33,11 +33,6 @@ CalculatorSession::CalculatorSession(Calculator& calculator, TextCatalog& texts,
       history_(paths_.HistoryFile),
       commands_(calculator, texts, document_) {}
 
-void CalculatorSession::SetInputHistorySetter(InputHistorySetter setter) {
-    setInputHistory_ = setter;
-    commands_.SetInputHistorySetter(std::move(setter));
-}
-
 int CalculatorSession::Load(std::ostream& warnings) {
     SettingsContext context;
     context.Language = DefaultLanguage(SystemLocaleName(), paths_.LanguageFolder);
@@ -48,7 +43,7 @@ int CalculatorSession::Load(std::ostream& warnings) {
     profile_ = std::move(load.Profile);
     std::vector<std::string> lines = std::move(load.Warnings);
 
-    ApplySettings(settings_, calculator_, setInputHistory_, lines);
+    ApplySettings(settings_, calculator_, lines);
     history_.SetOptions(ReadHistoryOptions(settings_));
     history_.Window() = ReadHistoryWindow(settings_);
     history_.Start();

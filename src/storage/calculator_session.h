@@ -38,9 +38,6 @@ class CalculatorSession {
 public:
     CalculatorSession(Calculator& calculator, TextCatalog& texts, SessionPaths paths);
 
-    // Where the remembered expressions of a settings or data file go.
-    void SetInputHistorySetter(InputHistorySetter setter);
-
     // Start-up: reads the settings file and applies it to the calculator, the
     // history and the document, then opens the history file as its options
     // say. Keys that did not read are written to `warnings`, one per line.
@@ -71,7 +68,6 @@ private:
     HistoryLog history_;
     DataFileDocument document_;
     DataFileCommands commands_;
-    InputHistorySetter setInputHistory_;
 };
 
 }  // namespace tarvix

@@ -126,8 +126,7 @@ DataFileLoad LoadDataFile(const fs::path& path, const Calculator& calculator) {
     return load;
 }
 
-void ApplyDataFile(const PreparedDataFile& prepared, Calculator& calculator,
-                   const InputHistorySetter& setInputHistory) {
+void ApplyDataFile(const PreparedDataFile& prepared, Calculator& calculator) {
     if (calculator.RenamingMode()) calculator.ToggleRenaming();
     calculator.SetAngleUnits(prepared.AngleUnits);
     calculator.SetNumericalBase(prepared.Base);
@@ -137,7 +136,7 @@ void ApplyDataFile(const PreparedDataFile& prepared, Calculator& calculator,
     for (const auto& [name, value] : prepared.Variables) {
         calculator.Parser1().SetVariable(name, value);
     }
-    if (setInputHistory) setInputHistory(prepared.Expressions);
+    calculator.SetInputHistory(prepared.Expressions);
     calculator.SetInputText(prepared.Expressions.empty() ? std::string()
                                                          : prepared.Expressions.front());
     calculator.Hooks().RefreshVariableList();

@@ -95,8 +95,7 @@ DataFileLoad LoadDataFile(const std::filesystem::path& path, const Calculator& c
 // The modes, the imaginary unit, the register boxes (the renaming mode is
 // left first), the variables and the remembered expressions; the input line
 // shows the first expression.
-void ApplyDataFile(const PreparedDataFile& prepared, Calculator& calculator,
-                   const InputHistorySetter& setInputHistory);
+void ApplyDataFile(const PreparedDataFile& prepared, Calculator& calculator);
 
 // Writes the calculator's state to `path` (used as it is). Refuses a state
 // whose register names repeat, without writing.

@@ -82,7 +82,7 @@ bool DataFileCommands::OpenFile(const fs::path& path) {
                                    kReadErrorHelpContext);
         return false;
     }
-    ApplyDataFile(load.Prepared, calculator_, setInputHistory_);
+    ApplyDataFile(load.Prepared, calculator_);
     document_.FileName = target.filename().string();
     document_.Folder = target.parent_path();
     document_.LastFolder = document_.Folder;
@@ -129,7 +129,7 @@ bool DataFileCommands::SaveFile(const fs::path& path) {
     const DataFileStatus status = SaveDataFile(path, calculator_);
     switch (status.Error) {
         case DataFileError::None:
-            if (setInputHistory_) setInputHistory_(ExpressionsWithInput(calculator_));
+            calculator_.SetInputHistory(ExpressionsWithInput(calculator_));
             return true;
         case DataFileError::RepeatedName:
             ShowError(FormatMessageText(calculator_.Texts().Text(calcmsg::DuplicateVariable),

@@ -64,9 +64,6 @@ class DataFileCommands {
 public:
     DataFileCommands(Calculator& calculator, TextCatalog& texts, DataFileDocument& document);
 
-    // Where an opened file's remembered expressions go (the input line's list).
-    void SetInputHistorySetter(InputHistorySetter setter) { setInputHistory_ = std::move(setter); }
-
     // "&Nový": the default names, then the reset of registers and variables
     // without its question. Nothing is written.
     void New();
@@ -103,7 +100,6 @@ private:
     Calculator& calculator_;
     TextCatalog& texts_;
     DataFileDocument& document_;
-    InputHistorySetter setInputHistory_;
 };
 
 }  // namespace tarvix

@@ -123,7 +123,7 @@ void WriteModeSwitches(const ModeSwitches& modes, Settings& settings) {
 }
 
 void ApplySettings(const Settings& settings, Calculator& calculator,
-                   const InputHistorySetter& setInputHistory, std::vector<std::string>& warnings) {
+                   std::vector<std::string>& warnings) {
     if (calculator.RenamingMode()) calculator.ToggleRenaming();
     calculator.SetOptions(ReadCalculatorOptions(settings, calculator.Options()));
 
@@ -142,7 +142,7 @@ void ApplySettings(const Settings& settings, Calculator& calculator,
     ApplyVariables(settings, calculator, warnings);
 
     const std::vector<std::string>& expressions = settings.List("Expressions");
-    if (setInputHistory) setInputHistory(expressions);
+    calculator.SetInputHistory(expressions);
     calculator.SetInputText(expressions.empty() ? std::string() : expressions.front());
 
     calculator.VarInfos().SetLines(VarInfoLines(settings.Entries("VarInfos")));

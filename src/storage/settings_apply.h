@@ -33,7 +33,7 @@ void WriteModeSwitches(const ModeSwitches& modes, Settings& settings);
 // variable whose name or value does not read is left out (bad name) or set
 // to 0 (bad value), with a warning.
 void ApplySettings(const Settings& settings, Calculator& calculator,
-                   const InputHistorySetter& setInputHistory, std::vector<std::string>& warnings);
+                   std::vector<std::string>& warnings);
 // Records the calculator's state in the settings; the input line's text
 // joins the remembered expressions first.
 void CaptureSettings(const Calculator& calculator, Settings& settings);

@@ -3,7 +3,6 @@
 // registered variables as value texts, and the remembered expressions.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,10 +10,6 @@
 #include "storage/profile_file.h"
 
 namespace tarvix {
-
-// Puts a new list of remembered expressions into the input line's list (the
-// calculator model lets them be read only).
-using InputHistorySetter = std::function<void(std::vector<std::string>)>;
 
 // One variable text read from a file, converted.
 struct VariableConversion {

@@ -5,10 +5,12 @@
 
 #include <QCloseEvent>
 
+#include "storage/default_language.h"
 #include "storage/xdg_paths.h"
 #include "ui/data_paths.h"
 #include "ui/log_form.h"
 #include "ui/qt_file_choice.h"
+#include "ui/qt_translations.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -131,18 +133,22 @@ TMainForm::TMainForm(QWidget* parent)
         calculator_, texts_,
         SessionPaths::FromEnvironment(XdgEnvironment::FromProcess(),
                                       DataFolder().toStdString()));
-    session_->SetInputHistorySetter(
-        [this](std::vector<std::string> list) { calculator_.SetInputHistory(std::move(list)); });
     files_ = std::make_unique<QtFileChoice>(this);
+    // Qt's dialogs speak the interface's language: the default one until the
+    // settings name another.
+    InstallQtTranslations(
+        DefaultLanguage(SystemLocaleName(), session_->Paths().LanguageFolder));
 
     ApplyTexts();
     RefreshFromModel();
     RefreshTitle();
+    KeepStatusBarReadable();
     widgets_.ExprComboBox->setFocus();
 }
 
 void TMainForm::LoadSession(const QString& firstArgument) {
     session_->Load();
+    InstallQtTranslations(session_->Values().String("Localization", "Language"));
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
     RefreshTitle();
@@ -150,20 +156,23 @@ void TMainForm::LoadSession(const QString& firstArgument) {
 }
 
 void TMainForm::RefreshTitle() {
-    // The data file's name joins the title once the document has one.
-    const std::string_view title = "Tarvix 2.2";
-    setWindowTitle(ToQ(session_->Document().Untitled() ? std::string(title)
-                                                       : session_->DataFile().WindowCaption(title)));
+    // The title names the data file, "data.fx" until it has a name of its own.
+    const std::string title = ToStd(Text("Title", "MainForm", "Tarvix 2.2"));
+    setWindowTitle(ToQ(session_->DataFile().WindowCaption(title)));
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    OpenWindows open{logForm_ && logForm_->isVisible(), false};
+    const OpenWindows open{logForm_ && logForm_->isVisible(), false};
     if (varForm_) varForm_->close();
     if (funcForm_) funcForm_->close();
     if (logForm_) logForm_->close();
     delete logForm_;
     session_->Save(open);
     QMainWindow::closeEvent(event);
+}
+
+void TMainForm::SaveWorkingState() {
+    session_->Save(OpenWindows{logForm_ && logForm_->isVisible(), false});
 }
 
 void TMainForm::RecordCalculation(std::string_view expression, std::string_view result) {
@@ -198,9 +207,19 @@ void TMainForm::SouborUlozitJakoItemClick() {
 void TMainForm::HistorieItemClick() { ToggleLogForm(logForm_, session_->History(), texts_, this); }
 
 TMainForm::~TMainForm() {
-    // The history window refers to the session's history: it goes first.
+    // The model and the session are members: they go before the base class
+    // destroys the child widgets, and children still signal while they go
+    // (the focused input line activates its text on losing the focus). So
+    // the windows that refer to the model go first, and every connection
+    // from a child to this window is cut before any member is destroyed.
     delete logForm_;
+    delete varForm_;
+    delete funcForm_;
     qApp->removeEventFilter(this);
+    for (QObject* child : findChildren<QObject*>()) {
+        QObject::disconnect(child, nullptr, this, nullptr);
+        child->removeEventFilter(this);
+    }
     calculator_.SetView(nullptr);
     calculator_.SetHooks(nullptr);
     calculator_.SetDialogs(nullptr);
@@ -488,8 +507,27 @@ void TMainForm::SetCompactLayout(bool compact) {
     RefreshActions();
     // Let the layouts settle, then take the smallest size that fits.
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    KeepStatusBarReadable();
     resize(minimumSizeHint().expandedTo(QSize(0, 0)));
     adjustSize();
+}
+
+void TMainForm::KeepStatusBarReadable() {
+    // The status bar does not hold the window open: the window is never
+    // narrower than its panels side by side (with the size grip), nor than
+    // its other contents need (an explicit least width replaces theirs).
+    const QLayout* layout = statusBar()->layout();
+    const int margins = statusBar()->contentsMargins().left() +
+                        statusBar()->contentsMargins().right() +
+                        4 * (layout ? qMax(layout->spacing(), 0) + 3 : 3);
+    const int grip = statusBar()->isSizeGripEnabled() ? statusBar()->height() : 0;
+    int width = widgets_.CommandPanels->sizeHint().width() +
+                widgets_.SwitchesPanel->sizeHint().width() + margins + grip;
+    if (QLayout* own = this->layout()) {
+        own->activate();
+        width = std::max(width, own->totalMinimumSize().width());
+    }
+    setMinimumWidth(width);
 }
 
 void TMainForm::AboutClick() {
@@ -518,6 +556,15 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Hide:
         case QEvent::Show:
             if (watched == funcForm_) RefreshActions();
+            break;
+        case QEvent::StatusTip:
+            // The command panels live in the status bar's message area: their
+            // own status tip would hide them under the pointer. Their hints
+            // show as tool tips.
+            if (widgets_.CommandPanels && watched != widgets_.CommandPanels &&
+                widgets_.CommandPanels->isAncestorOf(qobject_cast<QWidget*>(watched))) {
+                return true;
+            }
             break;
         case QEvent::FocusIn:
         case QEvent::FocusOut:

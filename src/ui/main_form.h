@@ -110,6 +110,9 @@ public:
     // Start-up after the window exists: the settings file, the ".fx" first
     // argument and the windows that were open at the last exit.
     void LoadSession(const QString& firstArgument);
+    // Writes the settings file as the exit does, without closing anything
+    // (the session manager's save request before a logout).
+    void SaveWorkingState();
     CalculatorSession& Session() { return *session_; }
     QtFileChoice& Files() { return *files_; }
 
@@ -171,6 +174,8 @@ private:
     QWidget* BuildSideButtons();
     QWidget* BuildKeypad();
     void BuildSwitchesPanel();
+    // The window's least width shows every status-bar panel whole.
+    void KeepStatusBarReadable();
     QToolButton* NewButton(QWidget* parent, std::string_view name, std::string_view section,
                            std::string_view caption, std::string_view hint = {});
     void ApplySwitch(const std::function<SwitchChanges(ModeSwitches&)>& change);
@@ -252,6 +257,7 @@ private:
         QToolButton* EditPanel = nullptr;
         QToolButton* ConstPanel = nullptr;
         QToolButton* ConstPopupPanel = nullptr;
+        QWidget* CommandPanels = nullptr;  // variable, clear, edit, const, >
         QToolBar* ToolBar = nullptr;
     } widgets_;
 

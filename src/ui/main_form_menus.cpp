@@ -247,7 +247,7 @@ void TMainForm::BindText(QObject* target, std::string_view section, std::string_
 }
 
 void TMainForm::ApplyTexts() {
-    setWindowTitle(Text("Title", "MainForm", "Tarvix 2.2"));
+    RefreshTitle();
     for (const TextBinding& binding : textBindings_) {
         if (!binding.Target) continue;
         const QString text = Text(binding.Section, binding.Key, binding.BuiltIn);

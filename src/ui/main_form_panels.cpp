@@ -453,6 +453,7 @@ void TMainForm::BuildSwitchesPanel() {
         layout->addWidget(button);
     }
     widgets_.SwitchesPanel = panel;
+    widgets_.CommandPanels = commands;
     statusBar()->addWidget(commands);
     statusBar()->addPermanentWidget(panel);
 }

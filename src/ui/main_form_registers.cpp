@@ -91,9 +91,7 @@ void TMainForm::RefreshRegisters() {
         TRegisterLabel* label = RegisterLabel(box);
         const QString caption = ToQ(reg.Label);
         if (label->text() != caption) label->setText(caption);
-        const bool wider =
-            label->fontMetrics().horizontalAdvance(caption) > label->contentsRect().width();
-        label->setToolTip(ToQ(calculator_.RegisterLabelHint(box, wider)));
+        label->setToolTip(ToQ(calculator_.RegisterLabelHint(box, label->Elided())));
         QComboBox* combo = RegisterBox(box);
         const QSignalBlocker blocker(combo);
         QStringList items;

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 #include "ui/drag_payload.h"
 
@@ -22,6 +24,25 @@ void TRegisterLabel::SetActive(bool active) {
     QFont bold = font();
     bold.setBold(active);
     setFont(bold);
+}
+
+bool TRegisterLabel::Elided() const {
+    return fontMetrics().horizontalAdvance(text()) > contentsRect().width() - 2 * margin();
+}
+
+void TRegisterLabel::paintEvent(QPaintEvent* event) {
+    if (!Elided()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // QLabel would keep the right end of a right-aligned text and lose the
+    // start of the name; the start matters more.
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect area = contentsRect().adjusted(margin(), 0, -margin(), 0);
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    style()->drawItemText(&painter, area, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
+                          shown, foregroundRole());
 }
 
 void TRegisterLabel::SetDragging(bool dragging) {

@@ -1,6 +1,7 @@
 // A register label (StaticTextX … StaticTextF): shows the variable name of
-// its register, reports a click, and drags its name; while it is being
-// dragged it is highlighted.
+// its register (cut on the right with "…" when it is wider than the label;
+// the hint names it in full), reports a click, and drags its name; while it
+// is being dragged it is highlighted.
 #pragma once
 
 #include <QLabel>
@@ -18,12 +19,15 @@ public:
     BoxId Box() const { return box_; }
     // Highlights the label while its box has the focus.
     void SetActive(bool active);
+    // Whether the name is wider than the label and shown cut.
+    bool Elided() const;
 
 signals:
     // Pressed and released without dragging.
     void Clicked(tarvix::BoxId box);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -41,6 +41,22 @@ TEST_F(CalculatorTest, WordOperatorsBetweenOperands) {
     EXPECT_EQ(Shown("x mod 2"), "1");
     EXPECT_EQ(Shown("x div 2"), "3");
     EXPECT_EQ(Shown("17 MOD 5"), "2");
+    // Chains of word operators, with names on either side, associate to the left.
+    EXPECT_EQ(Shown("a=7"), "7");
+    EXPECT_EQ(Shown("b=3"), "3");
+    const struct {
+        const char* Typed;
+        const char* Shown;
+    } chains[] = {
+        {"a mod 3 mod 2", "1"},   {"a div b div 2", "1"},     {"10 mod b mod 2", "1"},
+        {"100 DIV a DIV 2", "7"}, {"A MOD b mOd 2", "1"},
+    };
+    for (const auto& chain : chains) {
+        EXPECT_EQ(Shown(chain.Typed), chain.Shown) << chain.Typed;
+    }
+    EXPECT_FALSE(calc.Parser1().VariableExists("bmod2"));
+    EXPECT_FALSE(calc.Parser1().VariableExists("aDIV2"));
+    EXPECT_TRUE(dialogs.Messages.empty());
     // A name containing the letters stays a name: a new variable.
     EXPECT_EQ(Run("model"), CalcOutcome::NewVariables);
     EXPECT_TRUE(calc.Parser1().VariableExists("model"));

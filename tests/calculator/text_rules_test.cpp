@@ -61,6 +61,12 @@ TEST(RemoveBlanksKeepingWordOperators, WordOperatorsStayOperators) {
         {"sin(x) mod 2", "sin(x)mod2"},
         {"max(a mod b, 2)", "max((a)modb,2)"},
         {"x1 div 3 + y mod 2", "(x1)div3+(y)mod2"},
+        // Chains: each operand is delimited, in any letter case.
+        {"a mod 3 mod 2", "(a)mod3mod2"},
+        {"a div b div 2", "(a)div(b)div2"},
+        {"10 mod b mod 2", "10mod(b)mod2"},
+        {"100 DIV a DIV 2", "100DIV(a)DIV2"},
+        {"a Mod b mOD c", "(a)Mod(b)mODc"},
         // Names containing the letters stay names.
         {"model + 1", "model+1"},
         {"individual * 2", "individual*2"},

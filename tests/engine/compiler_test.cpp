@@ -60,6 +60,20 @@ TEST_F(CompilerTest, GroupingFollowsTheOperandClasses) {
     }
 }
 
+// A minus after an operator negates the whole power that follows, as it does
+// at the start of the text: -3^2 is -(3^2) wherever it stands, never (-3)^2.
+// A signed literal base would make 2*-3^2 differ from 2*(-3^2).
+TEST_F(CompilerTest, MinusBeforeAPowerNegatesThePower) {
+    const RealCase cases[] = {
+        {"2*-3^2", -18},  {"1--3^2", 10},      {"4/-2^2", -1},  {"max(0,-3^2)", 0},
+        {"-3^2", -9},     {"min(0,-3^2)", -9},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(Real(c.text), c.expected);
+    }
+}
+
 TEST_F(CompilerTest, RejectsWhatTheGrammarDoesNotAllow) {
     const char* cases[] = {"2^3^2", "2*-x", "x+-a", "2x", "2(3)", "2e", "a*", "*a",
                            "power(,2)", "power(1,)", "max(,2)", "max(1,)", "sqr", "sin", "()", "1fh", "x!"};

@@ -120,5 +120,18 @@ INSTANTIATE_TEST_SUITE_P(
         ComplexCase{"binom(5,2)", "Funkce binom(n;k) není dostupná v režimu cplx", 28},
         ComplexCase{"binom(5,6)", "Funkce binom(n;k) není dostupná v režimu cplx", 28}));
 
+// The "!" postfix of a literal is fact() written short: refused in the
+// complex domain when the text is compiled, in every position.
+TEST_F(EngineTest, FactorialPostfixIsRealOnly) {
+    parser.SetNumericalScope(nsComplex);
+    for (const char* text : {"3!", "2*3!", "3!+i"}) {
+        ExpectEngineError<EBadDomain>([&] { parser.SetExpression(text); },
+                                      "Funkce x! není dostupná v režimu cplx", 20);
+    }
+    parser.SetNumericalScope(nsReal);
+    parser.SetExpression("3!");
+    EXPECT_EQ(parser.Evaluate().Re, 6.0L);
+}
+
 }  // namespace
 }  // namespace tarvix::testing

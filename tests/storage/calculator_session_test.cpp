@@ -48,7 +48,6 @@ TEST_F(CalculatorSessionTest, PathsFollowTheXdgFolders) {
 TEST_F(CalculatorSessionTest, EverythingIsBackAfterARestart) {
     {
         CalculatorSession session(calc, texts, Paths());
-        session.SetInputHistorySetter(Setter());
         std::ostringstream warnings;
         EXPECT_EQ(session.Load(warnings), 0) << warnings.str();
         EXPECT_EQ(session.Values().String("Localization", "Language"), "CZECH");
@@ -87,9 +86,7 @@ TEST_F(CalculatorSessionTest, EverythingIsBackAfterARestart) {
 
     EngineModes.ImaginaryUnitChar = 'i';
     Calculator next;
-    std::vector<std::string> nextExpressions;
     CalculatorSession session(next, texts, Paths());
-    session.SetInputHistorySetter([&](auto list) { nextExpressions = std::move(list); });
     std::ostringstream warnings;
     EXPECT_EQ(session.Load(warnings), 0) << warnings.str();
     EXPECT_EQ(next.AngleUnits(), auGrad);
@@ -106,7 +103,7 @@ TEST_F(CalculatorSessionTest, EverythingIsBackAfterARestart) {
     EXPECT_EQ(next.Parser1().GetVariable("u").Re, 0.25L);
     EXPECT_EQ(next.Sequences().Find('='), ';');
     EXPECT_EQ(next.VarInfos().Value("len"), "délka [m]");
-    EXPECT_EQ(nextExpressions, (std::vector<std::string>{"w*len", "u=0.25", "w=1+2j"}));
+    EXPECT_EQ(next.InputHistory(), (std::vector<std::string>{"w*len", "u=0.25", "w=1+2j"}));
     EXPECT_EQ(next.InputText(), "w*len");
     EXPECT_EQ(session.History().Options().Mode, HistoryMode::Results);
     EXPECT_TRUE(session.History().FileOpen());

@@ -32,8 +32,6 @@ protected:
     DataFileDocument document;
     DataFileCommands commands{calc, texts, document};
     ScriptedFiles files;
-
-    void SetUp() override { commands.SetInputHistorySetter(Setter()); }
 };
 
 TEST_F(DataFileTest, SavedStateReadsBackIntoAnotherCalculator) {
@@ -45,13 +43,11 @@ TEST_F(DataFileTest, SavedStateReadsBackIntoAnotherCalculator) {
     calc.SetNumericalBase(nbHex);  // values are stored and read in decimal all the same
     calc.SetInputText("len*w");
     ASSERT_TRUE(commands.SaveFile(folder / "state.fx"));
-    EXPECT_EQ(expressions, (std::vector<std::string>{"len*w", "q=-2.5E-7", "w=1/3"}));
+    EXPECT_EQ(calc.InputHistory(), (std::vector<std::string>{"len*w", "q=-2.5E-7", "w=1/3"}));
 
     Calculator other;
-    std::vector<std::string> otherExpressions;
     DataFileDocument otherDocument;
     DataFileCommands otherCommands(other, texts, otherDocument);
-    otherCommands.SetInputHistorySetter([&](auto list) { otherExpressions = std::move(list); });
     ASSERT_TRUE(otherCommands.OpenFile(folder / "state.fx"));
     EXPECT_EQ(other.AngleUnits(), auGrad);
     EXPECT_EQ(other.NumericalBase(), nbHex);
@@ -60,7 +56,7 @@ TEST_F(DataFileTest, SavedStateReadsBackIntoAnotherCalculator) {
     EXPECT_EQ(other.RegisterAt(BoxId::X).Label, "X");
     EXPECT_NEAR(static_cast<double>(other.Parser1().GetVariable("w").Re), 1.0 / 3.0, 1e-14);
     EXPECT_EQ(other.Parser1().GetVariable("q").Re, -2.5E-7L);
-    EXPECT_EQ(otherExpressions, expressions);
+    EXPECT_EQ(other.InputHistory(), calc.InputHistory());
     EXPECT_EQ(other.InputText(), "len*w");
     EXPECT_EQ(otherDocument.FileName, "state.fx");
     EXPECT_EQ(otherDocument.Folder, folder.path());
@@ -122,7 +118,7 @@ TEST_F(DataFileTest, HandMadeFilesReadByTheRules) {
     EXPECT_EQ(Value("r4"), "3+0i");
     EXPECT_EQ(Value("r5"), "6+0i");  // earlier variables of the file are known
     EXPECT_EQ(Value("Ans"), "4+0i");
-    EXPECT_EQ(expressions, (std::vector<std::string>{"five", "zero", ""}));
+    EXPECT_EQ(calc.InputHistory(), (std::vector<std::string>{"five", "zero", ""}));
     EXPECT_EQ(calc.InputText(), "five");
 
     // Three keys rename and fill X, Y and A only; the rest keep theirs.
@@ -131,7 +127,7 @@ TEST_F(DataFileTest, HandMadeFilesReadByTheRules) {
     EXPECT_EQ(calc.RegisterAt(BoxId::B).Label, "S");
     EXPECT_EQ(calc.RegisterAt(BoxId::B).Box, "4");
     EXPECT_EQ(calc.NumericalScope(), nsReal);
-    EXPECT_TRUE(expressions->empty());
+    EXPECT_TRUE(calc.InputHistory().empty());
 }
 
 TEST_F(DataFileTest, AnsIsNeverWrittenAndOtherSectionsStay) {
@@ -171,7 +167,6 @@ TEST_F(DataFileTest, AFileThatDoesNotReadLeavesEverythingAsItWas) {
         dialogs.Messages.clear();
         EXPECT_FALSE(OpenText(c.Bytes, "broken.fx")) << c.Name;
         EXPECT_EQ(CalculatorSnapshot::Of(calc), before) << c.Name;
-        EXPECT_FALSE(expressions.has_value()) << c.Name;
         EXPECT_EQ(document.FileName, "before.fx") << c.Name;
         EXPECT_EQ(document.Folder, "/somewhere") << c.Name;
         ASSERT_EQ(dialogs.Messages.size(), 1u) << c.Name;

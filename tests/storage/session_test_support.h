@@ -108,9 +108,6 @@ protected:
     WorkingStateTest() { EngineModes.ImaginaryUnitChar = 'i'; }
     ~WorkingStateTest() override { EngineModes.ImaginaryUnitChar = 'i'; }
 
-    InputHistorySetter Setter() {
-        return [this](std::vector<std::string> list) { expressions = std::move(list); };
-    }
     std::string Value(std::string_view name) {
         FormatOptions exact = calc.CurrentFormatOptions();
         exact.Scope = nsComplex;
@@ -118,7 +115,6 @@ protected:
     }
 
     TempFolder folder;
-    std::optional<std::vector<std::string>> expressions;
 };
 
 }  // namespace tarvix::testing

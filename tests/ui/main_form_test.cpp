@@ -79,7 +79,7 @@ class MainFormTest : public QObject {
 private slots:
     void TitleComponentsAndMenus() {
         Window w;
-        QCOMPARE(w.form.windowTitle(), QStringLiteral("Tarvix 2.2"));
+        QCOMPARE(w.form.windowTitle(), QStringLiteral("Tarvix 2.2 - data.fx"));
         for (const char* name :
              {"ExprComboBox",   "StaticTextDisplay", "VypocetButton",  "ComboBoxX",
               "ComboBoxF",      "StaticTextX",       "StaticTextF",    "FnPanel",
