@@ -115,7 +115,6 @@ bool CliSeries::Prepare() {
         else
             series_.SetSeriesFileOverride(options_.SeriesFile);
     }
-    for (const auto& [box, text] : options_.Boxes) calc_.SetRegisterBox(box, text);
     try {
         for (const std::string& file : options_.WafFiles) pump_.Run(1, 4, "", file);
         for (const auto& [name, file] : options_.Imports) pump_.Run(0, 4, name, file);
@@ -123,6 +122,8 @@ bool CliSeries::Prepare() {
         calc_.ReportError(e);
         return false;
     }
+    // After the imports: a recording's follow-up calculation zeroes X, Y, A and B.
+    for (const auto& [box, text] : options_.Boxes) calc_.SetRegisterBox(box, text);
     return true;
 }
 

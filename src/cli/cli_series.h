@@ -47,7 +47,7 @@ public:
               std::ostream& out, std::ostream& err);
 
     // Before the lines: the vector option, the settings keys, the series
-    // file, the boxes, then the imports. False when something failed (the
+    // file, the imports, then the boxes. False when something failed (the
     // message is on standard error).
     bool Prepare();
     // Before each line.
