@@ -95,9 +95,7 @@ bool CliSeries::ApplySettingsKeys() {
         for (const std::string& w : read.Warnings) err_ << w << '\n';
         return false;
     }
-    ApplySettings(read.Values, calc_, [&](std::vector<std::string> h) {
-        calc_.SetInputHistory(std::move(h));
-    }, warnings);
+    ApplySettings(read.Values, calc_, warnings);
     series_.SetSettings(ReadDataSeriesSettings(read.Values));
     series_.SetVarAsVector(ReadVarAsVector(read.Values));
     return true;
