@@ -82,3 +82,46 @@ TEST(AnalyzeHarmonics, SeriesAndChart) {
 
 }  // namespace
 }  // namespace tarvix
+
+#include "analysis/fourier_command.h"
+#include "analysis_test_support.h"
+#include "calculator_test_support.h"
+
+namespace tarvix {
+namespace {
+
+TEST(RunHarmonicAnalysis, SuccessReplacesTheSeriesAndDrawsBars) {
+    Calculator calc;
+    testing::FakeChart chart;
+    AnalysisMessageTable texts;
+    CurrentSeries series = CurrentSeries::Empty();
+    series.Parametric = true;
+    const ParserFloatArray vector = {{1, 9}, {1, 0}, {1, 0}, {1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}};
+    ASSERT_TRUE(RunHarmonicAnalysis(RealParts(vector), series, calc, &chart, texts));
+    EXPECT_FALSE(series.Parametric);
+    EXPECT_EQ(series.Y.size(), 4u);
+    ASSERT_EQ(chart.Charts.size(), 1u);
+    EXPECT_EQ(chart.Charts[0].Header, "Fourierova analýza:  ");
+    EXPECT_EQ(chart.Charts[0].BottomTitle, "řád harmonické");
+    EXPECT_EQ(chart.Charts[0].LeftTitle, "amplituda [%1.h]");
+}
+
+TEST(RunHarmonicAnalysis, FailureKeepsTheSeriesAndShowsTheMessage) {
+    Calculator calc;
+    testing::ScriptedDialogs dialogs;
+    calc.SetDialogs(&dialogs);
+    testing::FakeChart chart;
+    AnalysisMessageTable texts;
+    CurrentSeries series = CurrentSeries::Empty();
+    series.Y = {7, 8};
+    series.ValidPoints = 2;
+    const std::vector<long double> odd(7, 1.0L);
+    EXPECT_FALSE(RunHarmonicAnalysis(odd, series, calc, &chart, texts));
+    EXPECT_EQ(series.Y, (std::vector<long double>{7, 8}));
+    EXPECT_TRUE(chart.Charts.empty());
+    EXPECT_EQ(dialogs.OnlyMessage(), "Počet vzorků musí být sudé číslo 4 až 2048");
+    EXPECT_EQ(dialogs.Messages[0].HelpContext, 4);
+}
+
+}  // namespace
+}  // namespace tarvix
