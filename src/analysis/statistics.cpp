@@ -10,6 +10,8 @@
 namespace tarvix {
 namespace {
 
+constexpr long double kLn2 = 0.693147180559945309417232121458176568L;
+
 // Neumaier's compensated sum.
 class CompensatedSum {
 public:
@@ -73,7 +75,10 @@ ColumnStats DescribeValues(std::span<const long double> values) {
     if (values.empty()) return s;
     CompensatedSum sum;
     CompensatedSum squares;
-    CompensatedSum logs;
+    // Π|x| as a mantissa and a binary exponent: no overflow, no logarithm per value.
+    long double productMantissa = 1.0L;
+    long long productExponent = 0;
+    std::size_t sinceNormalised = 0;
     CompensatedSum reciprocals;
     bool zero = false;
     std::size_t negatives = 0;
@@ -87,7 +92,14 @@ ColumnStats DescribeValues(std::span<const long double> values) {
         if (x == 0.0L) {
             zero = true;
         } else if (!zero) {
-            logs.Add(std::log(std::fabs(x)));
+            int e = 0;
+            productMantissa *= std::frexp(std::fabs(x), &e);
+            productExponent += e;
+            if (++sinceNormalised == 1024) {
+                productMantissa = std::frexp(productMantissa, &e);
+                productExponent += e;
+                sinceNormalised = 0;
+            }
             reciprocals.Add(1.0L / x);
             if (x < 0.0L) ++negatives;
         }
@@ -98,7 +110,9 @@ ColumnStats DescribeValues(std::span<const long double> values) {
     s.Sum = sum.Value();
     s.SumOfSquares = squares.Value();
     s.AriAverage = s.Sum / n;
-    s.GeoAverage = (zero || negatives % 2 != 0) ? 0.0L : std::exp(logs.Value() / n);
+    const long double logProduct =
+        std::log(productMantissa) + static_cast<long double>(productExponent) * kLn2;
+    s.GeoAverage = (zero || negatives % 2 != 0) ? 0.0L : std::exp(logProduct / n);
     s.SqrAverage = std::sqrt(s.SumOfSquares / n);
     const long double reciprocalSum = reciprocals.Value();
     s.HarAverage = (zero || reciprocalSum == 0.0L) ? 0.0L : n / reciprocalSum;

@@ -167,6 +167,10 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     if (funcForm_) funcForm_->close();
     if (logForm_) logForm_->close();
     delete logForm_;
+    if (statForm_) {
+        WriteStatSettings();
+        delete statForm_;
+    }
     session_->Save(open);
     QMainWindow::closeEvent(event);
 }

@@ -27,6 +27,7 @@
 #include "ui/input_event_filter.h"
 #include "ui/qt_clipboard.h"
 #include "ui/qt_dialogs.h"
+#include "ui/stat_form.h"
 
 class QActionGroup;
 class QComboBox;
@@ -54,7 +55,9 @@ class TVarForm;
 class TMainForm : public QMainWindow,
                   private CalculatorView,
                   private CalculatorHooks,
-                  private InputKeyTarget {
+                  private InputKeyTarget,
+                  private StatFormHost,
+                  private AnalysisChartPort {
     Q_OBJECT
 
 public:
@@ -106,6 +109,16 @@ public:
     void SouborUlozitItemClick();
     void SouborUlozitJakoItemClick();
     void HistorieItemClick();
+    // --- Statistics (main_form_stat.cpp)
+    void StatSpeedButtonClick();
+    void RegSpeedButtonClick();
+    void AnalyzaStatistickaItemClick();
+    void AnalyzaRegresniItemClick();
+    void DataSpeedButtonClick();
+    void ViewSpeedButtonClick();
+    // Creates the statistics window when needed and shows it.
+    void ShowStatForm();
+    TStatForm* StatForm() const { return statForm_; }
 
     // Start-up after the window exists: the settings file, the ".fx" first
     // argument and the windows that were open at the last exit.
@@ -149,6 +162,23 @@ private:
     void RecordCalculation(std::string_view expression, std::string_view result) override;
     void ResetDataFileName() override;
     void RefreshTitle();
+    // CalculatorHooks of the statistics window and its host (main_form_stat.cpp)
+    void AppendStatisticsData(const ComplexValue& value) override;
+    void ClearStatistics() override;
+    std::string DisplayValueText() override;
+    void PutIntoInputLine(std::string_view text) override;
+    const CurrentSeries* HostSeries() override { return nullptr; }
+    void StatFormClosing() override;
+    FileChoicePort& StatFiles() override;
+    ClipboardPort& StatClipboard() override { return clipboard_; }
+    AnalysisChartPort* StatChart() override { return this; }
+    std::filesystem::path& StatLastFolder() override;
+    // AnalysisChartPort: until the detailed chart window exists.
+    void ShowAnalysisChart(const AnalysisChart& chart) override;
+    void SetStatButtons(bool stat, bool reg);
+    void RefreshDataButton();
+    void ReadStatSettings();
+    void WriteStatSettings();
     // InputKeyTarget
     void CalculateFromBox() override;
     void OpenConstantsMenu() override;
@@ -250,6 +280,8 @@ private:
         QToolButton* StopSpeedButton = nullptr;
         QToolButton* DataSpeedButton = nullptr;
         QToolButton* ViewSpeedButton = nullptr;
+        QToolButton* StatSpeedButton = nullptr;
+        QToolButton* RegSpeedButton = nullptr;
         QToolButton* ResetSpeedButton = nullptr;
         QWidget* SwitchesPanel = nullptr;
         QToolButton* PromennePanel = nullptr;
@@ -265,6 +297,7 @@ private:
     QPointer<TVarForm> varForm_;
     QPointer<TFuncForm> funcForm_;
     QPointer<TLogForm> logForm_;
+    QPointer<TStatForm> statForm_;
     // --- The working state on disk (settings, data file, history)
     std::unique_ptr<CalculatorSession> session_;
     std::unique_ptr<QtFileChoice> files_;

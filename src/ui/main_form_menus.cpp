@@ -115,8 +115,9 @@ constexpr MenuItemRow kMatice[] = {
 };
 
 constexpr MenuItemRow kAnalyza[] = {
-    {"AnalyzaStatistickaItem", "Statistics", "&Statistická", Check},
-    {"AnalyzaRegresniItem", "Regression", "&Regresní", Check},
+    {"AnalyzaStatistickaItem", "Statistics", "&Statistická", Check,
+     &T::AnalyzaStatistickaItemClick},
+    {"AnalyzaRegresniItem", "Regression", "&Regresní", Check, &T::AnalyzaRegresniItemClick},
     // Fourier analysis needs a vector or a current series.
     {"AnalyzaFourierovaItem", "Fourier", "&Fourierova", Command, nullptr, {}, false},
     kSeparator,

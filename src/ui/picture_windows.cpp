@@ -7,6 +7,7 @@
 #include "ui/function_list_form.h"
 #include "ui/log_form.h"
 #include "ui/main_form.h"
+#include "ui/stat_form.h"
 #include "ui/var_form.h"
 
 namespace tarvix {
@@ -44,6 +45,15 @@ const PictureWindow kPictureWindows[] = {
      [](TMainForm& form) {
          form.HistorieItemClick();
          return ChildWindow<TLogForm>(form);
+     }},
+    {"stat",
+     [](TMainForm& form) -> QWidget* {
+         form.StatisticsWindowClick();
+         TStatForm* stat = form.StatForm();
+         for (const char* value : {"1", "2", "3", "4"}) stat->Model().Table().Append(value);
+         stat->RefreshTable();
+         stat->AktualizovatButtonClick();
+         return stat;
      }},
 };
 

@@ -149,3 +149,26 @@ TEST_F(ComputeTest, ProgressEndsAtHundred) {
 
 }  // namespace
 }  // namespace tarvix
+
+#include "engine/number_literal.h"
+
+namespace tarvix {
+namespace {
+
+TEST(ReadPlainNumber, FastPathAgreesWithTheEngine) {
+    for (const char* text : {"0", "1", "-2.5", "+3.25", "0.1", "123456.789012", "0.000001234",
+                             "9999999999999999999", "1234567890.123456789", "1e5", "-1.5E-3",
+                             "12345678901234567890123", "0.3333333333333333333333"}) {
+        long double expected = 0.0L;
+        ASSERT_TRUE(ReadDecimal(text, expected)) << text;
+        std::optional<long double> fast = ReadPlainNumber(text);
+        ASSERT_TRUE(fast) << text;
+        EXPECT_EQ(*fast, expected) << text;
+    }
+    EXPECT_EQ(ReadPlainNumber(" 1,5 "), 1.5L);
+    for (const char* text : {"", "-", ".", "1..2", "1+2", "e5", "x"})
+        EXPECT_FALSE(ReadPlainNumber(text)) << text;
+}
+
+}  // namespace
+}  // namespace tarvix
