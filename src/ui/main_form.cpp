@@ -219,6 +219,7 @@ TMainForm::~TMainForm() {
     delete logForm_;
     delete varForm_;
     delete funcForm_;
+    delete statForm_;
     qApp->removeEventFilter(this);
     for (QObject* child : findChildren<QObject*>()) {
         QObject::disconnect(child, nullptr, this, nullptr);

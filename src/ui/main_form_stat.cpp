@@ -57,10 +57,6 @@ void TMainForm::ShowStatForm() {
         statForm_ = new TStatForm(calculator_, texts_, *this, this);
         ReadStatSettings();
         statForm_->SetRegressionMode(widgets_.RegSpeedButton->isChecked());
-        connect(statForm_, &QObject::destroyed, this, [this] {
-            SetStatButtons(false, false);
-            RefreshDataButton();
-        });
         QApplication::restoreOverrideCursor();
     }
     statForm_->show();

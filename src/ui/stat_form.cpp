@@ -52,7 +52,14 @@ TStatForm::TStatForm(Calculator& calculator, TextCatalog& texts, StatFormHost& h
     resize(560, 420);
 }
 
-TStatForm::~TStatForm() { model_.SetView(nullptr); }
+TStatForm::~TStatForm() {
+    // The widgets still send events while the base class takes them down;
+    // none may reach the model or the table model any more.
+    grid_->removeEventFilter(this);
+    grid_->horizontalHeader()->removeEventFilter(this);
+    grid_->setModel(nullptr);
+    model_.SetView(nullptr);
+}
 
 QString TStatForm::Text(std::string_view key, std::string_view builtIn) const {
     return ToQ(texts_.Text(kSection, key, builtIn));
@@ -91,8 +98,10 @@ void TStatForm::BuildWidgets() {
     grid_->setObjectName(QStringLiteral("DataStringGrid"));
     grid_->setModel(tableModel_);
     grid_->verticalHeader()->hide();
-    grid_->horizontalHeader()->setStretchLastSection(false);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
+    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    grid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     grid_->installEventFilter(this);
     grid_->horizontalHeader()->installEventFilter(this);
@@ -349,12 +358,8 @@ void TStatForm::OptionsChanged() {
 
 void TStatForm::RefreshColumns() {
     const bool xy = model_.Table().Xy();
+    // Column 0 fits the row numbers; columns 1 and 2 share the rest.
     grid_->setColumnHidden(2, !xy);
-    const int numberWidth = grid_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 18;
-    grid_->setColumnWidth(0, numberWidth);
-    const int rest = std::max(60, grid_->viewport()->width() - numberWidth);
-    grid_->setColumnWidth(1, xy ? rest / 2 : rest);
-    grid_->setColumnWidth(2, rest / 2);
     for (QLabel* x : xValues_) x->setVisible(xy);
     xHeader_->setVisible(xy);
     yHeader_->setText(ToQ(model_.YPanelHeader()));
