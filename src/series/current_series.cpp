@@ -9,7 +9,8 @@ CurrentSeries CurrentSeries::Empty() { return {}; }
 
 CurrentSeries CurrentSeries::ForRun(std::size_t rows, std::size_t columns, ComplexValue start,
                                     ComplexValue step, ComplexValue yStart, ComplexValue yStep,
-                                    bool twoDim, bool withRows) {
+                                    bool twoDim, bool withRows, TArrayOfExtended reuseX,
+                                    TArrayOfExtended reuseY) {
     CurrentSeries s;
     s.Rows = rows;
     s.Columns = columns;
@@ -18,6 +19,10 @@ CurrentSeries CurrentSeries::ForRun(std::size_t rows, std::size_t columns, Compl
     s.YStart = yStart;
     s.YStep = yStep;
     s.TwoDim = twoDim;
+    s.X = std::move(reuseX);
+    s.Y = std::move(reuseY);
+    s.X.clear();
+    s.Y.clear();
     // Reserved, not filled: a stopped run of millions of points touches only
     // the memory of the points it computed.
     s.X.reserve(rows * columns);

@@ -33,10 +33,12 @@ struct CurrentSeries {
     static CurrentSeries Empty();
     // A run over rows × columns points: arrays reserved, nothing valid yet.
     // `withRows` also prepares the Re/Im rows (complex domain, first
-    // parametric pass).
+    // parametric pass). The arrays of a previous run may be handed in: their
+    // memory is reused (a repeated run writes into memory already in use).
     static CurrentSeries ForRun(std::size_t rows, std::size_t columns, ComplexValue start,
                                 ComplexValue step, ComplexValue yStart, ComplexValue yStep,
-                                bool twoDim, bool withRows);
+                                bool twoDim, bool withRows, TArrayOfExtended reuseX = {},
+                                TArrayOfExtended reuseY = {});
     // A vector sent to the chart: real domain, X = 0, 1, … (start 0, step 1)
     // and Y the real parts; complex domain, one row of Re and Im parts.
     static CurrentSeries FromVector(const ParserFloatArray& values, bool complexDomain);

@@ -31,15 +31,9 @@ long double RangePointCount(long double lo, long double hi, long double step) {
     return std::trunc(q + std::copysign(kCountTolerance, q)) + 1.0L;
 }
 
-ComplexValue SeriesRange::At(std::size_t i, std::size_t total) const {
-    ComplexValue v = Lo;
-    long double& c = Imaginary ? v.Im : v.Re;
+long double SeriesRange::Tolerance(std::size_t total) const {
     const long double step = Imaginary ? Step.Im : Step.Re;
-    c += static_cast<long double>(i) * step;
-    const long double tol =
-        std::min(1e-12L, std::fabs(step / static_cast<long double>(total ? total : 1) / 10.0L));
-    if (std::fabs(c) < tol) c = 0.0L;
-    return v;
+    return std::min(1e-12L, std::fabs(step / static_cast<long double>(total ? total : 1) / 10.0L));
 }
 
 SeriesRange ReadRange(std::string_view text, TParser& parser, const SeriesMessageTable& texts) {

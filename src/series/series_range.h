@@ -33,8 +33,16 @@ struct SeriesRange {
     std::size_t Count = 0;
 
     // The i-th value, lo + i·step on the iterated component; a result within
-    // min(1e-12, |step / total / 10|) of zero becomes exactly zero.
-    ComplexValue At(std::size_t i, std::size_t total) const;
+    // `tolerance` of zero becomes exactly zero.
+    ComplexValue At(std::size_t i, long double tolerance) const {
+        ComplexValue v = Lo;
+        long double& c = Imaginary ? v.Im : v.Re;
+        c += static_cast<long double>(i) * (Imaginary ? Step.Im : Step.Re);
+        if (c < tolerance && c > -tolerance) c = 0.0L;
+        return v;
+    }
+    // The snapping tolerance of a run of `total` points: min(1e-12, |step / total / 10|).
+    long double Tolerance(std::size_t total) const;
 };
 
 // Largest point count a run accepts (beyond, the arrays could not be held).

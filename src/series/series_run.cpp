@@ -158,7 +158,7 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
     const bool withRows = complex || pass_ == 1;
     CurrentSeries next = CurrentSeries::ForRun(rows, nx, xr.Lo, xr.Step, yr ? yr->Lo : ComplexValue{},
                                                yr ? yr->Step : ComplexValue{}, yr.has_value(),
-                                               withRows);
+                                               withRows, std::move(series_.X), std::move(series_.Y));
     if (pass_ == 2 && !complex) {
         next.Re = std::move(series_.Re);
         next.Im = std::move(series_.Im);
@@ -209,7 +209,9 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
     Clock::time_point lastPoll = started;
 
     // 14. One step.
-    auto step = [&](std::size_t row, std::size_t j, const ComplexValue& xv, const ComplexValue* yv) {
+    // Inlined into both loops: a call per point would cost as much as the bookkeeping.
+    auto step = [&](std::size_t row, std::size_t j, const ComplexValue& xv,
+                    const ComplexValue* yv) __attribute__((always_inline)) {
         ++k;
         if (!bindings.empty()) VarVectors::SetElements(bindings, k - 1, complex);
         *xSlot = xv;
@@ -287,13 +289,16 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
 
     if (yr) {
         // 12. Two-dimensional: a stop ends the current row and skips the rest.
+        const long double xTol = xr.Tolerance(nx);
+        const long double yTol = yr->Tolerance(ny);
         for (std::size_t r = 0; r < ny && !stop_; ++r) {
-            const ComplexValue yv = yr->At(r, ny);
-            for (std::size_t j = 0; j < nx && !stop_; ++j) step(r, j, xr.At(j, nx), &yv);
+            const ComplexValue yv = yr->At(r, yTol);
+            for (std::size_t j = 0; j < nx && !stop_; ++j) step(r, j, xr.At(j, xTol), &yv);
         }
     } else {
         // 13. One-dimensional.
-        for (std::size_t j = 0; j < nx && !stop_; ++j) step(0, j, xr.At(j, total), nullptr);
+        const long double xTol = xr.Tolerance(total);
+        for (std::size_t j = 0; j < nx && !stop_; ++j) step(0, j, xr.At(j, xTol), nullptr);
     }
 
     // 15. Store the transfer, close the file.

@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 
+#include "series/data_pump.h"
 #include "storage/default_language.h"
 #include "storage/xdg_paths.h"
 #include "ui/data_paths.h"
@@ -77,7 +78,9 @@ void SetEditText(QLineEdit* edit, const std::string& text) {
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent),
       dialogs_(calculator_.Texts(), this),
-      inputFilter_(calculator_, *this, this) {
+      inputFilter_(calculator_, *this, this),
+      series_(std::make_unique<SeriesController>(calculator_)),
+      pump_(std::make_unique<DataPump>(*series_, calculator_, clipboard_)) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowIcon(AppIcon());
 
@@ -134,6 +137,7 @@ TMainForm::TMainForm(QWidget* parent)
         SessionPaths::FromEnvironment(XdgEnvironment::FromProcess(),
                                       DataFolder().toStdString()));
     files_ = std::make_unique<QtFileChoice>(this);
+    InitSeries();
     // Qt's dialogs speak the interface's language: the default one until the
     // settings name another.
     InstallQtTranslations(
@@ -148,6 +152,7 @@ TMainForm::TMainForm(QWidget* parent)
 
 void TMainForm::LoadSession(const QString& firstArgument) {
     session_->Load();
+    LoadSeriesSettings();
     InstallQtTranslations(session_->Values().String("Localization", "Language"));
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
@@ -171,11 +176,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         WriteStatSettings();
         delete statForm_;
     }
+    SaveSeriesSettings();
     session_->Save(open);
     QMainWindow::closeEvent(event);
 }
 
 void TMainForm::SaveWorkingState() {
+    SaveSeriesSettings();
     session_->Save(OpenWindows{logForm_ && logForm_->isVisible(), false});
 }
 
@@ -415,10 +422,13 @@ void TMainForm::BoxTyped(BoxId box) {
 // --- Commands
 
 void TMainForm::VypocetButtonClick() {
+    // While a series runs the button reads "Stop".
+    if (series_->Running()) return StopSpeedButtonClick();
     Perform([this] { calculator_.Calculate(); });
 }
 
 void TMainForm::VypocetSpeedButtonClick() {
+    if (series_->Running()) return StopSpeedButtonClick();
     const bool hex = QApplication::keyboardModifiers() & Qt::ShiftModifier;
     Perform([this, hex] {
         if (hex) {

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "calculator/calculator.h"
+#include "series/series_controller.h"
 #include "storage/calculator_session.h"
 #include "storage/text_catalog.h"
 #include "ui/input_event_filter.h"
@@ -47,14 +48,18 @@ namespace tarvix {
 class TDisplayLabel;
 class TFuncForm;
 class TLogForm;
+class TParamDlg;
 class QtFileChoice;
 class TPostfixSpinBox;
 class TRegisterLabel;
 class TVarForm;
 
+class DataPump;
+
 class TMainForm : public QMainWindow,
                   private CalculatorView,
                   private CalculatorHooks,
+                  private RunControlPort,
                   private InputKeyTarget,
                   private StatFormHost,
                   private AnalysisChartPort {
@@ -119,6 +124,24 @@ public:
     // Creates the statistics window when needed and shows it.
     void ShowStatForm();
     TStatForm* StatForm() const { return statForm_; }
+
+    // --- Series and vectors (main_form_series.cpp)
+    SeriesController& Series() { return *series_; }
+    void RadaIteraciPromenneItemClick();
+    void RadaIteraciParametruItemClick();
+    void RadaRozvojemItemClick();
+    void RadaKomplexniItemClick();
+    void PromenneImportVektoruItemClick();
+    void PromenneExportVektoruItemClick();
+    void PromenneSmazatVektoryItemClick();
+    void StopSpeedButtonClick();
+    // The parameter dialog; true when it was closed with OK.
+    bool ShowParamDlg();
+    // The parameter dialog for the current input line and boxes, not yet shown.
+    std::unique_ptr<TParamDlg> MakeParamDlg();
+    // A transfer of the variable popup (codes of series/data_pump.h).
+    void RunDataPump(int source, int destination, const std::string& name,
+                     const std::string& file = {});
 
     // Start-up after the window exists: the settings file, the ".fx" first
     // argument and the windows that were open at the last exit.
@@ -185,6 +208,27 @@ private:
     void ToggleSpaceAsBrackets() override;
     void CopyDisplayText() override;
     void BoxTyped(BoxId box) override;
+
+    // --- Series and vectors (main_form_series.cpp)
+    void InitSeries();
+    void LoadSeriesSettings();
+    void SaveSeriesSettings();
+    void RefreshSeriesActions();
+    void RefreshVectorLabel(BoxId box);
+    void AddVectorItems(QMenu& menu, BoxId box);
+    // CalculatorHooks of the series
+    bool PrepareSeries(std::string_view typed, std::string& text) override;
+    bool BranchToSeries(Calculator& calculator, bool xRangeUsed) override;
+    std::optional<ComplexValue> EvaluateSeriesExpansion(TParser& parser) override;
+    void ClearSeries() override;
+    void ClearAllVectors() override;
+    void RemoveVector(std::string_view name) override;
+    // RunControlPort: the running state of the window
+    void BeginRun() override;
+    void EndRun() override;
+    void ProcessEvents() override;
+    void ShowProgress(std::string_view text) override;
+    void SetBusy(bool busy) override;
 
     // --- Menus, tool bar and captions (main_form_menus.cpp)
     void BuildMenus();
@@ -298,6 +342,15 @@ private:
     QPointer<TFuncForm> funcForm_;
     QPointer<TLogForm> logForm_;
     QPointer<TStatForm> statForm_;
+    // --- Series, vectors and the running state of a run
+    std::unique_ptr<SeriesController> series_;
+    std::unique_ptr<DataPump> pump_;
+    struct RunState {
+        QString CalculateCaption;
+        QString StopCaption;
+        std::vector<QPointer<QObject>> Disabled;  // widgets and actions switched off
+        qint64 LastEvents = 0;                    // when pending events last ran (ms)
+    } runState_;
     // --- The working state on disk (settings, data file, history)
     std::unique_ptr<CalculatorSession> session_;
     std::unique_ptr<QtFileChoice> files_;

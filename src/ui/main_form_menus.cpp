@@ -53,13 +53,14 @@ constexpr MenuItemRow kSoubor[] = {
     {"SouborUlozitJakoItem", "SaveAs", "U&ložit jako...", Command, &T::SouborUlozitJakoItemClick},
     kSeparator,
     {"GenerovatRaduMenu", "GenerateSeries", "&Generovat řadu", Submenu},
-    {"RadaIteraciPromenneItem", "SeriesByVariable", "&Iterací proměnné... y=f(x)", Command, nullptr,
-     "Alt+1"},
+    {"RadaIteraciPromenneItem", "SeriesByVariable", "&Iterací proměnné... y=f(x)", Command,
+     &T::RadaIteraciPromenneItemClick, "Alt+1"},
     {"RadaIteraciParametruItem", "SeriesByParameter", "I&terací parametru... x,y=f(t)", Command,
-     nullptr, "Alt+2"},
-    {"RadaRozvojemItem", "SeriesExpansion", "&Rozvojem nekonečné řady...", Command, nullptr,
-     "Alt+3"},
-    {"RadaKomplexniItem", "SeriesComplex", "&Funkce komplexní proměnné..."},
+     &T::RadaIteraciParametruItemClick, "Alt+2"},
+    {"RadaRozvojemItem", "SeriesExpansion", "&Rozvojem nekonečné řady...", Command,
+     &T::RadaRozvojemItemClick, "Alt+3"},
+    {"RadaKomplexniItem", "SeriesComplex", "&Funkce komplexní proměnné...", Command,
+     &T::RadaKomplexniItemClick},
     kEndSubmenu,
     kSeparator,
     {"SouborNastaveniItem", "Preferences", "N&astavení..."},
@@ -80,16 +81,13 @@ constexpr MenuItemRow kPromenne[] = {
     {"PromennePouzivatCisloMistoAnsItem", "NumberInsteadAns", "&Používat číslo místo Ans", Check,
      &T::NumberInsteadAnsClick},
     kSeparator,
-    // Vectors need the option "variables as vectors", which comes with the series.
-    {"PromenneImportVektoruItem", "ImportVector", "&Import vektoru", Command, nullptr, {}, false},
-    {"PromenneExportVektoruItem", "ExportVector", "&Export vektoru", Command, nullptr, {}, false},
-    {"PromenneSmazatVektoryItem",
-     "ClearVectors",
-     "S&mazat všechny vektory",
-     Command,
-     nullptr,
-     {},
-     false},
+    // Enabled with the option "variables as vectors" (RefreshSeriesActions).
+    {"PromenneImportVektoruItem", "ImportVector", "&Import vektoru", Command,
+     &T::PromenneImportVektoruItemClick, {}, false},
+    {"PromenneExportVektoruItem", "ExportVector", "&Export vektoru", Command,
+     &T::PromenneExportVektoruItemClick, {}, false},
+    {"PromenneSmazatVektoryItem", "ClearVectors", "S&mazat všechny vektory", Command,
+     &T::PromenneSmazatVektoryItemClick, {}, false},
 };
 
 constexpr MenuItemRow kFunkce[] = {
@@ -210,7 +208,8 @@ constexpr ToolRow kTools[] = {
      kNoIcon},
     {"PojmenujToolButton", "Názvy", "Změnit názvy proměnných", &T::PromenneZmenitNazevItemClick,
      kNoIcon, true},
-    {"RozsahToolButton", "Řada", "Generovat datovou řadu", nullptr, kNoIcon},
+    {"RozsahToolButton", "Řada", "Generovat datovou řadu", &T::RadaIteraciPromenneItemClick,
+     kNoIcon},
     {"FunkceToolButton", "&Zobrazit seznam", "Seznam funkcí", &T::FunkceSpeedButtonClick, kNoIcon,
      true},
     {{}, {}, {}, nullptr, kNoIcon},
@@ -488,6 +487,7 @@ void TMainForm::RefreshActions() {
     widgets_.FunkceSpeedButton->setToolTip(
         listShown ? Text("FnTable", "HideFunctionList", "&Skrýt seznam funkcí").remove('&')
                   : Text("FnTable", "FunkceSpeedButtonHint", "Seznam funkcí"));
+    RefreshSeriesActions();
 }
 
 }  // namespace tarvix

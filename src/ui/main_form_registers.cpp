@@ -92,6 +92,7 @@ void TMainForm::RefreshRegisters() {
         const QString caption = ToQ(reg.Label);
         if (label->text() != caption) label->setText(caption);
         label->setToolTip(ToQ(calculator_.RegisterLabelHint(box, label->Elided())));
+        RefreshVectorLabel(box);
         QComboBox* combo = RegisterBox(box);
         const QSignalBlocker blocker(combo);
         QStringList items;
@@ -165,13 +166,11 @@ void TMainForm::ShowVarPopupMenu(BoxId box, const QPoint& at) {
     const std::string& x = calculator_.RegisterAt(BoxId::X).Box;
     const bool series =
         box == BoxId::X || (box == BoxId::Y && IsRangeText(x) && x.find(':') != std::string::npos);
-    add("DatovaRadaItem", "DataSeries", "&Datová řada", {})->setEnabled(series && !renaming);
+    add("DatovaRadaItem", "DataSeries", "&Datová řada", [this] { ShowParamDlg(); })
+        ->setEnabled(series && !renaming);
     if (!renaming) {
-        // Vectors need the option "variables as vectors", which comes with the series.
         menu.addSeparator();
-        add("ImportVektoruItem", "ImportVector", "&Import vektoru", {})->setEnabled(false);
-        add("ExportVektoruItem", "ExportVector", "&Export vektoru", {})->setEnabled(false);
-        add("SmazatVektorItem", "ClearVector", "&Smazat vektor", {})->setEnabled(false);
+        AddVectorItems(menu, box);
         add("FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza", {})->setEnabled(false);
     } else {
         add("FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza", {})->setEnabled(false);

@@ -8,6 +8,7 @@
 #include "ui/log_form.h"
 #include "ui/main_form.h"
 #include "ui/stat_form.h"
+#include "ui/param_dlg.h"
 #include "ui/var_form.h"
 
 namespace tarvix {
@@ -54,6 +55,12 @@ const PictureWindow kPictureWindows[] = {
          stat->RefreshTable();
          stat->AktualizovatButtonClick();
          return stat;
+     }},
+    {"param",
+     [](TMainForm& form) -> QWidget* {
+         TParamDlg* dialog = form.MakeParamDlg().release();  // the main window owns it
+         dialog->show();
+         return dialog;
      }},
 };
 
