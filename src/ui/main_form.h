@@ -29,6 +29,7 @@
 #include "ui/qt_clipboard.h"
 #include "ui/qt_dialogs.h"
 #include "ui/stat_form.h"
+#include "ui/stat_form_port.h"
 
 class QActionGroup;
 class QComboBox;
@@ -124,6 +125,10 @@ public:
     // Creates the statistics window when needed and shows it.
     void ShowStatForm();
     TStatForm* StatForm() const { return statForm_; }
+    // "&Fourierova" of the menu "&Analýza": the current series' values.
+    void AnalyzaFourierovaItemClick();
+    // "&Fourierova analýza" of a variable: its vector's real parts.
+    void FourierVectorClick(const std::string& name);
 
     // --- Series and vectors (main_form_series.cpp)
     SeriesController& Series() { return *series_; }
@@ -190,7 +195,7 @@ private:
     void ClearStatistics() override;
     std::string DisplayValueText() override;
     void PutIntoInputLine(std::string_view text) override;
-    const CurrentSeries* HostSeries() override { return nullptr; }
+    const CurrentSeries* HostSeries() override;
     void StatFormClosing() override;
     FileChoicePort& StatFiles() override;
     ClipboardPort& StatClipboard() override { return clipboard_; }
@@ -201,6 +206,8 @@ private:
     void SetStatButtons(bool stat, bool reg);
     void RefreshDataButton();
     void ReadStatSettings();
+    void InitStatistics();
+    bool FourierEnabled() const;
     void WriteStatSettings();
     // InputKeyTarget
     void CalculateFromBox() override;
@@ -342,6 +349,7 @@ private:
     QPointer<TFuncForm> funcForm_;
     QPointer<TLogForm> logForm_;
     QPointer<TStatForm> statForm_;
+    std::unique_ptr<StatFormPort> statPort_;  // the statistics grid for the series
     // --- Series, vectors and the running state of a run
     std::unique_ptr<SeriesController> series_;
     std::unique_ptr<DataPump> pump_;

@@ -116,8 +116,7 @@ constexpr MenuItemRow kAnalyza[] = {
     {"AnalyzaStatistickaItem", "Statistics", "&Statistická", Check,
      &T::AnalyzaStatistickaItemClick},
     {"AnalyzaRegresniItem", "Regression", "&Regresní", Check, &T::AnalyzaRegresniItemClick},
-    // Fourier analysis needs a vector or a current series.
-    {"AnalyzaFourierovaItem", "Fourier", "&Fourierova", Command, nullptr, {}, false},
+    {"AnalyzaFourierovaItem", "Fourier", "&Fourierova", Command, &T::AnalyzaFourierovaItemClick},
     kSeparator,
     {"EnterVkladaDataItem", "EnterAppendsData", "&Enter vkládá data", Check,
      &T::EnterInsertsDataClick},
@@ -441,6 +440,7 @@ void TMainForm::RefreshActions() {
     check("PromenneAutomatickyRegistrovatItem", options.AutoRegister);
     check("PromennePouzivatCisloMistoAnsItem", options.UseNumberInsteadOfAns);
     check("EnterVkladaDataItem", options.EnterInsertsData);
+    if (QAction* fourier = Action("AnalyzaFourierovaItem")) fourier->setEnabled(FourierEnabled());
     check("VkladatFnDoVyrazuItem", switches.Mode == FunctionMode::Insert);
     check("VyrazArgumentemFnItem", switches.Mode == FunctionMode::Eval);
     check("wVzdyNavrchuItem", windowFlags() & Qt::WindowStaysOnTopHint);

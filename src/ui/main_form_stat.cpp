@@ -7,7 +7,9 @@
 #include <QCursor>
 #include <QToolButton>
 
+#include "analysis/fourier_command.h"
 #include "calculator/text_trim.h"
+#include "series/series_controller.h"
 #include "storage/settings_store.h"
 #include "ui/main_form.h"
 #include "ui/qt_file_choice.h"
@@ -19,6 +21,45 @@ namespace {
 constexpr std::string_view kStat = "StatForm";
 
 }  // namespace
+
+void TMainForm::InitStatistics() {
+    statPort_ = std::make_unique<StatFormPort>([this](bool create) -> TStatForm* {
+        if (!statForm_ && create) ShowStatForm();
+        return statForm_;
+    });
+    series_->SetStatistics(statPort_.get());
+}
+
+const CurrentSeries* TMainForm::HostSeries() {
+    if (!series_ || series_->Series().IsEmpty()) return nullptr;
+    return &series_->Series();
+}
+
+bool TMainForm::FourierEnabled() const {
+    if (!series_ || !series_->VarAsVector() || calculator_.NumericalScope() != nsReal) return false;
+    if (series_->Series().RealCount() > 0) return true;
+    for (BoxId box : kRegisterLoadOrder)
+        if (series_->Vectors().HasVector(calculator_.RegisterAt(box).Label)) return true;
+    return false;
+}
+
+void TMainForm::AnalyzaFourierovaItemClick() {
+    const CurrentSeries& current = series_->Series();
+    const std::size_t n = current.RealCount();
+    if (n == 0) return;
+    const std::vector<long double> samples(current.Y.begin(), current.Y.begin() + n);
+    AnalysisMessageTable texts;
+    RunHarmonicAnalysis(samples, series_->Series(), calculator_, this, texts);
+    RefreshActions();
+}
+
+void TMainForm::FourierVectorClick(const std::string& name) {
+    const ParserFloatArray& vector = series_->Vectors().FindVector(name);
+    if (vector.empty()) return;
+    AnalysisMessageTable texts;
+    RunHarmonicAnalysis(RealParts(vector), series_->Series(), calculator_, this, texts);
+    RefreshActions();
+}
 
 void TMainForm::ReadStatSettings() {
     if (!statForm_) return;

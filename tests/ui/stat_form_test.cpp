@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+#include "series/series_controller.h"
 #include "ui/main_form.h"
 #include "ui/qt_file_choice.h"
 #include "ui/stat_form.h"
@@ -162,6 +163,47 @@ private slots:
         QVERIFY(w.Stat() != nullptr);
         QCOMPARE(QString::fromStdString(w.Stat()->Model().Table().Cell(1, 0)),
                  QStringLiteral("8"));
+    }
+
+    void VectorTransfersIntoAndOutOfTheGrid() {
+        Window w;
+        SeriesController& series = w.form.Series();
+        series.SetVarAsVector(true);
+        series.Vectors().TransferName = "A";
+        series.Vectors().TransferVector = {{2, 0}, {4, 0}, {9, 0}};
+        QVERIFY(series.Vectors().StoreTransfer(true));
+        w.form.RunDataPump(4, 2, "A");  // vector A into column x
+        QVERIFY(w.Stat() != nullptr);
+        const StatTable& table = w.Stat()->Model().Table();
+        QCOMPARE(table.RowCount(), 3);
+        QCOMPARE(QString::fromStdString(table.Cell(1, 2)), QStringLiteral("9"));
+        w.form.RunDataPump(2, 4, "B");  // column x into vector B
+        QCOMPARE(series.Vectors().FindVector("B").size(), std::size_t{3});
+        QCOMPARE(static_cast<double>(series.Vectors().FindVector("B")[1].Re), 4.0);
+    }
+
+    void FourierOfTheCurrentSeriesReplacesItOnlyOnSuccess() {
+        Window w;
+        SeriesController& series = w.form.Series();
+        series.SetVarAsVector(true);
+        CurrentSeries odd = CurrentSeries::Empty();
+        odd.X = {0, 1, 2};
+        odd.Y = {1, 2, 3};
+        odd.ValidPoints = 3;
+        series.Series() = odd;
+        w.form.AnalyzaFourierovaItemClick();
+        QCOMPARE(w.messages.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(w.messages[0].Text),
+                 QStringLiteral("Počet vzorků musí být sudé číslo 4 až 2048"));
+        QCOMPARE(series.Series().Y.size(), std::size_t{3});  // left as it was
+        CurrentSeries square = CurrentSeries::Empty();
+        square.Y = {1, 1, 1, 1, -1, -1, -1, -1};
+        square.X = {0, 1, 2, 3, 4, 5, 6, 7};
+        square.ValidPoints = 8;
+        series.Series() = square;
+        w.form.AnalyzaFourierovaItemClick();
+        QCOMPARE(series.Series().Y.size(), std::size_t{4});
+        QVERIFY(std::abs(static_cast<double>(series.Series().Y[2]) - 41.4213562373095) < 1e-9);
     }
 };
 
