@@ -117,6 +117,8 @@ public:
     // --- Registers and variables
     const Register& RegisterAt(BoxId box) const { return registers_[box]; }
     const RegisterBank& Registers() const { return registers_; }
+    // A box's drop-down list (the VAT mode keeps its rates in the Y box's).
+    std::vector<std::string>& RegisterHistory(BoxId box) { return registers_[box].History; }
     // A box's new text; in renaming mode a valid identifier is copied into
     // the label at once.
     void SetRegisterBox(BoxId box, std::string_view text);

@@ -39,6 +39,7 @@
 #include "cli/cli_series.h"
 #include "cli/cli_stat.h"
 #include "series/series_hooks.h"
+#include "cli/cli_tools.h"
 #include "storage/data_file_commands.h"
 #include "storage/text_catalog.h"
 
@@ -53,7 +54,8 @@ void Usage() {
                  "                  [--open FILE.fx] [--save FILE.fx]\n"
               << kSeriesUsage << kStatUsage
               << "                  [EXPR ...]\n"
-                 "Without EXPR, one expression per line is read from standard input.\n";
+                 "Without EXPR, one expression per line is read from standard input.\n"
+                 "Tools: --convert, --period, --move-date, --constants, --vat (tarvix-cli --vat -h).\n";
 }
 
 [[noreturn]] void BadUsage() {
@@ -204,6 +206,8 @@ std::string CleanLine(std::string line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The tools' options (--convert, --period, …) run on their own.
+    if (std::optional<int> status = RunToolCommand(argc, argv)) return *status;
     Calculator calculator;
     ModeSwitches modes = calculator.Switches();
     modes.AngleUnits = auDeg;  // the cli's default angle unit

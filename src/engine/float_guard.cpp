@@ -9,27 +9,19 @@
 
 namespace tarvix {
 
-void ClearFloatFlags() noexcept {
-#if defined(__x86_64__)
-    // The library's feclearexcept saves and reloads the whole x87 environment;
-    // clearing the status word and the SSE flags directly is much cheaper and
-    // matters once per evaluation.
-    asm volatile("fnclex");
-    unsigned int mxcsr = 0;
-    asm volatile("stmxcsr %0" : "=m"(mxcsr));
-    mxcsr &= ~0x3Fu;
-    asm volatile("ldmxcsr %0" : : "m"(mxcsr));
-#else
-    std::feclearexcept(FE_ALL_EXCEPT);
-#endif
+// Clearing only what is set, and only the tested flags, keeps the sticky
+// inexact flag set between evaluations. Clearing unconditionally was costly:
+// the library's feclearexcept reloads the whole x87 environment, and after
+// FNCLEX (which clears every flag) evaluations of sin, cos and exp ran about a
+// quarter slower on an AMD EPYC.
+void ClearTestedFloatFlags(unsigned raised) noexcept {
+    std::feclearexcept(static_cast<int>(raised & kTestedFloatFlags));
 }
 
-void CheckFloatFlags() {
-    int flags = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
-    if (flags == 0) return;
+void RaiseFloatFlags(unsigned raised) {
     std::feclearexcept(FE_ALL_EXCEPT);
-    if (flags & FE_INVALID) Raise<EArithmeticError>(msg::FloatInvalid);
-    if (flags & FE_DIVBYZERO) Raise<EArithmeticError>(msg::FloatZeroDivide);
+    if (raised & FE_INVALID) Raise<EArithmeticError>(msg::FloatInvalid);
+    if (raised & FE_DIVBYZERO) Raise<EArithmeticError>(msg::FloatZeroDivide);
     Raise<EArithmeticError>(msg::FloatOverflow);
 }
 

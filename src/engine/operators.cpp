@@ -1,9 +1,12 @@
 // The arithmetic of the expression operators in real and complex mode.
 #include "engine/operators.h"
 
+#include <bit>
 #include <cfenv>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "engine/complex_math.h"
@@ -127,25 +130,59 @@ long double PowerBySquaring(long double a, std::uint32_t bits) {
     return result;
 }
 
-}  // namespace
+// Up to this exponent squaring is as accurate as the library's powl (both
+// within 1.1 units of the last place, measured against 50-digit references);
+// from 4 on squaring's error grows with the exponent (about 1.6 units at 4,
+// 35 at 64, 6e7 at 123456789) while powl's stays below one unit.
+constexpr std::uint32_t kSquaringLimit = 3;
 
-long double RealIntPower(long double a, long double nValue) {
-    std::int32_t n = TruncToInt32(nValue);
-    if (a == 0.0L && n == 0) Raise<EBadDomain>(msg::IndefiniteExpr, {"intpower(x;y)"}, 20);
-    std::uint32_t bits = n < 0 ? std::uint32_t(-std::int64_t(n)) : std::uint32_t(n);
-    if (n >= 0 || a == 0.0L) {
-        long double product = PowerBySquaring(a, bits);
-        return n >= 0 ? product : 1.0L / product;  // 0^-n: division by zero
-    }
-    // A negative exponent: a product that overflows may still have a
-    // representable reciprocal, so retry with the reciprocal base then.
+// Number of significant bits of a finite non-zero |a|: its significand
+// without the trailing zero bits.
+int SignificantBits(long double a) {
+    std::uint64_t significand = 0;
+    std::memcpy(&significand, &a, sizeof significand);  // x87: explicit 64-bit significand
+    return 64 - std::countr_zero(significand);
+}
+
+// a^bits is computed exactly by squaring when every partial product fits the
+// 64-bit significand (2^10, 3^40, 1.5^20): no rounding at all, and faster
+// than powl, which gives the same exact value.
+bool SquaringIsExact(long double a, std::uint32_t bits) {
+    return std::uint64_t(SignificantBits(a)) * bits <= 64;
+}
+
+// a^n for a negative n by squaring: the reciprocal of the product, or, when
+// the product leaves the normal range (its reciprocal overflows or loses
+// digits), the product of the reciprocal base.
+long double NegativePowerBySquaring(long double a, std::uint32_t bits) {
     std::fexcept_t saved;
     std::fegetexceptflag(&saved, FE_ALL_EXCEPT);
     long double product = PowerBySquaring(a, bits);
     FloatBarrier(product);
-    if (!std::isinf(product)) return 1.0L / product;
+    if (fabsl(product) >= LDBL_MIN && !std::isinf(product)) return 1.0L / product;
     std::fesetexceptflag(&saved, FE_ALL_EXCEPT);
     return PowerBySquaring(1.0L / a, bits);
+}
+
+}  // namespace
+
+// Small exponents and exact results by squaring, everything else by powl with
+// the sign of an odd power of a negative base: squaring multiplies rounding
+// errors by the exponent (1.0000001^123456789 was 454 units off in the 15th
+// digit).
+long double RealIntPower(long double a, long double nValue) {
+    std::int32_t n = TruncToInt32(nValue);
+    if (a == 0.0L && n == 0) Raise<EBadDomain>(msg::IndefiniteExpr, {"intpower(x;y)"}, 20);
+    std::uint32_t bits = n < 0 ? std::uint32_t(-std::int64_t(n)) : std::uint32_t(n);
+    if (a == 0.0L) {
+        long double product = PowerBySquaring(a, bits);
+        return n >= 0 ? product : 1.0L / product;  // 0^-n: division by zero
+    }
+    if (bits <= kSquaringLimit || (std::isfinite(a) && SquaringIsExact(a, bits))) {
+        return n >= 0 ? PowerBySquaring(a, bits) : NegativePowerBySquaring(a, bits);
+    }
+    long double magnitude = powl(fabsl(a), static_cast<long double>(n));
+    return (a < 0.0L && (bits & 1u)) ? -magnitude : magnitude;
 }
 
 namespace {
@@ -197,12 +234,21 @@ ComplexValue Polar(long double u, long double v, bool snap) {
     return {m * c, m * s};
 }
 
+// A real base with a whole real exponent has a real power: computed as in the
+// real domain, it keeps all its digits and gets no imaginary part from the
+// rounding of n*pi (the polar form gave (-1.0000001)^123456789 an imaginary
+// part of about 1e-6).
+bool IsRealIntPower(const ComplexValue& a, const ComplexValue& b) {
+    return a.Im == 0.0L && b.Im == 0.0L && IsIntegral(b.Re) && FitsInt32(b.Re);
+}
+
 }  // namespace
 
 ComplexValue ComplexIntPower(const ComplexValue& a, const ComplexValue& n) {
     long double p = TruncToInt32(n.Re);
     long double q = TruncToInt32(n.Im);
     if (ComplexZeroBase(a, {p, q}, "intpower(x;y)")) return {};
+    if (IsRealIntPower(a, {p, q})) return {RealIntPower(a.Re, p), 0.0L};
     long double L = logl(hypotl(a.Re, a.Im));
     long double phi = ArcTan2(a.Im, a.Re);
     return Polar(p * L - q * phi, q * L + p * phi, false);
@@ -210,6 +256,7 @@ ComplexValue ComplexIntPower(const ComplexValue& a, const ComplexValue& n) {
 
 ComplexValue ComplexPower(const ComplexValue& a, const ComplexValue& b) {
     if (ComplexZeroBase(a, b, "power(x;y)")) return {};
+    if (IsRealIntPower(a, b)) return {RealIntPower(a.Re, b.Re), 0.0L};
     long double L = logl(hypotl(a.Re, a.Im));
     long double phi = ArcTan2(a.Im, a.Re);
     return Polar(b.Re * L - b.Im * phi, b.Re * phi + b.Im * L, true);

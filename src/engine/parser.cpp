@@ -1,6 +1,8 @@
 // The evaluator: compiling on SetExpression, running the list, the variables.
 #include "engine/parser.h"
 
+#include <cmath>
+
 #include "engine/compiler.h"
 #include "engine/float_guard.h"
 #include "engine/operators.h"
@@ -90,17 +92,19 @@ void TParser::SetExpression(std::string_view text) {
 }
 
 ComplexValue TParser::Evaluate() {
-    ComplexValue result{};
-    if (list_) {
-        ClearFloatFlags();
-        const ComplexValue& slot = list_->Run();
-        CheckFloatFlags();
-        result = slot;
-        if (EngineModes.ComplexMode) CheckFinite(result);
-        else CheckFinite({result.Re, 0.0L});
+    if (!list_) {
+        SetLastValue({});
+        return {};
     }
-    SetLastValue(result);
-    return result;
+    ClearFloatFlags();
+    const ComplexValue& slot = list_->Run();
+    CheckFloatFlags();
+    const long double re = slot.Re;
+    if (!std::isfinite(re) || (EngineModes.ComplexMode && !std::isfinite(slot.Im))) {
+        CheckFinite({re, EngineModes.ComplexMode ? slot.Im : 0.0L});
+    }
+    SetLastValue(slot);
+    return lastValue_;
 }
 
 ComplexValue* TParser::SetVariable(std::string_view name, const ComplexValue& value) {

@@ -117,6 +117,7 @@ TMainForm::TMainForm(QWidget* parent)
     layout->addWidget(BuildKeypad(), 1);
     setCentralWidget(central);
     BuildSwitchesPanel();
+    BuildTools();
 
     // Tab order: the input line, the registers in their loading order, then
     // the calculate button; the keypad follows in its own order.
@@ -146,7 +147,6 @@ TMainForm::TMainForm(QWidget* parent)
     ApplyTexts();
     RefreshFromModel();
     RefreshTitle();
-    KeepStatusBarReadable();
     widgets_.ExprComboBox->setFocus();
 }
 
@@ -157,6 +157,7 @@ void TMainForm::LoadSession(const QString& firstArgument) {
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
     RefreshTitle();
+    SyncVatButton();
     ReopenLogForm(logForm_, *session_, texts_, this);
 }
 
@@ -177,12 +178,14 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         delete statForm_;
     }
     SaveSeriesSettings();
+    StoreToolWindows();
     session_->Save(open);
     QMainWindow::closeEvent(event);
 }
 
 void TMainForm::SaveWorkingState() {
     SaveSeriesSettings();
+    StoreToolWindows();
     session_->Save(OpenWindows{logForm_ && logForm_->isVisible(), false});
 }
 
@@ -223,11 +226,12 @@ TMainForm::~TMainForm() {
     // (the focused input line activates its text on losing the focus). So
     // the windows that refer to the model go first, and every connection
     // from a child to this window is cut before any member is destroyed.
+    qApp->removeEventFilter(this);
     delete logForm_;
     delete varForm_;
     delete funcForm_;
     delete statForm_;
-    qApp->removeEventFilter(this);
+    DestroyTools();
     for (QObject* child : findChildren<QObject*>()) {
         QObject::disconnect(child, nullptr, this, nullptr);
         child->removeEventFilter(this);
@@ -402,7 +406,7 @@ void TMainForm::CalculateFromBox() {
 }
 
 void TMainForm::OpenConstantsMenu() {
-    ShowInPreparation();
+    ConstPopupPanelClick();
 }
 
 void TMainForm::ToggleSpaceAsBrackets() {
@@ -522,27 +526,21 @@ void TMainForm::SetCompactLayout(bool compact) {
     RefreshActions();
     // Let the layouts settle, then take the smallest size that fits.
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    KeepStatusBarReadable();
     resize(minimumSizeHint().expandedTo(QSize(0, 0)));
     adjustSize();
 }
 
 void TMainForm::KeepStatusBarReadable() {
-    // The status bar does not hold the window open: the window is never
-    // narrower than its panels side by side (with the size grip), nor than
-    // its other contents need (an explicit least width replaces theirs).
+    // The status bar's own size hint does not hold the window open, its
+    // least width does: the window is never narrower than the panels side
+    // by side (with the size grip).
     const QLayout* layout = statusBar()->layout();
     const int margins = statusBar()->contentsMargins().left() +
                         statusBar()->contentsMargins().right() +
                         4 * (layout ? qMax(layout->spacing(), 0) + 3 : 3);
     const int grip = statusBar()->isSizeGripEnabled() ? statusBar()->height() : 0;
-    int width = widgets_.CommandPanels->sizeHint().width() +
-                widgets_.SwitchesPanel->sizeHint().width() + margins + grip;
-    if (QLayout* own = this->layout()) {
-        own->activate();
-        width = std::max(width, own->totalMinimumSize().width());
-    }
-    setMinimumWidth(width);
+    statusBar()->setMinimumWidth(widgets_.CommandPanels->sizeHint().width() +
+                                 widgets_.SwitchesPanel->sizeHint().width() + margins + grip);
 }
 
 void TMainForm::AboutClick() {
@@ -570,7 +568,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::Hide:
         case QEvent::Show:
-            if (watched == funcForm_) RefreshActions();
+            // Asked of the object itself: a window in its destructor is no
+            // longer a TFuncForm, and the guarded pointer must not be cast to one.
+            if (qobject_cast<TFuncForm*>(watched)) RefreshActions();
             break;
         case QEvent::StatusTip:
             // The command panels live in the status bar's message area: their

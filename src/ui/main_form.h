@@ -46,14 +46,18 @@ class QToolButton;
 
 namespace tarvix {
 
+class TConstForm;
+class TConvForm;
 class TDisplayLabel;
 class TFuncForm;
 class TLogForm;
 class TParamDlg;
+class TMainFormTools;
 class QtFileChoice;
 class TPostfixSpinBox;
 class TRegisterLabel;
 class TVarForm;
+struct UserConst;
 
 class DataPump;
 
@@ -157,6 +161,37 @@ public:
     CalculatorSession& Session() { return *session_; }
     QtFileChoice& Files() { return *files_; }
 
+    // --- Tools: conversion, period, constants, VAT (main_form_tools.cpp)
+    void FunkcePrevodyItemClick();
+    void FunkceObdobiItemClick();
+    void UzivatelskeKonstantyItemClick();
+    // "const": with Shift the chosen built-in constant, else the user constants.
+    void ConstPanelClick();
+    // ">": the menu of the built-in constants.
+    void ConstPopupPanelClick();
+    void DPHSpeedButtonClick();
+    QMenu* ConstPopupMenu() const;
+    QToolButton* DPHSpeedButton() const;
+    TConvForm* ConvForm() const;
+    TConstForm* ConstForm() const;
+    // A text into the focused register box, else into the input line,
+    // replacing the selection.
+    void InsertConstantText(const QString& text);
+    // A text into the input line at the selection it had when it last lost
+    // the focus; the main window is activated.
+    void InsertIntoInputLine(const QString& text);
+    // A user constant whose shortcut the key press is: its value goes into
+    // the input line; true when one matched (the key is consumed).
+    bool InsertUserConstant(int key, Qt::KeyboardModifiers modifiers);
+    std::vector<UserConst> UserConstants() const;
+    void SetUserConstants(const std::vector<UserConst>& constants);
+    // The holiday list of the settings (the language's built-in list when empty).
+    std::vector<std::string> HolidayLines() const;
+    void SetHolidayLines(std::vector<std::string> lines);
+    // Opens a tool window for a picture: "conv", "date", "const", "holidays",
+    // "vat" (the main window in VAT mode); nullptr for another name.
+    QWidget* OpenToolWindowForPicture(const QString& name);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -236,6 +271,17 @@ private:
     void ProcessEvents() override;
     void ShowProgress(std::string_view text) override;
     void SetBusy(bool busy) override;
+    // --- Tools (main_form_tools.cpp)
+    void BuildTools();
+    void SyncVatButton();
+    void PrepareVat();
+    void VatCalculation(Calculator& calculator) override;
+    void ReleaseVat() override;
+    void ConstantChosen(int index);
+    // The user constants window's rows go to the settings before they are written.
+    void StoreToolWindows();
+    // The tools' windows and their key watcher go before the model.
+    void DestroyTools();
 
     // --- Menus, tool bar and captions (main_form_menus.cpp)
     void BuildMenus();
@@ -359,6 +405,7 @@ private:
         std::vector<QPointer<QObject>> Disabled;  // widgets and actions switched off
         qint64 LastEvents = 0;                    // when pending events last ran (ms)
     } runState_;
+    TMainFormTools* tools_ = nullptr;  // a child object: conversion, constants, VAT
     // --- The working state on disk (settings, data file, history)
     std::unique_ptr<CalculatorSession> session_;
     std::unique_ptr<QtFileChoice> files_;

@@ -78,8 +78,10 @@ void TMainForm::RunShortcutCommand(ShortcutCommand command) {
         case HelpTopic:
             ShowHelpTopic(kShortcutHelpContext);
             return;
-        case SaveDataFile:
         case OpenConstants:
+            ConstPanelClick();
+            return;
+        case SaveDataFile:
         case SeriesByVariable:
         case SeriesByParameter:
         case SeriesExpansion:

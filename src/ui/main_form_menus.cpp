@@ -267,6 +267,7 @@ void TMainForm::ApplyTexts() {
         }
     }
     RefreshFromModel();
+    KeepStatusBarReadable();
 }
 
 void TMainForm::BuildMenus() {

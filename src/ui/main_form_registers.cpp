@@ -47,9 +47,6 @@ QWidget* TMainForm::BuildRegisterGrid(std::initializer_list<BoxId> boxes) {
         const std::string letter(RegisterLetter(box));
         auto* label = new TRegisterLabel(box, panel);
         label->setObjectName(ToQ("StaticText" + letter));
-        const QFontMetrics metrics(label->font());
-        label->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("MMM")));
-        label->setMaximumWidth(metrics.horizontalAdvance(QStringLiteral("MMMMMMMM")));
         connect(label, &TRegisterLabel::Clicked, this, &TMainForm::RegisterLabelClick);
         connect(label, &QWidget::customContextMenuRequested, this,
                 [this, label, box](QPoint at) { ShowVarPopupMenu(box, label->mapToGlobal(at)); });
@@ -90,7 +87,7 @@ void TMainForm::RefreshRegisters() {
         const Register& reg = calculator_.RegisterAt(box);
         TRegisterLabel* label = RegisterLabel(box);
         const QString caption = ToQ(reg.Label);
-        if (label->text() != caption) label->setText(caption);
+        if (label->text() != caption) label->SetName(caption);
         label->setToolTip(ToQ(calculator_.RegisterLabelHint(box, label->Elided())));
         RefreshVectorLabel(box);
         QComboBox* combo = RegisterBox(box);

@@ -62,6 +62,16 @@ const PictureWindow kPictureWindows[] = {
          dialog->show();
          return dialog;
      }},
+    // The tools' windows (main_form_tools.cpp).
+    {"conv", [](TMainForm& form) { return form.OpenToolWindowForPicture(QStringLiteral("conv")); }},
+    {"date", [](TMainForm& form) { return form.OpenToolWindowForPicture(QStringLiteral("date")); }},
+    {"const",
+     [](TMainForm& form) { return form.OpenToolWindowForPicture(QStringLiteral("const")); }},
+    {"constmenu",
+     [](TMainForm& form) { return form.OpenToolWindowForPicture(QStringLiteral("constmenu")); }},
+    {"holidays",
+     [](TMainForm& form) { return form.OpenToolWindowForPicture(QStringLiteral("holidays")); }},
+    {"vat", [](TMainForm& form) { return form.OpenToolWindowForPicture(QStringLiteral("vat")); }},
 };
 
 }  // namespace

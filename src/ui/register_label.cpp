@@ -2,6 +2,7 @@
 #include "ui/register_label.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -24,6 +25,19 @@ void TRegisterLabel::SetActive(bool active) {
     QFont bold = font();
     bold.setBold(active);
     setFont(bold);
+}
+
+void TRegisterLabel::SetName(const QString& name) {
+    setText(name);
+    // Measured in bold: the label of the focused box is bold.
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int least = metrics.horizontalAdvance(QStringLiteral("MMM"));
+    const int most = metrics.horizontalAdvance(QStringLiteral("MMMMMMMM"));
+    const int wanted = metrics.horizontalAdvance(name) + 2 * margin() + 2;
+    setMinimumWidth(std::clamp(wanted, least, most));
+    setMaximumWidth(most);
 }
 
 bool TRegisterLabel::Elided() const {

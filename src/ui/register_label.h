@@ -19,6 +19,9 @@ public:
     BoxId Box() const { return box_; }
     // Highlights the label while its box has the focus.
     void SetActive(bool active);
+    // Shows a name. The label keeps room for a name of up to eight wide
+    // letters (the window grows rather than cut it); a longer one is cut.
+    void SetName(const QString& name);
     // Whether the name is wider than the label and shown cut.
     bool Elided() const;
 

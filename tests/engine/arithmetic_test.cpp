@@ -5,6 +5,7 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "engine/complex_math.h"
 #include "engine/float_guard.h"
@@ -135,6 +136,26 @@ TEST_F(ArithmeticTest, FloatingPointFaultsBecomeErrors) {
     EXPECT_THROW(Eval("(1e3000+1e3000i)*(1e3000+1e3000i)"), EArithmeticError);
     // A failed evaluation does not poison the next one.
     EXPECT_EQ(Eval("1+1"), (ComplexValue{2, 0}));
+}
+
+// Flags left set by code outside the evaluator (here the x87 and the SSE
+// unit) do not fail the next evaluation, and a fault whose result vanishes
+// is still reported.
+TEST_F(ArithmeticTest, OnlyFaultsOfTheEvaluationCount) {
+    const std::string overflow = "Přetečení rozsahu čísla s pohyblivou řádovou čárkou";
+    volatile long double hugeExtended = 1e4000L;
+    volatile long double extended = hugeExtended * hugeExtended;  // x87 overflow
+    volatile double hugeDouble = 1e308;
+    volatile double sse = hugeDouble * 10.0;  // SSE overflow
+    volatile double zero = 0.0;
+    volatile double quotient = 1.0 / zero;  // SSE division by zero
+    (void)extended, (void)sse, (void)quotient;
+    ASSERT_NE(RaisedFloatFlags(), 0u);
+    EXPECT_EQ(Eval("1+1"), (ComplexValue{2, 0}));
+    EXPECT_EQ(RaisedFloatFlags(), 0u);
+    EXPECT_EQ(ErrorOf("1/(1e4000*1e4000)"), overflow);
+    EXPECT_EQ(ErrorOf("1/(1e4000*1e4000)+sin(1)*exp(2)"), overflow);
+    EXPECT_EQ(Real("2*3"), 6);
 }
 
 // The optimiser must not move arithmetic past the flag test.

@@ -1,0 +1,14 @@
+// The tools' options of tarvix-cli: --convert, --period, --move-date,
+// --constants and --vat. Each runs on its own and prints its result.
+#pragma once
+
+#include <optional>
+
+namespace tarvix {
+
+// When the arguments hold one of the tools' options, runs it and returns the
+// exit status (0 done, 1 a failure with its message on standard error, 2 a
+// usage error); otherwise nothing.
+std::optional<int> RunToolCommand(int argc, char** argv);
+
+}  // namespace tarvix

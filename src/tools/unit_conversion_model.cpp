@@ -1,0 +1,70 @@
+// The conversion window's state and commands.
+#include "tools/unit_conversion_model.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "calculator/float_mask.h"
+#include "calculator/value_text.h"
+#include "tools/tool_messages.h"
+
+namespace tarvix {
+
+UnitConversionModel::UnitConversionModel(const UnitTable& table) : converter_(table) {}
+
+void UnitConversionModel::SelectCategory(std::size_t category) {
+    category_ = std::min(category, Table().Categories().size() - 1);
+    const std::size_t last = UnitCount() == 0 ? 0 : UnitCount() - 1;
+    inputUnit_ = std::min(inputUnit_, last);
+    outputUnit_ = std::min(outputUnit_, last);
+}
+
+void UnitConversionModel::SelectInputUnit(std::size_t unit) {
+    if (UnitCount() == 0) return;
+    inputUnit_ = std::min(unit, UnitCount() - 1);
+    noteOfInput_ = true;
+}
+
+void UnitConversionModel::SelectOutputUnit(std::size_t unit) {
+    if (UnitCount() == 0) return;
+    outputUnit_ = std::min(unit, UnitCount() - 1);
+    noteOfInput_ = false;
+}
+
+std::string UnitConversionModel::NoteText(std::string_view prefix) const {
+    const UnitCategory& category = Table().Category(category_);
+    const std::size_t unit = noteOfInput_ ? inputUnit_ : outputUnit_;
+    if (unit >= category.Units.size() || category.Units[unit].Note.empty()) return {};
+    return std::string(prefix) + (noteOfInput_ ? "  " : "") + category.Units[unit].Note;
+}
+
+void UnitConversionModel::Convert(TParser& evaluator, char decimalSeparator) {
+    std::string text;
+    for (char c : input_) {
+        if (c != ' ' && c != '\t') text += c;
+    }
+    const long double value = ParseValueText(text, evaluator).Re;
+    long double result = 0.0L;
+    try {
+        result = converter_.Convert(category_, inputUnit_, outputUnit_, value);
+    } catch (const ToolError& e) {
+        if (e.Key() == toolmsg::NoVariableX) output_.clear();
+        throw;
+    }
+    output_ = FormatFloat(result, FloatMask{}, decimalSeparator);
+}
+
+void UnitConversionModel::SwapAll() {
+    input_ = output_;
+    SwapUnits();
+}
+
+void UnitConversionModel::SwapUnits() {
+    std::swap(inputUnit_, outputUnit_);
+}
+
+void UnitConversionModel::SwapValues() {
+    input_ = output_;
+}
+
+}  // namespace tarvix
