@@ -40,6 +40,7 @@
 #include "calculator/mode_switches.h"
 #include "calculator/text_trim.h"
 #include "cli/cli_series.h"
+#include "cli/cli_stat.h"
 #include "series/series_hooks.h"
 #include "cli/cli_tools.h"
 #include "cli/cli_worksheet.h"
@@ -55,7 +56,7 @@ void Usage() {
                  "                  [--imag i|j] [--format norm|fix|sci|eng] [--rnd N] [--eng]\n"
                  "                  [--polar] [--hexprefix] [--sep C] [--answer yes|no|cancel]\n"
                  "                  [--open FILE.fx] [--save FILE.fx]\n"
-              << kSeriesUsage
+              << kSeriesUsage << kStatUsage
               << "                  [EXPR ...]\n"
                  "       tarvix-cli [mode options] --worksheet FILE [--right FILE2]\n"
                  "                  --op OP [--arg TEXT]... [--rhs \"v1;v2;...\" --op OP]...\n"
@@ -111,6 +112,7 @@ struct CliSettings {
     std::vector<std::string> Lines;
     CliSeriesOptions Series;
     WorksheetCliRequest Worksheet;  // --worksheet and its options
+    CliStatOptions Stat;
 };
 
 int ReadDigits(std::string_view text) {
@@ -192,6 +194,9 @@ CliSettings ParseArguments(int argc, char** argv, ModeSwitches& modes) {
         } else if (OptionTaken taken = TakeSeriesOption(a, next, settings.Series);
                    taken != OptionTaken::No) {
             if (taken == OptionTaken::BadArgument) BadUsage();
+        } else if (OptionTaken taken = TakeStatOption(a, next, settings.Stat);
+                   taken != OptionTaken::No) {
+            if (taken == OptionTaken::BadArgument) BadUsage();
         } else if (a.starts_with("--")) {
             BadUsage();
         } else {
@@ -238,7 +243,7 @@ int main(int argc, char** argv) {
     CliSeries cliSeries(calculator, series, settings.Series, std::cout, std::cerr);
     if (!cliSeries.Prepare()) return 1;
 
-    if (settings.Lines.empty()) {
+    if (settings.Lines.empty() && !settings.Stat.Requested()) {
         for (std::string line; std::getline(std::cin, line);) settings.Lines.push_back(line);
     }
     int status = 0;
@@ -261,6 +266,10 @@ int main(int argc, char** argv) {
             outcome == CalcOutcome::NewVariables) {
             status = 1;
         }
+    }
+    if (settings.Stat.Requested()) {
+        dialogs.NextLine();
+        if (!RunCliStat(calculator, settings.Stat, std::cout) || dialogs.Failed()) status = 1;
     }
     if (!cliSeries.Finish()) status = 1;
     if (!settings.SaveFile.empty() && !dataFile.SaveFile(DataFilePath(settings.SaveFile))) {

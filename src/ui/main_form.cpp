@@ -184,6 +184,10 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     delete logForm_;
     // The detailed chart hands its placement and colours to the settings.
     if (chart_ && chart_->Form()) chart_->Form()->close();
+    if (statForm_) {
+        WriteStatSettings();
+        delete statForm_;
+    }
     SaveSeriesSettings();
     StoreToolWindows();
     session_->Save(open);
@@ -240,6 +244,7 @@ TMainForm::~TMainForm() {
     delete funcForm_;
     series_->SetChart(nullptr);
     chart_.reset();
+    delete statForm_;
     DestroyTools();
     for (QObject* child : findChildren<QObject*>()) {
         QObject::disconnect(child, nullptr, this, nullptr);

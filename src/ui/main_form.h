@@ -29,6 +29,8 @@
 #include "ui/input_event_filter.h"
 #include "ui/qt_clipboard.h"
 #include "ui/qt_dialogs.h"
+#include "ui/stat_form.h"
+#include "ui/stat_form_port.h"
 
 class QActionGroup;
 class QComboBox;
@@ -67,7 +69,9 @@ class TMainForm : public QMainWindow,
                   private CalculatorView,
                   private CalculatorHooks,
                   private RunControlPort,
-                  private InputKeyTarget {
+                  private InputKeyTarget,
+                  private StatFormHost,
+                  private AnalysisChartPort {
     Q_OBJECT
 
 public:
@@ -124,6 +128,20 @@ public:
     void OperaceSMaticemiItemClick();
     // The worksheet window while it exists.
     TGemForm* GemForm() const;
+    // --- Statistics (main_form_stat.cpp)
+    void StatSpeedButtonClick();
+    void RegSpeedButtonClick();
+    void AnalyzaStatistickaItemClick();
+    void AnalyzaRegresniItemClick();
+    void DataSpeedButtonClick();
+    void ViewSpeedButtonClick();
+    // Creates the statistics window when needed and shows it.
+    void ShowStatForm();
+    TStatForm* StatForm() const { return statForm_; }
+    // "&Fourierova" of the menu "&Analýza": the current series' values.
+    void AnalyzaFourierovaItemClick();
+    // "&Fourierova analýza" of a variable: its vector's real parts.
+    void FourierVectorClick(const std::string& name);
 
     // --- Series and vectors (main_form_series.cpp)
     SeriesController& Series() { return *series_; }
@@ -224,6 +242,25 @@ private:
     void RecordCalculation(std::string_view expression, std::string_view result) override;
     void ResetDataFileName() override;
     void RefreshTitle();
+    // CalculatorHooks of the statistics window and its host (main_form_stat.cpp)
+    void AppendStatisticsData(const ComplexValue& value) override;
+    void ClearStatistics() override;
+    std::string DisplayValueText() override;
+    void PutIntoInputLine(std::string_view text) override;
+    const CurrentSeries* HostSeries() override;
+    void StatFormClosing() override;
+    FileChoicePort& StatFiles() override;
+    ClipboardPort& StatClipboard() override { return clipboard_; }
+    AnalysisChartPort* StatChart() override { return this; }
+    std::filesystem::path& StatLastFolder() override;
+    // AnalysisChartPort: until the detailed chart window exists.
+    void ShowAnalysisChart(const AnalysisChart& chart) override;
+    void SetStatButtons(bool stat, bool reg);
+    void RefreshDataButton();
+    void ReadStatSettings();
+    void InitStatistics();
+    bool FourierEnabled() const;
+    void WriteStatSettings();
     // InputKeyTarget
     void CalculateFromBox() override;
     void OpenConstantsMenu() override;
@@ -365,6 +402,8 @@ private:
         QToolButton* StopSpeedButton = nullptr;
         QToolButton* DataSpeedButton = nullptr;
         QToolButton* ViewSpeedButton = nullptr;
+        QToolButton* StatSpeedButton = nullptr;
+        QToolButton* RegSpeedButton = nullptr;
         QToolButton* ResetSpeedButton = nullptr;
         QWidget* SwitchesPanel = nullptr;
         QToolButton* PromennePanel = nullptr;
@@ -380,6 +419,8 @@ private:
     QPointer<TVarForm> varForm_;
     QPointer<TFuncForm> funcForm_;
     QPointer<TLogForm> logForm_;
+    QPointer<TStatForm> statForm_;
+    std::unique_ptr<StatFormPort> statPort_;  // the statistics grid for the series
     // --- Series, vectors and the running state of a run
     std::unique_ptr<SeriesController> series_;
     std::unique_ptr<DataPump> pump_;

@@ -115,10 +115,10 @@ constexpr MenuItemRow kMatice[] = {
 };
 
 constexpr MenuItemRow kAnalyza[] = {
-    {"AnalyzaStatistickaItem", "Statistics", "&Statistická", Check},
-    {"AnalyzaRegresniItem", "Regression", "&Regresní", Check},
-    // Fourier analysis needs a vector or a current series.
-    {"AnalyzaFourierovaItem", "Fourier", "&Fourierova", Command, nullptr, {}, false},
+    {"AnalyzaStatistickaItem", "Statistics", "&Statistická", Check,
+     &T::AnalyzaStatistickaItemClick},
+    {"AnalyzaRegresniItem", "Regression", "&Regresní", Check, &T::AnalyzaRegresniItemClick},
+    {"AnalyzaFourierovaItem", "Fourier", "&Fourierova", Command, &T::AnalyzaFourierovaItemClick},
     kSeparator,
     {"EnterVkladaDataItem", "EnterAppendsData", "&Enter vkládá data", Check,
      &T::EnterInsertsDataClick},
@@ -443,6 +443,7 @@ void TMainForm::RefreshActions() {
     check("PromenneAutomatickyRegistrovatItem", options.AutoRegister);
     check("PromennePouzivatCisloMistoAnsItem", options.UseNumberInsteadOfAns);
     check("EnterVkladaDataItem", options.EnterInsertsData);
+    if (QAction* fourier = Action("AnalyzaFourierovaItem")) fourier->setEnabled(FourierEnabled());
     check("VkladatFnDoVyrazuItem", switches.Mode == FunctionMode::Insert);
     check("VyrazArgumentemFnItem", switches.Mode == FunctionMode::Eval);
     check("wVzdyNavrchuItem", windowFlags() & Qt::WindowStaysOnTopHint);

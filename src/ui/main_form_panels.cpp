@@ -199,11 +199,14 @@ QWidget* TMainForm::BuildSideButtons() {
          &TMainForm::VypocetSpeedButtonClick, &Widgets::EnterSpeedButton},
         {"StopSpeedButton", "Stop", "Přerušit výpočet datové řady", nullptr,
          &Widgets::StopSpeedButton},
-        {"DataSpeedButton", "&Data", "Přidat výsledek do datové řady statistiky", nullptr,
-         &Widgets::DataSpeedButton},
-        {"ViewSpeedButton", "Vie&w", "Zobrazit datovou řadu", nullptr, &Widgets::ViewSpeedButton},
-        {"StatSpeedButton", "stat", "Statická analýza", nullptr, nullptr},
-        {"RegSpeedButton", "reg", "Regresní analýza", nullptr, nullptr},
+        {"DataSpeedButton", "&Data", "Přidat výsledek do datové řady statistiky",
+         &TMainForm::DataSpeedButtonClick, &Widgets::DataSpeedButton},
+        {"ViewSpeedButton", "Vie&w", "Zobrazit datovou řadu", &TMainForm::ViewSpeedButtonClick,
+         &Widgets::ViewSpeedButton},
+        {"StatSpeedButton", "stat", "Statická analýza", &TMainForm::StatSpeedButtonClick,
+         &Widgets::StatSpeedButton},
+        {"RegSpeedButton", "reg", "Regresní analýza", &TMainForm::RegSpeedButtonClick,
+         &Widgets::RegSpeedButton},
         {"DPHSpeedButton", "DPH", "Daň z přidané hodnoty", nullptr, nullptr},
         {"ResetSpeedButton", " &Reset", "Odstranit uživatelské proměnné a vynulovat",
          &TMainForm::ResetSpeedButtonClick, &Widgets::ResetSpeedButton},
@@ -224,6 +227,8 @@ QWidget* TMainForm::BuildSideButtons() {
         grid->addWidget(button, index / 4, index % 4);
         ++index;
     }
+    widgets_.StatSpeedButton->setCheckable(true);
+    widgets_.RegSpeedButton->setCheckable(true);
     // No long computation runs yet: Stop waits for the series runs.
     widgets_.StopSpeedButton->setEnabled(false);
     widgets_.SideButtons = panel;
@@ -465,10 +470,6 @@ void TMainForm::FunctionModeInsertClick() {
 
 void TMainForm::FunctionModeEvalClick() {
     ApplySwitch([](ModeSwitches& s) { return SelectFunctionMode(s, FunctionMode::Eval); });
-}
-
-void TMainForm::StatisticsWindowClick() {
-    ShowInPreparation();
 }
 
 void TMainForm::ModifierClick() {

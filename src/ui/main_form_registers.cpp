@@ -168,7 +168,11 @@ void TMainForm::ShowVarPopupMenu(BoxId box, const QPoint& at) {
     if (!renaming) {
         menu.addSeparator();
         AddVectorItems(menu, box);
-        add("FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza", {})->setEnabled(false);
+        const std::string name = calculator_.RegisterAt(box).Label;
+        add("FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza",
+            [this, name] { FourierVectorClick(name); })
+            ->setEnabled(series_->VarAsVector() && calculator_.NumericalScope() == nsReal &&
+                         series_->Vectors().HasVector(name));
     } else {
         add("FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza", {})->setEnabled(false);
     }

@@ -42,6 +42,7 @@ qint64 NowMs() {
 
 void TMainForm::InitSeries() {
     series_->SetRunControl(this);
+    InitStatistics();
     series_->SetDataFilePath([this] { return session_->Document().FullPath(); });
     connect(widgets_.StopSpeedButton, &QToolButton::clicked, this,
             &TMainForm::StopSpeedButtonClick);

@@ -11,6 +11,7 @@
 #include "ui/log_form.h"
 #include "ui/main_form.h"
 #include "ui/mem_form.h"
+#include "ui/stat_form.h"
 #include "ui/param_dlg.h"
 #include "ui/var_form.h"
 
@@ -69,6 +70,15 @@ const PictureWindow kPictureWindows[] = {
      [](TMainForm& form) -> QWidget* {
          form.Charts().AddSeriesToChart();
          return form.Charts().Form();
+     }},
+    {"stat",
+     [](TMainForm& form) -> QWidget* {
+         form.StatisticsWindowClick();
+         TStatForm* stat = form.StatForm();
+         for (const char* value : {"1", "2", "3", "4"}) stat->Model().Table().Append(value);
+         stat->RefreshTable();
+         stat->AktualizovatButtonClick();
+         return stat;
      }},
     {"param",
      [](TMainForm& form) -> QWidget* {

@@ -1,0 +1,596 @@
+// The statistics window: widgets, layout and the binding of its commands to
+// the StatWindow model.
+#include "ui/stat_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "storage/text_catalog.h"
+#include "ui/qt_text.h"
+#include "ui/stat_s_form.h"
+#include "ui/stat_table_model.h"
+
+namespace tarvix {
+namespace {
+
+constexpr std::string_view kSection = "StatForm";
+
+}  // namespace
+
+TStatForm::TStatForm(Calculator& calculator, TextCatalog& texts, StatFormHost& host,
+                     QWidget* parent)
+    : QWidget(parent, Qt::Window), calculator_(calculator), texts_(texts), host_(host),
+      model_(calculator) {
+    setObjectName(QStringLiteral("StatForm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    model_.SetView(this);
+    model_.SetFiles(&host_.StatFiles());
+    model_.SetClipboard(&host_.StatClipboard());
+    model_.SetChart(host_.StatChart());
+    model_.SetLastFolder(&host_.StatLastFolder());
+    tableModel_ = new StatTableModel(model_.Table(), this);
+    tableModel_->SetEdited([this] { RefreshCommands(); });
+    BuildWidgets();
+    BuildPopupMenu();
+    ApplyTexts();
+    resize(560, 420);
+}
+
+TStatForm::~TStatForm() {
+    // The widgets still send events while the base class takes them down;
+    // none may reach the model or the table model any more.
+    grid_->removeEventFilter(this);
+    grid_->horizontalHeader()->removeEventFilter(this);
+    grid_->setModel(nullptr);
+    model_.SetView(nullptr);
+}
+
+QString TStatForm::Text(std::string_view key, std::string_view builtIn) const {
+    return ToQ(texts_.Text(kSection, key, builtIn));
+}
+
+QAction* TStatForm::NewAction(std::string_view name, std::string_view key,
+                              std::string_view caption, void (TStatForm::*handler)(),
+                              std::string_view shortcut) {
+    return NewAction(name, key, caption, [this, handler] { (this->*handler)(); }, shortcut);
+}
+
+QAction* TStatForm::NewAction(std::string_view name, std::string_view key,
+                              std::string_view caption, std::function<void()> command,
+                              std::string_view shortcut) {
+    auto* action = new QAction(Text(key, caption), this);
+    action->setObjectName(ToQ(name));
+    if (!shortcut.empty()) {
+        action->setShortcut(QKeySequence(ToQ(shortcut)));
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(action, &QAction::triggered, this, std::move(command));
+    actions_.emplace(std::string(name), action);
+    return action;
+}
+
+QAction* TStatForm::Action(std::string_view name) const {
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void TStatForm::BuildWidgets() {
+    auto* layout = new QVBoxLayout(this);
+    auto* splitter = new QSplitter(this);
+    grid_ = new QTableView(splitter);
+    grid_->setObjectName(QStringLiteral("DataStringGrid"));
+    grid_->setModel(tableModel_);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
+    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    grid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    grid_->installEventFilter(this);
+    grid_->horizontalHeader()->installEventFilter(this);
+    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        RefreshCommands();
+        popup_->popup(grid_->viewport()->mapToGlobal(at));
+    });
+    connect(grid_, &QTableView::doubleClicked, this, [this] {
+        if (!model_.Table().EditMode()) EditovatClick();
+    });
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionPressed, this,
+            [this](int section) { model_.Table().SetSelectedColumn(section == 0 ? 1 : section); });
+    connect(grid_, &QTableView::pressed, this,
+            [this] { model_.Table().SetSelectedColumn(-1); });
+    splitter->addWidget(grid_);
+    splitter->addWidget(BuildResults());
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+    layout->addWidget(splitter, 1);
+
+    auto* options = new QHBoxLayout;
+    xy_ = new QCheckBox(this);
+    xy_->setObjectName(QStringLiteral("xyCheckBox"));
+    edit_ = new QCheckBox(this);
+    edit_->setObjectName(QStringLiteral("EditovatCheckBox"));
+    rndData_ = new QCheckBox(this);
+    rndData_->setObjectName(QStringLiteral("RndDataCheckBox"));
+    rndStat_ = new QCheckBox(this);
+    rndStat_->setObjectName(QStringLiteral("RndStatCheckBox"));
+    rndEdit_ = new QSpinBox(this);
+    rndEdit_->setObjectName(QStringLiteral("RndEdit"));
+    rndEdit_->setRange(1, 15);
+    rndEdit_->setValue(model_.Options().RndPrecision);
+    for (QWidget* w : {static_cast<QWidget*>(xy_), static_cast<QWidget*>(edit_),
+                       static_cast<QWidget*>(rndData_), static_cast<QWidget*>(rndStat_),
+                       static_cast<QWidget*>(rndEdit_)})
+        options->addWidget(w);
+    options->addStretch();
+    layout->addLayout(options);
+    connect(xy_, &QCheckBox::clicked, this, [this](bool on) {
+        model_.SetXy(on);
+        RefreshColumns();
+        ShowResults();
+    });
+    connect(edit_, &QCheckBox::clicked, this, [this] { EditovatClick(); });
+    connect(rndData_, &QCheckBox::clicked, this, [this] { OptionsChanged(); });
+    connect(rndStat_, &QCheckBox::clicked, this, [this] { OptionsChanged(); });
+    connect(rndEdit_, &QSpinBox::valueChanged, this, [this] { OptionsChanged(); });
+
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("ProgressBar"));
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    progress_->setMaximumHeight(8);
+    layout->addWidget(progress_);
+    layout->addWidget(BuildButtons());
+}
+
+QWidget* TStatForm::BuildResults() {
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    grid->setVerticalSpacing(2);
+    kind_ = new QComboBox(panel);
+    kind_->setObjectName(QStringLiteral("RegKindComboBox"));
+    connect(kind_, &QComboBox::activated, this, [this](int index) {
+        model_.SetModel(static_cast<RegressionModel>(index));
+        ApplyTexts();
+        ShowResults();
+    });
+    grid->addWidget(kind_, 0, 0, 1, 3);
+    labelHeader_ = new QLabel(panel);
+    xHeader_ = new QLabel(panel);
+    yHeader_ = new QLabel(panel);
+    for (QLabel* h : {labelHeader_, xHeader_, yHeader_}) h->setStyleSheet("font-weight: bold");
+    grid->addWidget(labelHeader_, 1, 0);
+    grid->addWidget(xHeader_, 1, 1);
+    grid->addWidget(yHeader_, 1, 2);
+    for (std::size_t i = 0; i < kResultRows; ++i) {
+        const int row = static_cast<int>(i) + 2;
+        labels_[i] = new QLabel(panel);
+        xValues_[i] = new QLabel(panel);
+        yValues_[i] = new QLabel(panel);
+        xValues_[i]->setObjectName(QStringLiteral("xValue%1").arg(i));
+        yValues_[i]->setObjectName(QStringLiteral("yValue%1").arg(i));
+        for (QLabel* v : {xValues_[i], yValues_[i]})
+            v->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(labels_[i], row, 0);
+        grid->addWidget(xValues_[i], row, 1);
+        grid->addWidget(yValues_[i], row, 2);
+    }
+    covariance_ = new QLabel(panel);
+    covariance_->setObjectName(QStringLiteral("KovarianceStaticText"));
+    variability_ = new QLabel(panel);
+    variability_->setObjectName(QStringLiteral("VariabilityStaticText"));
+    function_ = new QLineEdit(panel);
+    function_->setObjectName(QStringLiteral("RegresniRovniceEdit"));
+    function_->setReadOnly(true);
+    grid->addWidget(covariance_, 11, 1, 1, 2);
+    grid->addWidget(variability_, 12, 1, 1, 2);
+    grid->addWidget(function_, 13, 1, 1, 2);
+    grid->setRowStretch(14, 1);
+    return panel;
+}
+
+QWidget* TStatForm::BuildButtons() {
+    auto* bar = new QWidget(this);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    struct ButtonRow {
+        std::string_view Name, Key, Caption;
+        void (TStatForm::*Handler)();
+    };
+    static constexpr ButtonRow kButtons[] = {
+        {"PridatButton", "Add", "&Přidat", nullptr},
+        {"VlozitButton", "Insert", "&Vložit", nullptr},
+        {"VyjmoutButton", "Cut", "V&yjmout", nullptr},  // its drop-down: row or all
+        {"AktualizovatButton", "Update", "&Aktualizovat", &TStatForm::AktualizovatButtonClick},
+        {"GrafButton", "Chart", "&Graf", &TStatForm::ExportGrafItemClick},
+        {"ImportButton", "Import", "&Import", &TStatForm::ImportSouborClick},
+        {"ExportButton", "Export", "E&xport", &TStatForm::ExportSouborClick},
+        {"UlozitButton", "Save", "&Uložit", &TStatForm::UlozitButtonClick},
+        {"SkrytButton", "Hide", "&Skrýt", &TStatForm::SkrytClick},
+        {"UkoncitButton", "Close", "&Ukončit", &TStatForm::UkoncitClick},
+    };
+    for (const ButtonRow& row : kButtons) {
+        auto* button = new QPushButton(Text(row.Key, row.Caption), bar);
+        button->setObjectName(ToQ(row.Name));
+        button->setAutoDefault(false);
+        const auto handler = row.Handler;
+        if (handler) connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+        buttons_.emplace(std::string(row.Name), button);
+        layout->addWidget(button);
+    }
+    pridat_ = buttons_.at("PridatButton");
+    aktualizovat_ = buttons_.at("AktualizovatButton");
+    connect(pridat_, &QPushButton::clicked, this, [this] { PridatButtonClick(false); });
+    connect(buttons_.at("VlozitButton"), &QPushButton::clicked, this,
+            [this] { VlozitButtonClick(false); });
+    return bar;
+}
+
+void TStatForm::BuildPopupMenu() {
+    popup_ = new QMenu(this);
+    popup_->setObjectName(QStringLiteral("PopupMenu"));
+    popup_->addAction(NewAction("EditovatItem", "Edit", "&Editovat", &TStatForm::EditovatClick,
+                                "Ctrl+E"));
+    popup_->addSeparator();
+    popup_->addAction(NewAction("PridatItem", "AddRow", "&Přidat řádek",
+                                [this] { PridatButtonClick(false); }));
+    popup_->addAction(NewAction("VlozitItem", "InsertRow", "&Vložit řádek",
+                                [this] { VlozitButtonClick(false); }));
+    popup_->addAction(
+        NewAction("VyjmoutItem", "CutRow", "V&yjmout řádek", &TStatForm::VyjmoutButtonClick));
+    popup_->addAction(
+        NewAction("VyjmoutVseItem", "CutAll", "Vyj&mout vše", &TStatForm::VyjmoutVseClick));
+    popup_->addAction(NewAction("VlozitZDispleje", "FromDisplay", "Vl&ožit z displeje",
+                                [this] { VlozitButtonClick(true); }));
+    popup_->addAction(NewAction("PrenestDoVyrazuItem", "ToExpression", "Pře&nést do výrazu",
+                                &TStatForm::PrenestDoVyrazuClick));
+    popup_->addAction(NewAction("ZamenitSloupceItem", "SwapColumns", "&Zaměnit sloupce",
+                                &TStatForm::ZamenitSloupceItemClick));
+    popup_->addSeparator();
+    QMenu* import = popup_->addMenu(Text("ImportMenu", "&Import"));
+    import->addAction(NewAction("ImportSouborItem", "ImportFile", "&Soubor",
+                                &TStatForm::ImportSouborClick, "Ctrl+O"));
+    import->addAction(NewAction("ImportDatovaRadaItem", "ImportSeries", "&Datová řada Tarvix",
+                                &TStatForm::ImportDatovaRadaClick));
+    import->addAction(NewAction("ImportSchrankaItem", "ImportClipboard", "S&chránka Windows",
+                                &TStatForm::ImportSchrankaClick));
+    QMenu* exportMenu = popup_->addMenu(Text("ExportMenu", "&Export"));
+    exportMenu->addAction(NewAction("ExportSouborItem", "ExportFile", "&Soubor",
+                                    &TStatForm::ExportSouborClick, "Ctrl+S"));
+    exportMenu->addAction(NewAction("ExportGrafItem", "ExportChart", "&Graf Tarvix",
+                                    &TStatForm::ExportGrafItemClick));
+    exportMenu->addAction(NewAction("ExportSchrankaItem", "ExportClipboard", "S&chránka Windows",
+                                    &TStatForm::ExportSchrankaWindowsItemClick));
+    // The drop-downs of the buttons offer the same commands.
+    auto* cutMenu = new QMenu(this);
+    cutMenu->addAction(Text("CutRowShort", "Řá&dek"), this, [this] { VyjmoutButtonClick(); });
+    cutMenu->addAction(Text("CutAllShort", "&Vše"), this, [this] { VyjmoutVseClick(); });
+    buttons_.at("VyjmoutButton")->setMenu(cutMenu);
+    auto* hide = new QAction(this);
+    hide->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(QStringLiteral("Ctrl+F4"))});
+    hide->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(hide, &QAction::triggered, this, [this] { SkrytClick(); });
+    addAction(hide);
+}
+
+void TStatForm::SetRegressionMode(bool on) {
+    model_.SetRegressionMode(on);
+    if (on) {
+        kind_->setCurrentIndex(0);
+        model_.SetModel(RegressionModel::Linear);
+    }
+    ApplyTexts();
+    RefreshColumns();
+    ShowResults();
+}
+
+void TStatForm::ApplyTexts() {
+    refreshing_ = true;
+    const bool regression = model_.RegressionMode();
+    setWindowTitle(ToQ(model_.Caption()));
+    tableModel_->SetHeaders(ToQ(model_.ColumnHeader(0)), ToQ(model_.ColumnHeader(1)),
+                            ToQ(model_.ColumnHeader(2)));
+    labelHeader_->setText(ToQ(model_.LabelHeader()));
+    xHeader_->setText(ToQ(model_.XPanelHeader()));
+    yHeader_->setText(ToQ(model_.YPanelHeader()));
+    const auto labels = model_.Labels();
+    for (std::size_t i = 0; i < kResultRows; ++i) labels_[i]->setText(ToQ(labels[i] + ":"));
+    if (kind_->count() != kRegressionModelCount) {
+        kind_->clear();
+        for (std::string_view key : {statmsg::ModelLinear, statmsg::ModelLogarithmic,
+                                     statmsg::ModelExponential, statmsg::ModelPower})
+            kind_->addItem(ToQ(model_.Text(key)));
+    }
+    kind_->setCurrentIndex(static_cast<int>(model_.Model()));
+    kind_->setVisible(regression);
+    xy_->setText(Text("xy", "x-y"));
+    xy_->setVisible(!regression);
+    xy_->setChecked(model_.Table().Xy());
+    edit_->setText(Text("EditMode", "Editovat"));
+    edit_->setChecked(model_.Table().EditMode());
+    rndData_->setText(Text("RndData", "Zaokrouhlovat vstupní data"));
+    rndStat_->setText(Text("RndStat", "Zaokrouhlovat vypočtené hodnoty"));
+    rndEdit_->setToolTip(Text("RndHint", "Počet platných míst"));
+    refreshing_ = false;
+    RefreshOptions();
+    RefreshColumns();
+    RefreshCommands();
+}
+
+void TStatForm::RefreshOptions() {
+    refreshing_ = true;
+    const StatWindowOptions& o = model_.Options();
+    rndData_->setChecked(o.RndData);
+    rndStat_->setChecked(o.RndStatData);
+    rndEdit_->setValue(o.RndPrecision);
+    rndEdit_->setEnabled(o.RndData || o.RndStatData);
+    refreshing_ = false;
+}
+
+void TStatForm::OptionsChanged() {
+    if (refreshing_) return;
+    StatWindowOptions o;
+    o.RndData = rndData_->isChecked();
+    o.RndStatData = rndStat_->isChecked();
+    o.RndPrecision = rndEdit_->value();
+    model_.SetOptions(o);
+    rndEdit_->setEnabled(o.RndData || o.RndStatData);
+    ShowResults();
+}
+
+void TStatForm::RefreshColumns() {
+    const bool xy = model_.Table().Xy();
+    // Column 0 fits the row numbers; columns 1 and 2 share the rest.
+    grid_->setColumnHidden(2, !xy);
+    for (QLabel* x : xValues_) x->setVisible(xy);
+    xHeader_->setVisible(xy);
+    yHeader_->setText(ToQ(model_.YPanelHeader()));
+    grid_->setEditTriggers(model_.Table().EditMode() ? QAbstractItemView::AllEditTriggers
+                                                      : QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionBehavior(model_.Table().EditMode() ? QAbstractItemView::SelectItems
+                                                          : QAbstractItemView::SelectRows);
+}
+
+void TStatForm::RefreshCommands() {
+    const StatTable& t = model_.Table();
+    const bool edit = t.EditMode();
+    const bool has = t.HasData();
+    for (const char* name : {"PridatButton", "VlozitButton", "VyjmoutButton"})
+        buttons_.at(name)->setEnabled(edit);
+    buttons_.at("AktualizovatButton")->setEnabled(has);
+    buttons_.at("GrafButton")->setEnabled(has && t.Xy());
+    buttons_.at("ExportButton")->setEnabled(has);
+    buttons_.at("UlozitButton")->setEnabled(model_.HasResults());
+    Action("PridatItem")->setEnabled(edit);
+    Action("VlozitItem")->setEnabled(edit);
+    Action("VyjmoutItem")->setEnabled(edit && t.RowCount() > 1);
+    Action("VyjmoutVseItem")->setEnabled(edit && t.RowCount() > 1);
+    Action("VlozitZDispleje")->setEnabled(edit);
+    Action("ZamenitSloupceItem")->setEnabled(t.Xy());
+    Action("PrenestDoVyrazuItem")->setEnabled(!t.Cell(1, t.CurrentRow()).empty());
+    Action("ImportDatovaRadaItem")->setEnabled(host_.HostSeries() != nullptr);
+    Action("ExportSouborItem")->setEnabled(has);
+    Action("ExportGrafItem")->setEnabled(has);
+    Action("ExportSchrankaItem")->setEnabled(has);
+    Action("EditovatItem")->setChecked(edit);
+    Action("EditovatItem")->setCheckable(true);
+    pridat_->setDefault(edit);
+    aktualizovat_->setDefault(!edit);
+}
+
+void TStatForm::ShowResults() {
+    const std::optional<StatPanels>& panels = model_.Panels();
+    const bool regression = panels && panels->Regression;
+    for (std::size_t i = 0; i < kResultRows; ++i) {
+        xValues_[i]->setText(panels ? ToQ(panels->X[i]) : QString());
+        yValues_[i]->setText(panels ? ToQ(panels->Y[i]) : QString());
+    }
+    const bool regressionMode = model_.RegressionMode();
+    for (std::size_t i = kResultRows - 3; i < kResultRows; ++i) {
+        xValues_[i]->setVisible(!regressionMode && model_.Table().Xy());
+        yValues_[i]->setVisible(!regressionMode);
+    }
+    covariance_->setVisible(regressionMode);
+    variability_->setVisible(regressionMode);
+    function_->setVisible(regressionMode);
+    covariance_->setText(regression ? ToQ(panels->Covariance) : QString());
+    variability_->setText(regression ? ToQ(panels->Variability) : QString());
+    function_->setText(regression ? ToQ(panels->Function) : QString());
+    RefreshCommands();
+}
+
+void TStatForm::SyncCurrentRow() {
+    const QModelIndex current = grid_->currentIndex();
+    if (current.isValid()) model_.Table().SetCurrentRow(current.row());
+}
+
+void TStatForm::SetCurrent(int row, int column) {
+    grid_->setCurrentIndex(tableModel_->index(row, column));
+    grid_->scrollTo(grid_->currentIndex());
+}
+
+// --- Commands
+
+void TStatForm::PridatButtonClick(bool fromDisplay) {
+    grid_->closePersistentEditor(grid_->currentIndex());
+    std::string text = fromDisplay ? host_.DisplayValueText() : std::string();
+    model_.Table().Append(text);
+    tableModel_->Reset();
+    SetCurrent(model_.Table().CurrentRow(), 1);
+    if (!fromDisplay && isVisible()) grid_->setFocus();
+    RefreshCommands();
+}
+
+void TStatForm::VlozitButtonClick(bool fromDisplay) {
+    SyncCurrentRow();
+    std::string text;
+    if (fromDisplay) {
+        text = host_.DisplayValueText();
+        if (text.empty()) return;
+    }
+    model_.Table().Insert(text);
+    tableModel_->Reset();
+    SetCurrent(model_.Table().CurrentRow(), 1);
+    if (isVisible()) grid_->setFocus();
+    RefreshCommands();
+}
+
+void TStatForm::VyjmoutButtonClick() {
+    SyncCurrentRow();
+    model_.DeleteRow();
+    tableModel_->Reset();
+    SetCurrent(model_.Table().CurrentRow(), 1);
+    ShowResults();
+}
+
+void TStatForm::VyjmoutVseClick() {
+    model_.DeleteAll();
+    tableModel_->Reset();
+    SetCurrent(0, 1);
+    ShowResults();
+}
+
+void TStatForm::AktualizovatButtonClick() {
+    model_.Compute();
+    ShowResults();
+}
+
+void TStatForm::EditovatClick() {
+    model_.Table().SetEditMode(!model_.Table().EditMode());
+    tableModel_->Reset();
+    edit_->setChecked(model_.Table().EditMode());
+    RefreshColumns();
+    RefreshCommands();
+}
+
+void TStatForm::ZamenitSloupceItemClick() {
+    model_.Table().SwapColumns();
+    tableModel_->Reset();
+}
+
+void TStatForm::PrenestDoVyrazuClick() {
+    SyncCurrentRow();
+    const std::string& text = model_.Table().Cell(1, model_.Table().CurrentRow());
+    if (!text.empty()) host_.PutIntoInputLine(text);
+}
+
+void TStatForm::ImportSouborClick() {
+    model_.ImportFile();
+    ApplyTexts();
+    ShowResults();
+}
+
+void TStatForm::ImportDatovaRadaClick() {
+    const CurrentSeries* series = host_.HostSeries();
+    model_.ImportSeries(series ? *series : CurrentSeries::Empty(),
+                        calculator_.NumericalScope() == nsComplex);
+    ApplyTexts();
+    ShowResults();
+}
+
+void TStatForm::ImportSchrankaClick() {
+    model_.ImportClipboard();
+    ApplyTexts();
+    ShowResults();
+}
+
+void TStatForm::ExportSouborClick() { model_.ExportToFile(false); }
+
+void TStatForm::UlozitButtonClick() { model_.ExportToFile(true); }
+
+void TStatForm::ExportGrafItemClick() {
+    model_.ExportChart();
+    ShowResults();
+}
+
+void TStatForm::ExportSchrankaWindowsItemClick() { model_.ExportClipboard(); }
+
+void TStatForm::SkrytClick() { hide(); }
+
+void TStatForm::UkoncitClick() { close(); }
+
+// --- StatWindowView
+
+void TStatForm::ShowProgress(int percent) {
+    if (progress_->value() != percent) progress_->setValue(percent);
+}
+
+void TStatForm::ProcessEvents() {
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TStatForm::FocusCell(int row, int column) {
+    SetCurrent(row, column);
+    if (isVisible()) grid_->setFocus();
+}
+
+bool TStatForm::ChooseReportItems() {
+    model_.ResetReportComment();
+    std::array<std::string, kReportItems> texts;
+    const auto& keys = ReportItemTextKeys(model_.RegressionMode());
+    for (std::size_t i = 0; i < kReportItems; ++i) texts[i] = model_.Text(keys[i]);
+    TStatSForm dialog(model_.Selection(), model_.ReportComment(), texts, texts_,
+                      ToQ(texts_.Text("StatSForm", "Caption", "Výběr položek pro uložení do souboru")),
+                      this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void TStatForm::TableReset() { tableModel_->Reset(); }
+
+// --- Events
+
+bool TStatForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) ApplyTexts();
+    return QWidget::event(event);
+}
+
+bool TStatForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        SyncCurrentRow();
+        if (key->key() == Qt::Key_Down && model_.Table().DownOnLastRow()) {
+            tableModel_->Reset();
+            SetCurrent(model_.Table().CurrentRow(), std::max(1, grid_->currentIndex().column()));
+            RefreshCommands();
+            return true;
+        }
+        if (key->key() == Qt::Key_Up && model_.Table().UpOnLastRow()) {
+            tableModel_->Reset();
+            SetCurrent(model_.Table().CurrentRow(), std::max(1, grid_->currentIndex().column()));
+            RefreshCommands();
+            return true;
+        }
+    }
+    if (watched == grid_ && event->type() == QEvent::KeyRelease) RefreshCommands();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TStatForm::closeEvent(QCloseEvent* event) {
+    if (model_.CloseQuery() == CloseAnswer::KeepOpen) {
+        event->ignore();
+        return;
+    }
+    model_.DeleteAll();
+    host_.StatFormClosing();
+    event->accept();
+}
+
+}  // namespace tarvix

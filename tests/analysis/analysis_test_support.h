@@ -1,0 +1,59 @@
+// Helpers of the analysis tests: a cell reader with the evaluator of a
+// calculator, rows built from short lists, and fake file and chart ports.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/analysis_chart.h"
+#include "analysis/cell_reader.h"
+#include "analysis/stat_table.h"
+#include "calculator/calculator.h"
+#include "storage/data_file_commands.h"
+
+namespace tarvix::testing {
+
+inline std::vector<StatRow> Column(std::initializer_list<const char*> xs) {
+    std::vector<StatRow> rows;
+    for (const char* x : xs) rows.push_back({x, {}});
+    return rows;
+}
+
+inline std::vector<StatRow> Pairs(std::initializer_list<std::pair<const char*, const char*>> xy) {
+    std::vector<StatRow> rows;
+    for (auto [x, y] : xy) rows.push_back({x, y});
+    return rows;
+}
+
+class FakeFiles : public FileChoicePort {
+public:
+    std::optional<std::filesystem::path> ChooseFileToOpen(const FileDialogRequest& r) override {
+        Requests.push_back(r);
+        return Next();
+    }
+    std::optional<std::filesystem::path> ChooseFileToSave(const FileDialogRequest& r) override {
+        Requests.push_back(r);
+        return Next();
+    }
+    std::optional<std::filesystem::path> Next() {
+        if (Answers.empty()) return std::nullopt;
+        auto a = Answers.front();
+        Answers.pop_front();
+        return a;
+    }
+    std::deque<std::optional<std::filesystem::path>> Answers;
+    std::vector<FileDialogRequest> Requests;
+};
+
+class FakeChart : public AnalysisChartPort {
+public:
+    void ShowAnalysisChart(const AnalysisChart& chart) override { Charts.push_back(chart); }
+    std::vector<AnalysisChart> Charts;
+};
+
+}  // namespace tarvix::testing
