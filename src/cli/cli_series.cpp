@@ -82,9 +82,9 @@ bool CliSeries::ApplySettingsKeys() {
         const std::size_t slash = path.find('/');
         const std::string section = path.substr(0, slash);
         const std::string key = path.substr(slash + 1);
-        const SettingSpec* spec = FindSetting(section, key);
+        const SettingSpec* known = FindSetting(section, key);
         const SettingSpec* list = FindSetting(section, "");
-        if (!spec && !(list && list->IsList() && !key.empty())) {
+        if (!known && !(list && list->IsList() && !key.empty())) {
             err_ << "tarvix-cli: unknown settings key " << path << '\n';
             return false;
         }
