@@ -468,7 +468,10 @@ void TMainForm::VyrazSpeedButtonClick() {
 
 void TMainForm::PromennePanelClick() {
     Perform([this] {
-        if (!varForm_) varForm_ = new TVarForm(calculator_, texts_, this);
+        if (!varForm_) {
+            varForm_ = new TVarForm(calculator_, texts_, this);
+            varForm_->SetVectorPort(this);
+        }
         varForm_->show();
         varForm_->raise();
         varForm_->activateWindow();

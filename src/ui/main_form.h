@@ -31,6 +31,7 @@
 #include "ui/qt_dialogs.h"
 #include "ui/stat_form.h"
 #include "ui/stat_form_port.h"
+#include "ui/vector_transfers.h"
 
 class QActionGroup;
 class QComboBox;
@@ -71,7 +72,8 @@ class TMainForm : public QMainWindow,
                   private RunControlPort,
                   private InputKeyTarget,
                   private StatFormHost,
-                  private AnalysisChartPort {
+                  private AnalysisChartPort,
+                  private VarFormVectorPort {
     Q_OBJECT
 
 public:
@@ -275,6 +277,13 @@ private:
     void RefreshSeriesActions();
     void RefreshVectorLabel(BoxId box);
     void AddVectorItems(QMenu& menu, BoxId box);
+    // VarFormVectorPort: the vector transfers of a variable, shared by the
+    // register popup and the variable list window
+    bool VectorsOn() const override;
+    bool HoldsVector(std::string_view name) const override;
+    bool ImportEnabled(const VectorTransferItem& item) const override;
+    void RunVectorTransfer(const VectorTransferItem& item, const std::string& name) override;
+    void AnalyzeVector(const std::string& name) override;
     // CalculatorHooks of the series
     bool PrepareSeries(std::string_view typed, std::string& text) override;
     bool BranchToSeries(Calculator& calculator, bool xRangeUsed) override;

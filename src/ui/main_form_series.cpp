@@ -268,11 +268,62 @@ void TMainForm::PromenneSmazatVektoryItemClick() {
     Perform([this] { ClearAllVectors(); });
 }
 
+bool TMainForm::VectorsOn() const {
+    return series_->VarAsVector();
+}
+
+bool TMainForm::HoldsVector(std::string_view name) const {
+    return series_->Vectors().HasVector(name);
+}
+
+bool TMainForm::ImportEnabled(const VectorTransferItem& item) const {
+    StatisticsPort& stats = series_->Statistics();
+    switch (static_cast<DataEndpoint>(item.Source)) {
+        case DataEndpoint::StatX:
+            return stats.Exists() && !stats.Cell(1, 1).empty();
+        case DataEndpoint::StatY:
+            return stats.Exists() && !stats.Cell(1, 2).empty() && stats.XyChecked();
+        case DataEndpoint::Chart:
+            return series_->Chart().Exists();
+        case DataEndpoint::Clipboard:
+            return !QApplication::clipboard()->text().isEmpty();
+        default:
+            return true;
+    }
+}
+
+void TMainForm::RunVectorTransfer(const VectorTransferItem& item, const std::string& name) {
+    const auto source = static_cast<DataEndpoint>(item.Source);
+    const auto destination = static_cast<DataEndpoint>(item.Destination);
+    const bool txt = source == DataEndpoint::TxtFile || destination == DataEndpoint::TxtFile;
+    if (txt || source == DataEndpoint::WafFile) {
+        FileDialogRequest request;
+        request.Filter =
+            txt ? series_->Texts().Text(seriesmsg::TextFilesFilter) + " (*.txt)|*.txt"
+                : std::string("Soubory waf (*.waf)|*.waf");
+        request.Folder = session_->Document().LastFolder;
+        const std::optional<std::filesystem::path> chosen =
+            destination == DataEndpoint::TxtFile ? files_->ChooseFileToSave(request)
+                                                 : files_->ChooseFileToOpen(request);
+        if (chosen) RunDataPump(item.Source, item.Destination, name, chosen->string());
+        return;
+    }
+    if (source == DataEndpoint::StatX || source == DataEndpoint::StatY) {
+        // The statistics grid's first row is its header: one more is data.
+        if (source == DataEndpoint::StatY) series_->Statistics().SetSelectedColumn(2);
+        if (series_->Statistics().RowCount() <= 1) return;
+    }
+    RunDataPump(item.Source, item.Destination, name);
+}
+
+void TMainForm::AnalyzeVector(const std::string& name) {
+    FourierVectorClick(name);
+}
+
 void TMainForm::AddVectorItems(QMenu& menu, BoxId box) {
     const std::string name = calculator_.RegisterAt(box).Label;
-    const bool vectors = series_->VarAsVector();
-    const bool hasVector = vectors && series_->Vectors().HasVector(name);
-    StatisticsPort& stats = series_->Statistics();
+    const bool vectors = VectorsOn();
+    const bool hasVector = vectors && HoldsVector(name);
     auto item = [this](QMenu* target, std::string_view objectName, std::string_view key,
                        std::string_view caption, bool enabled, std::function<void()> command) {
         QAction* action = target->addAction(ToQ(texts_.Text(kPopupSection, key, caption)));
@@ -280,56 +331,24 @@ void TMainForm::AddVectorItems(QMenu& menu, BoxId box) {
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, std::move(command));
     };
-    auto openFile = [this](std::string filter, bool save) -> std::optional<std::string> {
-        FileDialogRequest request;
-        request.Filter = std::move(filter);
-        request.Folder = session_->Document().LastFolder;
-        std::optional<std::filesystem::path> chosen =
-            save ? files_->ChooseFileToSave(request) : files_->ChooseFileToOpen(request);
-        if (!chosen) return std::nullopt;
-        return chosen->string();
-    };
-    const std::string textFilter =
-        series_->Texts().Text(seriesmsg::TextFilesFilter) + " (*.txt)|*.txt";
 
     QMenu* import =
         menu.addMenu(ToQ(texts_.Text(kPopupSection, "ImportVector", "&Import vektoru")));
     import->menuAction()->setObjectName(QStringLiteral("ImportVektoruItem"));
     import->setEnabled(vectors);
-    item(import, "ImportSouborTxtItem", "ImportTxt", "&Soubor TXT", true, [=, this] {
-        if (auto file = openFile(textFilter, false)) RunDataPump(0, 4, name, *file);
-    });
-    item(import, "ImportSouborWafItem", "ImportWaf", "S&oubor WAF", true, [=, this] {
-        if (auto file = openFile("Soubory waf (*.waf)|*.waf", false))
-            RunDataPump(1, 4, name, *file);
-    });
-    item(import, "ImportStatistikaXItem", "ImportStatX", "S&tatistika - data X",
-         stats.Exists() && !stats.Cell(1, 1).empty(), [=, this] {
-             if (series_->Statistics().RowCount() > 1) RunDataPump(2, 4, name);
-         });
-    item(import, "ImportStatistikaYItem", "ImportStatY", "St&atistika - data Y",
-         stats.Exists() && !stats.Cell(1, 2).empty() && stats.XyChecked(), [=, this] {
-             series_->Statistics().SetSelectedColumn(2);
-             if (series_->Statistics().RowCount() > 1) RunDataPump(3, 4, name);
-         });
-    item(import, "ImportGrafItem", "ImportChart", "&Detailní graf", series_->Chart().Exists(),
-         [=, this] { RunDataPump(6, 4, name); });
-    item(import, "ImportSchrankaItem", "ImportClipboard", "S&chránka Windows",
-         !QApplication::clipboard()->text().isEmpty(), [=, this] { RunDataPump(5, 4, name); });
+    for (const VectorTransferItem& transfer : kVectorImportItems) {
+        item(import, transfer.Name, transfer.Key, transfer.Caption, ImportEnabled(transfer),
+             [=, this] { RunVectorTransfer(transfer, name); });
+    }
 
     QMenu* exportMenu =
         menu.addMenu(ToQ(texts_.Text(kPopupSection, "ExportVector", "&Export vektoru")));
     exportMenu->menuAction()->setObjectName(QStringLiteral("ExportVektoruItem"));
     exportMenu->setEnabled(hasVector);
-    item(exportMenu, "ExportSouborItem", "ExportFile", "&Soubor", true, [=, this] {
-        if (auto file = openFile(textFilter, true)) RunDataPump(4, 0, name, *file);
-    });
-    item(exportMenu, "ExportStatistikaItem", "ExportStat", "St&atistika", true,
-         [=, this] { RunDataPump(4, 2, name); });
-    item(exportMenu, "ExportGrafItem", "ExportChart", "&Detailní graf", true,
-         [=, this] { RunDataPump(4, 6, name); });
-    item(exportMenu, "ExportSchrankaItem", "ExportClipboard", "S&chránka Windows", true,
-         [=, this] { RunDataPump(4, 5, name); });
+    for (const VectorTransferItem& transfer : kVectorExportItems) {
+        item(exportMenu, transfer.Name, transfer.Key, transfer.Caption, true,
+             [=, this] { RunVectorTransfer(transfer, name); });
+    }
     item(&menu, "SmazatVektorItem", "ClearVector", "&Smazat vektor", hasVector,
          [=, this] { Perform([&] { RemoveVector(name); }); });
 }

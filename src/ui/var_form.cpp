@@ -82,8 +82,8 @@ constexpr std::array<ColumnTitle, kVariableColumnCount> kColumnTitles{{
 constexpr std::array<int, 3> kColumnWidths{44, 120, 70};
 constexpr QSize kDefaultSize(400, 260);
 
-// Where a command appears.
-enum Place : unsigned { InToolBar = 1, InPopup = 2, InImport = 4, InExport = 8, Hidden = 0 };
+// Where a command appears (the vector transfers are in their own submenus).
+enum Place : unsigned { InToolBar = 1, InPopup = 2, Hidden = 0 };
 
 struct ActionRow {
     std::string_view Name;  // component name
@@ -92,7 +92,7 @@ struct ActionRow {
     QKeyCombination Shortcut;
     QKeyCombination Shortcut2;
     unsigned Places;
-    void (TVarForm::*Command)();  // nullptr: "Připravuje se.." until vectors exist
+    void (TVarForm::*Command)();
 };
 
 const ActionRow kActions[] = {
@@ -102,17 +102,8 @@ const ActionRow kActions[] = {
     {"OdstranitItem", "Remove", "O&dstranit", QKeyCombination(Qt::ControlModifier, Qt::Key_Delete),
      QKeyCombination(Qt::ControlModifier, Qt::Key_X), InToolBar | InPopup,
      &TVarForm::OdstranitClick},
-    {"ImportSouborTxtItem", "ImportTxt", "&Soubor TXT", {}, {}, InImport, nullptr},
-    {"ImportSouborWafItem", "ImportWaf", "S&oubor WAF", {}, {}, InImport, nullptr},
-    {"ImportStatistikaXItem", "ImportStatX", "S&tatistika - data X", {}, {}, InImport, nullptr},
-    {"ImportStatistikaYItem", "ImportStatY", "St&atistika - data Y", {}, {}, InImport, nullptr},
-    {"ImportGrafItem", "ImportChart", "&Detailní graf", {}, {}, InImport, nullptr},
-    {"ImportSchrankaItem", "ImportClipboard", "S&chránka Windows", {}, {}, InImport, nullptr},
-    {"ExportSouborItem", "ExportFile", "&Soubor", {}, {}, InExport, nullptr},
-    {"ExportStatistikaItem", "ExportStat", "St&atistika", {}, {}, InExport, nullptr},
-    {"ExportGrafItem", "ExportChart", "&Detailní graf", {}, {}, InExport, nullptr},
-    {"ExportSchrankaItem", "ExportClipboard", "S&chránka Windows", {}, {}, InExport, nullptr},
-    {"FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza", {}, {}, InPopup, nullptr},
+    {"FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza", {}, {}, InPopup,
+     &TVarForm::FourierovaAnalyzaClick},
     {"ZavritItem", "Close", "&Zavřít", {}, {}, InPopup, &TVarForm::ZavritClick},
     // Esc closes the window, or drops the open edit.
     {"EscapeKey", "", "", Qt::Key_Escape, {}, Hidden, &TVarForm::EscapePressed},
@@ -147,7 +138,9 @@ TVarForm::TVarForm(Calculator& calculator, TextCatalog& texts, QWidget* parent)
     grid_->setItemDelegate(delegate_);
     connect(grid_, &QTableWidget::itemChanged, this, &TVarForm::CellChanged);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {
-        if (!filling_ && row >= 0) model_.SetCurrentRow(row);
+        if (filling_ || row < 0) return;
+        model_.SetCurrentRow(row);
+        RefreshCommands();  // the vector commands follow the selected name
     });
     connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
         // A double click switches edit mode on and edits the cell.
@@ -163,6 +156,8 @@ TVarForm::TVarForm(Calculator& calculator, TextCatalog& texts, QWidget* parent)
     BuildActions();
     BuildToolBar();
     BuildPopupMenu();
+    // The import sources (clipboard, statistics, chart) may change meanwhile.
+    connect(popupMenu_, &QMenu::aboutToShow, this, &TVarForm::RefreshCommands);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { popupMenu_->popup(grid_->viewport()->mapToGlobal(at)); });
@@ -209,13 +204,22 @@ void TVarForm::BuildActions() {
         }
         action->setShortcuts(shortcuts);
         action->setShortcutContext(Qt::WindowShortcut);
-        const auto command = row.Command ? row.Command : &TVarForm::InPreparation;
+        const auto command = row.Command;
         connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
         addAction(action);  // the shortcuts work anywhere in the window
         actions_.emplace(row.Name, action);
         if (!row.Key.empty())
             actionTexts_[action] = {std::string(row.Key), std::string(row.Caption)};
     }
+    auto addTransfer = [this](const VectorTransferItem& item) {
+        auto* action = new QAction(this);
+        action->setObjectName(ToQ(item.Name));
+        connect(action, &QAction::triggered, this, [this, &item] { VectorTransferClick(item); });
+        actions_.emplace(item.Name, action);
+        actionTexts_[action] = {std::string(item.Key), std::string(item.Caption)};
+    };
+    for (const VectorTransferItem& item : kVectorImportItems) addTransfer(item);
+    for (const VectorTransferItem& item : kVectorExportItems) addTransfer(item);
     Action("EditovatItem")->setCheckable(true);
     AddToolWindowKeys(this);
 }
@@ -234,12 +238,14 @@ void TVarForm::BuildPopupMenu() {
     popupMenu_->setObjectName(QStringLiteral("VarPopupMenu"));
     importMenu_ = new QMenu(popupMenu_);
     importMenu_->setObjectName(QStringLiteral("ImportVektoruItem"));
+    for (const VectorTransferItem& item : kVectorImportItems)
+        importMenu_->addAction(Action(item.Name));
     exportMenu_ = new QMenu(popupMenu_);
     exportMenu_->setObjectName(QStringLiteral("ExportVektoruItem"));
+    for (const VectorTransferItem& item : kVectorExportItems)
+        exportMenu_->addAction(Action(item.Name));
     for (const ActionRow& row : kActions) {
         QAction* action = Action(row.Name);
-        if (row.Places & InImport) importMenu_->addAction(action);
-        if (row.Places & InExport) exportMenu_->addAction(action);
         if (row.Name == "FourierovaAnalyzaItem") {
             popupMenu_->addSeparator();
             popupMenu_->addMenu(importMenu_);
@@ -276,8 +282,16 @@ void TVarForm::Fill() {
         for (const ColumnTitle& title : kColumnTitles) {
             auto* item = new QTableWidgetItem(ToQ(model_.Cell(row, title.Column)));
             // Names are not edited: a variable keeps its name.
-            if (title.Column == VariableColumn::Name)
+            if (title.Column == VariableColumn::Name) {
                 item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+                // A name that holds a vector is bold.
+                const std::string& name = model_.Cell(row, title.Column);
+                if (vectors_ && !name.empty() && vectors_->HoldsVector(name)) {
+                    QFont font = grid_->font();
+                    font.setBold(true);
+                    item->setFont(font);
+                }
+            }
             grid_->setItem(row, static_cast<int>(title.Column), item);
         }
     }
@@ -316,10 +330,33 @@ void TVarForm::RefreshCommands() {
     const bool modified = Modified();
     Action("PouzitItem")->setEnabled(modified);
     Action("ObnovitItem")->setEnabled(modified);
-    // The vector transfers and the Fourier analysis need a vector under the
-    // selected name; no variable holds one until the series subsystem exists.
-    exportMenu_->setEnabled(false);
-    Action("FourierovaAnalyzaItem")->setEnabled(false);
+    // Imports need vectors kept for variables and a selected name; exports
+    // and the Fourier analysis need a vector under the selected name.
+    const bool vectorsOn = vectors_ && vectors_->VectorsOn();
+    const bool named = vectors_ && !SelectedName().empty();
+    const bool held = !SelectedVectorName().empty();
+    importMenu_->setEnabled(vectorsOn && named);
+    for (const VectorTransferItem& item : kVectorImportItems)
+        Action(item.Name)->setEnabled(vectorsOn && named && vectors_->ImportEnabled(item));
+    exportMenu_->setEnabled(vectorsOn && held);
+    for (const VectorTransferItem& item : kVectorExportItems)
+        Action(item.Name)->setEnabled(vectorsOn && held);
+    Action("FourierovaAnalyzaItem")->setEnabled(held);
+}
+
+std::string TVarForm::SelectedName() const {
+    if (model_.RowCount() == 0) return {};
+    return std::string(model_.Cell(model_.CurrentRow(), VariableColumn::Name));
+}
+
+std::string TVarForm::SelectedVectorName() const {
+    std::string name = SelectedName();
+    return vectors_ && !name.empty() && vectors_->HoldsVector(name) ? name : std::string();
+}
+
+void TVarForm::SetVectorPort(VarFormVectorPort* port) {
+    vectors_ = port;
+    Fill();
 }
 
 // --- Commands
@@ -360,8 +397,22 @@ void TVarForm::EscapePressed() {
     }
 }
 
-void TVarForm::InPreparation() {
-    ShowInPreparation(calculator_, texts_);
+void TVarForm::FourierovaAnalyzaClick() {
+    const std::string name = SelectedVectorName();
+    if (!name.empty()) vectors_->AnalyzeVector(name);
+}
+
+void TVarForm::VectorTransferClick(const VectorTransferItem& item) {
+    const std::string name = SelectedName();
+    if (!vectors_ || name.empty()) return;
+    delegate_->Commit();
+    vectors_->RunVectorTransfer(item, name);
+    // An import may have created or changed the variable and its vector.
+    if (item.IsImport() && !Modified()) {
+        Refresh();
+    } else {
+        Fill();
+    }
 }
 
 // --- Events

@@ -2,7 +2,9 @@
 // main window. Its grid VarStringGrid shows one row per variable (name, value,
 // unit, description) from the calculator's VariableListModel; cells are edited
 // in place in edit mode and applied back with "&Použít"; "O&dstranit" removes
-// a variable; closing with unapplied edits asks first.
+// a variable and empties its vector; the vector submenus move the selected
+// variable's vector through VarFormVectorPort; names holding a vector are
+// bold; closing with unapplied edits asks first.
 #pragma once
 
 #include <QWidget>
@@ -12,6 +14,7 @@
 #include <string_view>
 
 #include "calculator/variable_list_model.h"
+#include "ui/vector_transfers.h"
 
 class QMenu;
 class QTableWidget;
@@ -30,6 +33,9 @@ class TVarForm : public QWidget {
 public:
     TVarForm(Calculator& calculator, TextCatalog& texts, QWidget* parent);
     ~TVarForm() override;
+
+    // The main window's vectors; without a port the vector commands are off.
+    void SetVectorPort(VarFormVectorPort* port);
 
     // The rows again from the variables ("&Obnovit"; the main window calls it
     // whenever it changes variables while the window is shown).
@@ -54,7 +60,9 @@ public:
     void OdstranitClick();
     void ZavritClick();
     void EscapePressed();  // closes the window, or drops the open edit
-    void InPreparation();  // the commands whose subsystem is not built yet
+    void FourierovaAnalyzaClick();
+    // An item of "&Import vektoru" or "&Export vektoru" for the selected row.
+    void VectorTransferClick(const VectorTransferItem& item);
 
 protected:
     bool event(QEvent* event) override;
@@ -69,9 +77,14 @@ private:
     void SetEditMode(bool on);
     void RefreshCommands();
     QString Text(std::string_view key, std::string_view builtIn) const;
+    // The selected row's name (empty on an empty row).
+    std::string SelectedName() const;
+    // The selected row's name when it holds a non-empty vector, else empty.
+    std::string SelectedVectorName() const;
 
     Calculator& calculator_;
     TextCatalog& texts_;
+    VarFormVectorPort* vectors_ = nullptr;
     VariableListModel model_;
 
     // --- Widgets

@@ -1,11 +1,13 @@
 // The variable list window driven with keys and the mouse beside a real main
 // window: the rows with values, units and descriptions, editing and applying
 // a value (which reaches the variable and its register box), a failing value
-// that stops the apply at its row, removing variables, and closing with
-// unapplied edits. Message boxes are answered by a hook.
+// that stops the apply at its row, removing variables, the vector commands
+// of the selected row, and closing with unapplied edits. Message boxes are
+// answered by a hook.
 #include "ui/var_form.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -185,6 +187,57 @@ private slots:
         QCOMPARE(w.Box(BoxId::C), QStringLiteral("0"));
         QCOMPARE(w.Variable("C"), 0.0L);
         QCOMPARE(w.Cell(w.Row("C"), kValue), QStringLiteral("0"));
+    }
+
+    void VectorCommandsOfTheSelectedRow() {
+        Windows w;
+        VarVectors& vectors = w.main.Series().Vectors();
+        // Without vectors kept for variables nothing can be imported.
+        w.Grid()->setCurrentCell(w.Row("delka"), kValue);
+        QVERIFY(!w.vars->findChild<QMenu*>("ImportVektoruItem")->isEnabled());
+        QVERIFY(!w.vars->findChild<QMenu*>("ExportVektoruItem")->isEnabled());
+
+        w.main.Series().SetVarAsVector(true);
+        QApplication::clipboard()->setText(QStringLiteral("1\n2,5\n3\n"));
+        w.main.RunDataPump(5, 4, "delka");
+        w.vars->Refresh();
+        QCOMPARE(vectors.FindVector("delka").size(), std::size_t{3});
+        // The name holding a vector is bold, the others are not.
+        QVERIFY(w.Grid()->item(w.Row("delka"), kName)->font().bold());
+        QVERIFY(!w.Grid()->item(w.Row("B"), kName)->font().bold());
+
+        // The commands follow the selected name.
+        w.Grid()->setCurrentCell(w.Row("B"), kValue);
+        QVERIFY(w.vars->findChild<QMenu*>("ImportVektoruItem")->isEnabled());
+        QVERIFY(w.vars->Action("ImportSchrankaItem")->isEnabled());
+        QVERIFY(!w.vars->Action("ImportGrafItem")->isEnabled());
+        QVERIFY(!w.vars->findChild<QMenu*>("ExportVektoruItem")->isEnabled());
+        QVERIFY(!w.vars->Action("FourierovaAnalyzaItem")->isEnabled());
+        w.Grid()->setCurrentCell(w.Row("delka"), kValue);
+        QVERIFY(w.vars->findChild<QMenu*>("ExportVektoruItem")->isEnabled());
+        QVERIFY(w.vars->Action("ExportSchrankaItem")->isEnabled());
+        QVERIFY(w.vars->Action("FourierovaAnalyzaItem")->isEnabled());
+
+        // Export to the clipboard and import back into another variable.
+        QApplication::clipboard()->clear();
+        w.vars->Action("ExportSchrankaItem")->trigger();
+        QCOMPARE(QApplication::clipboard()->text().count(QLatin1Char('\n')), 3);
+        w.Grid()->setCurrentCell(w.Row("B"), kValue);
+        w.vars->Action("ImportSchrankaItem")->trigger();
+        const ParserFloatArray& imported = vectors.FindVector("B");
+        QCOMPARE(imported.size(), std::size_t{3});
+        QCOMPARE(imported[1].Re, 2.5L);
+        QCOMPARE(imported[2].Re, 3.0L);
+        // The window is refreshed after the import.
+        QVERIFY(w.Grid()->item(w.Row("B"), kName)->font().bold());
+        QVERIFY(w.messages.empty());
+
+        // Removing the row empties its vector.
+        w.Grid()->setCurrentCell(w.Row("delka"), kValue);
+        QTest::keyClick(w.Grid(), Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(w.Row("delka"), -1);
+        QVERIFY(!vectors.HasVector("delka"));
+        QVERIFY(vectors.HasVector("B"));
     }
 
     void ClosingWithUnappliedEditsAsksFirst() {
