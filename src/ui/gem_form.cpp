@@ -61,6 +61,7 @@ TGemForm::TGemForm(const GemFormServices& services, QWidget* parent)
                      ? BuiltInMatrixMessages().OperationTitle(op::Solve)
                      : std::string());
     resize(760, 520);
+    RestorePlacement();
     RefreshFromModel();
 }
 
@@ -339,6 +340,7 @@ void TGemForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    StorePlacement();
     if (variantForm_) variantForm_->close();
     emit Closing();
     event->accept();

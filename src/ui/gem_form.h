@@ -25,6 +25,7 @@
 #include "matrix/recent_files.h"
 #include "matrix/worksheet.h"
 #include "storage/data_file_commands.h"
+#include "storage/worksheet_settings.h"
 
 class QLabel;
 class QMenu;
@@ -64,6 +65,9 @@ struct GemFormServices {
     std::function<void(const std::filesystem::path&)> SetLastFolder =
         [](const std::filesystem::path&) {};
     std::string ProgramFolder;
+    // The placements the main window keeps; none: the built-in size.
+    GemFormPlacement* Placement = nullptr;
+    GemVFormPlacement* VariantPlacement = nullptr;
 };
 
 class TGemForm : public QMainWindow, private WorksheetView, private SolveHooks {
@@ -119,6 +123,9 @@ public:
     TMemForm* CreateMemoryDialog();
     // Every widget and enabled state from the model.
     void RefreshFromModel();
+    // Hands the placement of this window and of the variant window back
+    // to the main window's values.
+    void StorePlacement();
 
 signals:
     // The window is going: the main window withdraws the CELL grid.
@@ -126,9 +133,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void RestorePlacement();
     // gem_form.cpp
     QString Text(std::string_view key, std::string_view builtIn) const;
     QWidget* BuildCentre();
@@ -204,6 +213,7 @@ private:
     bool refreshing_ = false;
     bool enterByColumns_ = true;
     bool luView_ = false;
+    bool placementApplied_ = false;
     // The operation the run button starts: the model's current one, or the
     // mode's own (1 or 3) after the mode was chosen without an operation.
     MatrixOperationCode selected_ = op::Solve;

@@ -284,7 +284,8 @@ TGemVForm* TGemForm::VariantForm() const { return variantForm_; }
 
 void TGemForm::VariantClick() {
     if (!variantForm_) {
-        variantForm_ = new TGemVForm(sheet_, services_.Dialogs, services_.Texts, services_.Files, this);
+        variantForm_ = new TGemVForm(sheet_, services_.Dialogs, services_.Texts, services_.Files, this,
+                                     services_.VariantPlacement);
         connect(variantForm_, &TGemVForm::WorksheetChanged, this, [this] { RefreshFromModel(); });
     }
     variantForm_->show();

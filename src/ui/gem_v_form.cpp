@@ -27,13 +27,14 @@ constexpr std::string_view kSection = "GemVForm";
 }
 
 TGemVForm::TGemVForm(Worksheet& sheet, DialogsPort& dialogs, TextCatalog& texts,
-                     FileChoicePort& files, QWidget* parent)
+                     FileChoicePort& files, QWidget* parent, GemVFormPlacement* placement)
     : QMainWindow(parent),
       sheet_(sheet),
       dialogs_(dialogs),
       texts_(texts),
       files_(files),
-      variants_(sheet, dialogs, this) {
+      variants_(sheet, dialogs, this),
+      placement_(placement) {
     setObjectName(QStringLiteral("GemVForm"));
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -94,10 +95,10 @@ TGemVForm::TGemVForm(Worksheet& sheet, DialogsPort& dialogs, TextCatalog& texts,
     };
     leftView_ = makeView(leftModel_, "LStringGrid");
     rightView_ = makeView(rightModel_, "RStringGrid");
-    auto* split = new QSplitter(Qt::Horizontal, this);
-    split->addWidget(leftView_);
-    split->addWidget(rightView_);
-    setCentralWidget(split);
+    split_ = new QSplitter(Qt::Horizontal, this);
+    split_->addWidget(leftView_);
+    split_->addWidget(rightView_);
+    setCentralWidget(split_);
     for (int i = 0; i < 3; ++i) {
         panels_[i] = new QLabel(this);
         panels_[i]->setFrameShape(QFrame::StyledPanel);
@@ -114,6 +115,7 @@ TGemVForm::TGemVForm(Worksheet& sheet, DialogsPort& dialogs, TextCatalog& texts,
     variants_.TakeRightHandSide();
     Refresh();
     resize(640, 400);
+    RestorePlacement();
 }
 
 QString TGemVForm::Text(std::string_view key, std::string_view builtIn) const {
@@ -221,6 +223,7 @@ void TGemVForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    StorePlacement();
     event->accept();
 }
 

@@ -11,9 +11,11 @@
 
 #include "matrix/variant_computation.h"
 #include "storage/data_file_commands.h"
+#include "storage/worksheet_settings.h"
 
 class QLabel;
 class QSpinBox;
+class QSplitter;
 class QTableView;
 
 namespace tarvix {
@@ -26,7 +28,7 @@ class TGemVForm : public QMainWindow, private WorksheetView {
 
 public:
     TGemVForm(Worksheet& sheet, DialogsPort& dialogs, TextCatalog& texts, FileChoicePort& files,
-              QWidget* parent);
+              QWidget* parent, GemVFormPlacement* placement = nullptr);
 
     VariantComputation& Model() { return variants_; }
     QTableView* LStringGrid() const { return leftView_; }
@@ -41,6 +43,8 @@ public:
     bool SaveFile(const QString& path);
     // The solutions, rows by lines and columns by tabs, to the clipboard.
     void CopyClick();
+    // Hands the placement back to the values it was created from.
+    void StorePlacement();
 
 signals:
     // The worksheet's grids were changed (a variant file, a run).
@@ -48,6 +52,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QString Text(std::string_view key, std::string_view builtIn) const;
@@ -55,6 +60,7 @@ private:
                        std::function<void()> command, std::string_view shortcut = {});
     FileDialogRequest FileRequest(std::string_view caption) const;
     void ApplyWidths();
+    void RestorePlacement();
 
     // WorksheetView
     void SetStatus(int panel, std::string_view text) override;
@@ -75,6 +81,9 @@ private:
     QSpinBox* rightWidthEdit_ = nullptr;
     QLabel* panels_[3] = {};
     bool running_ = false;
+    QSplitter* split_ = nullptr;
+    GemVFormPlacement* placement_ = nullptr;
+    bool placementApplied_ = false;
 };
 
 }  // namespace tarvix

@@ -190,6 +190,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     SaveSeriesSettings();
     StoreToolWindows();
+    StoreMatrixSettings();
     session_->Save(open);
     QMainWindow::closeEvent(event);
 }
@@ -197,6 +198,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 void TMainForm::SaveWorkingState() {
     SaveSeriesSettings();
     StoreToolWindows();
+    StoreMatrixSettings();
     session_->Save(OpenWindows{logForm_ && logForm_->isVisible(), false});
 }
 

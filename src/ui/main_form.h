@@ -355,6 +355,8 @@ private:
     // --- Matrix worksheet (main_form_matrix.cpp)
     MainMatrixState& Matrix();
     void OpenWorksheet(bool equations);
+    // The worksheet's placements and recent files into the settings.
+    void StoreMatrixSettings();
 
     // --- Model, texts and ports
     TextCatalog texts_;

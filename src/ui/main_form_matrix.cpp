@@ -1,12 +1,15 @@
 // The main window's "&Matice" menu: the worksheet window opened in the
 // equations or the operations mode (created on first use), registered as
 // the grid that CELL reads while it exists and withdrawn when it closes;
-// scalar results of the worksheet on the main display.
+// scalar results of the worksheet on the main display; the worksheet's
+// placements and recent files between the settings and the worksheet.
 #include <QApplication>
 #include <QCoreApplication>
 
 #include "calculator/calculator.h"
 #include "engine/cell_link.h"
+#include "storage/calculator_session.h"
+#include "storage/worksheet_settings.h"
 #include "ui/log_form.h"
 #include "ui/main_form.h"
 #include "ui/main_form_matrix.h"
@@ -40,6 +43,10 @@ MainMatrixState& TMainForm::Matrix() {
             RefreshFromModel();
             activateWindow();
         });
+        const Settings& settings = session_->Values();
+        matrix_->Placement = ReadGemFormPlacement(settings);
+        matrix_->VariantPlacement = ReadGemVFormPlacement(settings);
+        matrix_->Recent.SetEntries(ReadRecentWorksheets(settings));
     }
     return *matrix_;
 }
@@ -58,6 +65,8 @@ void TMainForm::OpenWorksheet(bool equations) {
                                  .Recent = m.Recent,
                                  .ProgramFolder =
                                      QCoreApplication::applicationDirPath().toStdString()};
+        services.Placement = &m.Placement;
+        services.VariantPlacement = &m.VariantPlacement;
         services.HistoryOpen = [this] { return logForm_ && logForm_->isVisible(); };
         services.HistoryLine = [this](std::string_view line) {
             session_->History().AddWindowLine(line);
@@ -76,6 +85,15 @@ void TMainForm::OpenWorksheet(bool equations) {
         connect(m.Form, &QObject::destroyed, this, withdraw);
     }
     m.Form->ShowInMode(equations ? WorksheetMode::Equations : WorksheetMode::Operations);
+}
+
+void TMainForm::StoreMatrixSettings() {
+    if (!matrix_) return;  // the worksheet never ran: the values read stay
+    if (matrix_->Form) matrix_->Form->StorePlacement();
+    Settings& settings = session_->Values();
+    WriteGemFormPlacement(matrix_->Placement, settings);
+    WriteGemVFormPlacement(matrix_->VariantPlacement, settings);
+    WriteRecentWorksheets(matrix_->Recent.Entries(), settings);
 }
 
 void TMainForm::SoustavaRovnicItemClick() { OpenWorksheet(true); }

@@ -1,7 +1,7 @@
 // The main window's share of the matrix subsystem: the program-wide matrix
 // memory, the recent worksheet files, the port through which the worksheet
-// shows scalar results on the main display, and the worksheet window while
-// it exists.
+// shows scalar results on the main display, the placements of the worksheet
+// windows and the worksheet window while it exists.
 #pragma once
 
 #include <QPointer>
@@ -37,6 +37,8 @@ private:
 struct MainMatrixState {
     MatrixMemory Memory;
     RecentFiles Recent;
+    GemFormPlacement Placement;
+    GemVFormPlacement VariantPlacement;
     std::unique_ptr<MainWorksheetPort> Port;
     QPointer<TGemForm> Form;
 };

@@ -4,8 +4,9 @@
 // during a run (through the watch mode's question) with the window usable
 // afterwards, save and reopen of a text file, the enabled states of an empty
 // worksheet, the closing questions (also during a run), the CELL link of
-// the main window, the memory dialog and the variant window. Message boxes
-// are answered by a hook.
+// the main window, the memory dialog and the variant window, the windows'
+// placements and the recent files kept across runs. Message boxes are
+// answered by a hook.
 #include "ui/gem_form.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,6 +25,8 @@
 #include "ui/gem_v_form.h"
 #include "ui/main_form.h"
 #include "ui/mem_form.h"
+#include "storage/calculator_session.h"
+#include "storage/worksheet_settings.h"
 
 using namespace tarvix;
 
@@ -393,6 +397,74 @@ private slots:
         w.gem->Model().SetModified(false);
         w.gem->close();
         QTRY_VERIFY(!guard);
+    }
+
+    // The worksheet and its variant window come back where they were left:
+    // moved, resized and with the grid panes changed, closed and opened again.
+    void PlacementSurvivesClosingAndReopening() {
+        Windows w;
+        w.Open(true);
+        w.gem->VariantClick();
+        QPointer<TGemVForm> variants = w.gem->VariantForm();
+        QVERIFY(variants);
+        variants->move(90, 70);
+        variants->resize(520, 330);
+        w.gem->move(40, 30);
+        w.gem->resize(700, 480);
+        // The splitter between the left and the right grid.
+        auto gridPanes = [&w] { return qobject_cast<QSplitter*>(w.gem->LStringGrid()->parentWidget()); };
+        QSplitter* panes = gridPanes();
+        QVERIFY(panes);
+        const int total = panes->sizes().value(0) + panes->sizes().value(1);
+        panes->setSizes({total / 4, total - total / 4});
+        const int leftPane = panes->sizes().value(0);
+        const QRect gemGeometry = w.gem->geometry();
+        const QRect variantGeometry = variants->geometry();
+        w.gem->Model().SetModified(false);
+        QVERIFY(w.gem->close());
+        QTRY_VERIFY(!w.gem);
+        QTRY_VERIFY(!variants);
+
+        w.Open(true);
+        QCOMPARE(w.gem->geometry(), gemGeometry);
+        panes = gridPanes();
+        QVERIFY(panes);
+        QCOMPARE(panes->sizes().value(0), leftPane);
+        w.gem->VariantClick();
+        variants = w.gem->VariantForm();
+        QVERIFY(variants);
+        QCOMPARE(variants->geometry(), variantGeometry);
+
+        // The placement reaches the settings that the main window saves.
+        w.main.SaveWorkingState();
+        const GemFormPlacement saved = ReadGemFormPlacement(w.main.Session().Values());
+        QCOMPARE(saved.Width, gemGeometry.width());
+        QCOMPARE(saved.Height, gemGeometry.height());
+        QCOMPARE(saved.WindowState, kWindowNormal);
+        QCOMPARE(ReadGemVFormPlacement(w.main.Session().Values()).Width, variantGeometry.width());
+        w.gem->Model().SetModified(false);
+        w.gem->close();
+    }
+
+    // A saved worksheet file is in the recent list of the next run.
+    void RecentFilesSurviveTheSettingsFile() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("posledni.txt"));
+        {
+            Windows w;
+            w.Open(true);
+            w.TypeSample();
+            QVERIFY(w.gem->SaveFile(file));
+            w.main.SaveWorkingState();
+        }
+        Windows next;
+        next.main.LoadSession(QString());
+        const std::vector<std::string> recent = ReadRecentWorksheets(next.main.Session().Values());
+        QVERIFY(!recent.empty());
+        QCOMPARE(QString::fromStdString(recent.front()), file);
+        next.Open(true);
+        QVERIFY(next.gem->OpenFile(QString::fromStdString(recent.front())));
+        QCOMPARE(next.LeftCell(3, 2), QStringLiteral("-2"));
     }
 
 private:
