@@ -36,6 +36,8 @@ struct ChartSeries {
     // The points keep their order (parametric curves, the Gauss plane): the
     // series is drawn as a curve, never sorted by x.
     bool Ordered = false;
+    // Only the points are marked, no line joins them (measured data).
+    bool Dots = false;
     // The iteration variable of point j is XStart + j·XStep.
     long double XStart = 0.0L;
     long double XStep = 1.0L;

@@ -425,7 +425,22 @@ bool TGrForm::AddCurrentSeries(const CurrentSeries& series, bool complexDomain, 
     const std::size_t before = model_.Count();
     const bool has = model_.AddCurrentSeries(series, complexDomain, replace, kind);
     QApplication::restoreOverrideCursor();
-    if (model_.Count() != before || replace) {
+    SeriesAdded(model_.Count() != before, replace);
+    if (has) show();
+    return has;
+}
+
+bool TGrForm::AddSeriesList(std::vector<ChartSeries> series, bool replace) {
+    if (replace) model_.Clear();
+    const bool changed = !series.empty();
+    for (ChartSeries& s : series) model_.AddPoints(std::move(s));
+    SeriesAdded(changed, replace);
+    if (!model_.Empty()) show();
+    return !model_.Empty();
+}
+
+void TGrForm::SeriesAdded(bool changed, bool replace) {
+    if (changed || replace) {
         horzBar_->blockSignals(true);
         vertBar_->blockSignals(true);
         horzBar_->setValue(50);
@@ -438,8 +453,6 @@ bool TGrForm::AddCurrentSeries(const CurrentSeries& series, bool complexDomain, 
         SyncSeriesControls();
         DefaultScale();
     }
-    if (has) show();
-    return has;
 }
 
 void TGrForm::RemoveSelectedSeries() {

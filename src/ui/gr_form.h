@@ -82,6 +82,9 @@ public:
     // `replace`); the window is shown when the chart has series.
     bool AddCurrentSeries(const CurrentSeries& series, bool complexDomain, bool replace,
                           ChartKind kind);
+    // Adds ready series (all replaced first with `replace`); the window is
+    // shown when the chart has series. Returns whether it has series.
+    bool AddSeriesList(std::vector<ChartSeries> series, bool replace);
     // Removes the selected series; an empty chart closes the window.
     void RemoveSelectedSeries();
     // Removes every series and closes the window.
@@ -150,6 +153,8 @@ private:
     void StoreSettings();
     void SyncSeriesControls();
     void SelectSeries(int index);
+    // After series were added: scroll bars centred, plottables, controls and scale.
+    void SeriesAdded(bool changed, bool replace);
 
     // gr_form_view.cpp
     void RebuildPlottables();

@@ -52,12 +52,17 @@ void TGrForm::AppendPlottables() {
             // The points keep their order: a parametric curve, the Gauss plane.
             auto* curve = new QCPCurve(plot_->xAxis, plot_->yAxis);
             curve->setData(ToQVector(s.X), ToQVector(s.Y));
+            if (s.Dots) {
+                curve->setLineStyle(QCPCurve::lsNone);
+                curve->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, 6));
+            }
             p = curve;
         } else {
             QCPGraph* graph = plot_->addGraph();
             graph->setData(ToQVector(s.X), ToQVector(s.Y), true);
             graph->setAdaptiveSampling(true);
-            graph->setLineStyle(QCPGraph::lsLine);
+            graph->setLineStyle(s.Dots ? QCPGraph::lsNone : QCPGraph::lsLine);
+            if (s.Dots) graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, 6));
             p = graph;
         }
         p->setSelectable(QCP::stNone);

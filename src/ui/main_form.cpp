@@ -8,6 +8,7 @@
 #include "series/data_pump.h"
 #include "storage/default_language.h"
 #include "storage/xdg_paths.h"
+#include "ui/analysis_chart_link.h"
 #include "ui/chart_link.h"
 #include "ui/data_paths.h"
 #include "ui/log_form.h"

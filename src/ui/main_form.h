@@ -65,6 +65,7 @@ struct UserConst;
 
 class DataPump;
 class TChartLink;
+class AnalysisChartLink;
 
 class TMainForm : public QMainWindow,
                   private CalculatorView,
@@ -72,7 +73,6 @@ class TMainForm : public QMainWindow,
                   private RunControlPort,
                   private InputKeyTarget,
                   private StatFormHost,
-                  private AnalysisChartPort,
                   private VarFormVectorPort {
     Q_OBJECT
 
@@ -167,6 +167,8 @@ public:
     TChartLink& Charts();
     // The chart panel with the small chart in place of the function keys.
     void ShowChartPanel();
+    // "Př&enést data do statistiky": the current series into the statistics window.
+    void SeriesToStatistics();
     // An example dialog of the menu "&Graf", then the example's run.
     void GrafExampleClick(ExampleList list);
     void RunExample(ExampleList list, const TKrivka& example, const QString& name);
@@ -253,10 +255,8 @@ private:
     void StatFormClosing() override;
     FileChoicePort& StatFiles() override;
     ClipboardPort& StatClipboard() override { return clipboard_; }
-    AnalysisChartPort* StatChart() override { return this; }
+    AnalysisChartPort* StatChart() override;
     std::filesystem::path& StatLastFolder() override;
-    // AnalysisChartPort: until the detailed chart window exists.
-    void ShowAnalysisChart(const AnalysisChart& chart) override;
     void SetStatButtons(bool stat, bool reg);
     void RefreshDataButton();
     void ReadStatSettings();
@@ -437,6 +437,8 @@ private:
     std::unique_ptr<DataPump> pump_;
     // --- The charts: the detailed chart window, the small chart, the "&Graf" state
     std::unique_ptr<TChartLink> chart_;
+    // The analyses' charts (statistics, regression, Fourier) drawn by chart_.
+    std::unique_ptr<AnalysisChartLink> analysisChart_;
     struct RunState {
         QString CalculateCaption;
         QString StopCaption;

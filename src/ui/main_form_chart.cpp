@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "series/chart_examples.h"
+#include "ui/analysis_chart_link.h"
 #include "ui/chart_examples_dialog.h"
 #include "ui/chart_link.h"
 #include "ui/main_form.h"
@@ -41,8 +42,9 @@ void TMainForm::BuildChart() {
         [this] { return session_->Document().LastFolder; },
         [this]() -> const CurrentSeries& { return series_->Series(); },
         [this](CurrentSeries derivative) { series_->Series() = std::move(derivative); },
-        [this] { ShowPanelPage(kChartPage); }, nullptr});
+        [this] { ShowPanelPage(kChartPage); }, [this] { SeriesToStatistics(); }});
     series_->SetChart(chart_.get());
+    analysisChart_ = std::make_unique<AnalysisChartLink>(*chart_);
 
     auto* page = new QWidget(widgets_.PanelStack);
     page->setObjectName(QStringLiteral("GrPanel"));
@@ -91,6 +93,13 @@ void TMainForm::RefreshChartActions() {
     }
     if (QAction* action = Action("GrafOdebratRaduItem")) action->setEnabled(charted);
     if (QAction* action = Action("GrafVyjmoutRadyItem")) action->setEnabled(charted);
+}
+
+void TMainForm::SeriesToStatistics() {
+    // The current series into the statistics window, which is created and shown.
+    ShowStatForm();
+    statForm_->ImportDatovaRadaClick();
+    RefreshDataButton();
 }
 
 void TMainForm::ShowChartPanel() { ShowPanelPage(kChartPage); }

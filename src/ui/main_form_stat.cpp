@@ -11,6 +11,7 @@
 #include "calculator/text_trim.h"
 #include "series/series_controller.h"
 #include "storage/settings_store.h"
+#include "ui/analysis_chart_link.h"
 #include "ui/main_form.h"
 #include "ui/qt_file_choice.h"
 #include "ui/qt_text.h"
@@ -49,7 +50,7 @@ void TMainForm::AnalyzaFourierovaItemClick() {
     if (n == 0) return;
     const std::vector<long double> samples(current.Y.begin(), current.Y.begin() + n);
     AnalysisMessageTable texts;
-    RunHarmonicAnalysis(samples, series_->Series(), calculator_, this, texts);
+    RunHarmonicAnalysis(samples, series_->Series(), calculator_, analysisChart_.get(), texts);
     RefreshActions();
 }
 
@@ -57,7 +58,8 @@ void TMainForm::FourierVectorClick(const std::string& name) {
     const ParserFloatArray& vector = series_->Vectors().FindVector(name);
     if (vector.empty()) return;
     AnalysisMessageTable texts;
-    RunHarmonicAnalysis(RealParts(vector), series_->Series(), calculator_, this, texts);
+    RunHarmonicAnalysis(RealParts(vector), series_->Series(), calculator_,
+                        analysisChart_.get(), texts);
     RefreshActions();
 }
 
@@ -209,9 +211,6 @@ FileChoicePort& TMainForm::StatFiles() { return *files_; }
 
 std::filesystem::path& TMainForm::StatLastFolder() { return session_->Document().LastFolder; }
 
-void TMainForm::ShowAnalysisChart(const AnalysisChart& /*chart*/) {
-    // The detailed chart window draws analysis charts once it exists.
-    ShowInPreparation();
-}
+AnalysisChartPort* TMainForm::StatChart() { return analysisChart_.get(); }
 
 }  // namespace tarvix
