@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "calculator/calculator.h"
+#include "calculator/mode_switches.h"
 #include "calculator/text_trim.h"
 #include "matrix/worksheet.h"
 
@@ -67,6 +68,21 @@ public:
     }
     std::string InputText() const override {
         return args_.Empty() ? calculator_.InputText() : args_.Take();
+    }
+
+    std::string XVariableName() const override { return calculator_.RegisterAt(BoxId::X).Label; }
+    std::string YVariableName() const override { return calculator_.RegisterAt(BoxId::Y).Label; }
+    void SelectNumberFormat(NumberFormat format) override {
+        calculator_.ApplySwitchChanges(
+            tarvix::SelectNumberFormat(calculator_.Switches(), format, SwitchSource::MenuItem));
+    }
+    void SelectComplexForm(ComplexForm form) override { calculator_.Display().Complex = form; }
+    void ToggleRounding() override {
+        calculator_.ApplySwitchChanges(tarvix::ToggleRounding(calculator_.Switches()));
+    }
+    void SelectComplexDomain() override {
+        calculator_.ApplySwitchChanges(
+            SelectDomain(calculator_.Switches(), nsComplex, SwitchSource::MenuItem));
     }
 
     std::string TakeScalar() { return std::exchange(scalar_, {}); }

@@ -11,6 +11,7 @@
 #include "calculator/text_trim.h"
 #include "calculator/value_format.h"
 #include "calculator/value_text.h"
+#include "matrix/cell_values.h"
 #include "storage/atomic_file.h"
 
 namespace tarvix {
@@ -56,6 +57,7 @@ void Worksheet::SetMode(WorksheetMode mode) {
 void Worksheet::SetOrder(int n) {
     if (!finished_ || n < 1 || n > kMaxMatrixOrder) return;
     order_ = n;
+    marks_.Clear();
     left_.Resize(n, n);  // square again; ResizeGrids adds the right-hand side
     ResizeGrids();
 }
@@ -82,6 +84,64 @@ void Worksheet::ResizeGrids() {
 void Worksheet::SetCellCursor(int row, int column) {
     cursorRow_ = row;
     cursorColumn_ = column;
+}
+
+std::pair<int, int> Worksheet::Cursor(bool rightGrid) const {
+    return rightGrid ? std::pair{rightCursorRow_, rightCursorColumn_}
+                     : std::pair{cursorRow_, cursorColumn_};
+}
+
+void Worksheet::SetCursor(bool rightGrid, int row, int column) {
+    if (rightGrid) {
+        rightCursorRow_ = row;
+        rightCursorColumn_ = column;
+    } else {
+        SetCellCursor(row, column);
+    }
+}
+
+std::optional<GridArea> Worksheet::BorderedArea(bool rightGrid) const {
+    const std::optional<GridArea>& area = rightGrid ? rightArea_ : leftArea_;
+    if (!area) return std::nullopt;
+    const TextGrid& grid = Grid(rightGrid);
+    GridArea clipped{std::max(area->Top, 1), std::max(area->Left, 1),
+                     std::min(area->Bottom, grid.Rows()), std::min(area->Right, grid.Cols())};
+    if (!clipped.IsBordered()) return std::nullopt;
+    return clipped;
+}
+
+void Worksheet::SetBorderedArea(bool rightGrid, std::optional<GridArea> area) {
+    if (area && !area->IsBordered()) area.reset();
+    (rightGrid ? rightArea_ : leftArea_) = area;
+}
+
+GridArea Worksheet::AreaOrAll(bool rightGrid) const {
+    if (const std::optional<GridArea> area = BorderedArea(rightGrid)) return *area;
+    const TextGrid& grid = Grid(rightGrid);
+    return GridArea{1, 1, grid.Rows(), grid.Cols()};
+}
+
+bool Worksheet::CellMarked(bool rightGrid, int row, int column) const {
+    if (!marks_.Highlight || !marks_.Exist()) return false;
+    if (rightGrid != marks_.RightGrid && !marks_.BothGrids) return false;
+    return marks_.Flag(row, column);
+}
+
+ComplexValue Worksheet::EvaluateCell(std::string_view text) const {
+    return ReadCellValue(text, true, parser_, 0, 0, texts_);
+}
+
+void Worksheet::ForgetResults() {
+    modified_ = true;
+    source_ = sourceCopy_ = target_ = CMatrix();
+    rhs_ = unknowns_ = check_ = CVector();
+    factors_.Reset();
+    inputRows_.clear();
+    solutionRows_.clear();
+    checkRows_.clear();
+    triangleRows_.clear();
+    hasSolution_ = hasMatrixResult_ = hasScalar_ = false;
+    checkShown_ = triangleShown_ = false;
 }
 
 std::string Worksheet::CellText(const ComplexValue& v) const {

@@ -7,13 +7,16 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calculator/calculator_ports.h"
 #include "engine/cell_link.h"
 #include "engine/parser.h"
+#include "matrix/found_marks.h"
 #include "matrix/gauss_solver.h"
+#include "matrix/grid_area.h"
 #include "matrix/matrix_memory.h"
 #include "matrix/matrix_messages.h"
 #include "matrix/operation_codes.h"
@@ -57,6 +60,54 @@ public:
     // and subdeterminant.
     void SetCellCursor(int row, int column);
     std::pair<int, int> CellCursor() const { return {cursorRow_, cursorColumn_}; }
+
+    // --- Active grid, cursors and bordered areas. The window mirrors its
+    // grids' focus, cell cursors and selections here before each command;
+    // the data commands work on the active grid.
+    bool ActiveIsRight() const { return activeRight_; }
+    void SetActiveGrid(bool rightGrid) { activeRight_ = rightGrid; }
+    TextGrid& ActiveGrid() { return activeRight_ ? right_ : left_; }
+    const TextGrid& ActiveGrid() const { return activeRight_ ? right_ : left_; }
+    TextGrid& Grid(bool rightGrid) { return rightGrid ? right_ : left_; }
+    const TextGrid& Grid(bool rightGrid) const { return rightGrid ? right_ : left_; }
+    // The cell cursor of a grid (1-based); the left one is CellCursor.
+    std::pair<int, int> Cursor(bool rightGrid) const;
+    void SetCursor(bool rightGrid, int row, int column);
+    // The selection of a grid when it covers more than one cell.
+    std::optional<GridArea> BorderedArea(bool rightGrid) const;
+    void SetBorderedArea(bool rightGrid, std::optional<GridArea> area);
+    // The bordered area clipped to the grid, or the whole data part.
+    GridArea AreaOrAll(bool rightGrid) const;
+    // The left grid of the equations mode ends with the right-hand side.
+    bool HasRhsColumn(bool rightGrid) const {
+        return !rightGrid && mode_ == WorksheetMode::Equations;
+    }
+
+    // --- Search marks (emptied by generation, structural edits and order changes)
+    FoundMarks& Marks() { return marks_; }
+    const FoundMarks& Marks() const { return marks_; }
+    void ClearMarks() { marks_.Clear(); }
+    // Whether a cell is drawn marked: highlight on and the cell flagged in
+    // the searched grid (or in either grid when marks show in both).
+    bool CellMarked(bool rightGrid, int row, int column) const;
+
+    // --- Cell values for the data commands
+    // A value as a cell text in the main window's display format, trailing
+    // blanks removed.
+    std::string FormatCell(const ComplexValue& v) const { return CellText(v); }
+    // A cell text evaluated as an expression (trimmed, empty as "0", "," as
+    // ".", ";" as ","), leaving the evaluator's own expression untouched;
+    // raises the evaluator's error.
+    ComplexValue EvaluateCell(std::string_view text) const;
+    TParser& Parser() { return parser_; }
+    WorksheetMainPort& Main() { return main_; }
+    DialogsPort& Dialogs() { return dialogs_; }
+    MatrixMemory& Memory() { return memory_; }
+    // The user changed cells: modified, numeric work arrays and the
+    // intermediate text lists emptied (they no longer describe the grids).
+    void ForgetResults();
+    // Text lines that describe the generated input rows.
+    std::vector<std::string>& MutableInputRows() { return inputRows_; }
 
     // --- Equations editor (worksheet_editor.cpp)
     // The editor's equations into the left grid (the menu command also
@@ -206,6 +257,12 @@ private:
     std::vector<std::string> editor_;
     int cursorRow_ = 1;
     int cursorColumn_ = 1;
+    int rightCursorRow_ = 1;
+    int rightCursorColumn_ = 1;
+    bool activeRight_ = false;
+    std::optional<GridArea> leftArea_;
+    std::optional<GridArea> rightArea_;
+    FoundMarks marks_;
 
     std::string fileName_;
     bool modified_ = false;

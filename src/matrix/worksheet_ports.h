@@ -10,6 +10,7 @@
 #include "calculator/format_options.h"
 #include "engine/complex_value.h"
 #include "matrix/lu_factor.h"
+#include "series/current_series.h"
 
 namespace tarvix {
 
@@ -28,6 +29,28 @@ public:
     virtual std::string InputText() const = 0;
     // The name of the X register's variable, the function's argument.
     virtual std::string XVariableName() const { return "X"; }
+    // The name of the Y register's variable (the row of a generated cell).
+    virtual std::string YVariableName() const { return "Y"; }
+
+    // --- The main window's modes, switched as its own controls switch them
+    // (captions, Ans shown again); the worksheet then reformats its cells.
+    virtual void SelectNumberFormat(NumberFormat /*format*/) {}
+    virtual void SelectComplexForm(ComplexForm /*form*/) {}
+    virtual void ToggleRounding() {}
+    // The domain switched to complex (a complex series imported in the real domain).
+    virtual void SelectComplexDomain() {}
+
+    // --- Series and charts
+    // The main window's current series; nullptr when there is none.
+    virtual const CurrentSeries* Series() const { return nullptr; }
+    // The series becomes the main window's current series and is added to
+    // the detailed chart window (created when missing, then shown) under
+    // `title`, as bars or as a line.
+    virtual void ChartSeries(CurrentSeries /*series*/, std::string_view /*title*/, bool /*bars*/) {}
+    // The complex quantity of the charts and searches (0 modulus, 1 argument,
+    // 2 real part, 3 imaginary part, 4 Gaussian plane), mirrored in the main
+    // window's chart items.
+    virtual void SetComplexQuantity(int /*quantity*/) {}
 };
 
 // Status panels: 0 row, 1 pass, 2 state and time, 3 operation title.

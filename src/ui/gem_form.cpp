@@ -117,10 +117,25 @@ QWidget* TGemForm::BuildCentre() {
     rightModel_ = new WorksheetGridModel(sheet_, true, this);
     leftView_ = makeView(leftModel_, "LStringGrid");
     rightView_ = makeView(rightModel_, "RStringGrid");
-    connect(leftView_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& at) {
-                if (at.isValid()) sheet_.SetCellCursor(at.row() + 1, at.column() + 1);
-            });
+    // The model follows each grid's cell cursor and selection: the data
+    // commands read the cursor and the bordered area from it.
+    for (QTableView* view : {leftView_, rightView_}) {
+        const bool right = view == rightView_;
+        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this, right](const QModelIndex& at) {
+                    if (at.isValid()) sheet_.SetCursor(right, at.row() + 1, at.column() + 1);
+                });
+        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this, view, right] {
+                    const QItemSelection selection = view->selectionModel()->selection();
+                    std::optional<GridArea> area;
+                    if (selection.size() == 1) {
+                        const QItemSelectionRange& r = selection.first();
+                        area = GridArea{r.top() + 1, r.left() + 1, r.bottom() + 1, r.right() + 1};
+                    }
+                    sheet_.SetBorderedArea(right, area);
+                });
+    }
 
     gridSplitter_ = new QSplitter(Qt::Horizontal, this);
     gridSplitter_->addWidget(leftView_);
@@ -267,7 +282,28 @@ void TGemForm::MoveAfterEnter(QTableView* view) {
     view->setCurrentIndex(view->model()->index(r, c));
 }
 
+QMenu* TGemForm::MenuNamed(std::string_view name) const {
+    const auto it = menus_.find(name);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+QTableView* TGemForm::ActiveView() const {
+    return sheet_.ActiveIsRight() ? rightView_ : leftView_;
+}
+
+WorksheetGridModel* TGemForm::GridModel(bool rightGrid) const {
+    return rightGrid ? rightModel_ : leftModel_;
+}
+
+void TGemForm::AfterDataCommand() {
+    Refresh();
+    RefreshEnabled();
+}
+
 bool TGemForm::eventFilter(QObject* watched, QEvent* event) {
+    // The grid that gets the focus becomes the active grid.
+    if (event->type() == QEvent::FocusIn && (watched == leftView_ || watched == rightView_))
+        sheet_.SetActiveGrid(watched == rightView_);
     if (event->type() == QEvent::KeyPress &&
         (watched == leftView_ || watched == rightView_)) {
         auto* view = static_cast<QTableView*>(watched);

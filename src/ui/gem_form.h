@@ -10,7 +10,10 @@
 // Files: gem_form.cpp (layout, grids, status bar, refresh, closing),
 // gem_form_menus.cpp (menus and tool bar from tables), gem_form_run.cpp (run,
 // stop, trace, watch, result views), gem_form_files.cpp (files and the
-// recent-files menu).
+// recent-files menu), gem_form_data.cpp (generation, area and grid edits,
+// column widths), gem_form_search.cpp (searches, marks, conversions),
+// gem_form_output.cpp (number formats, result file, clipboard, spreadsheet,
+// charts).
 #pragma once
 
 #include <QElapsedTimer>
@@ -159,6 +162,25 @@ private:
     QAction* NewAction(std::string_view name, std::string_view caption,
                        std::function<void()> command, std::string_view shortcut = {});
     void RefreshChecks();
+    // The menu holding commands of several files (created by BuildMenus).
+    QMenu* MenuNamed(std::string_view name) const;
+    // The view of the active grid (the one that had the focus last).
+    QTableView* ActiveView() const;
+    WorksheetGridModel* GridModel(bool rightGrid) const;
+    // Shows the model's grids, marks and sizes again after a data command.
+    void AfterDataCommand();
+
+    // gem_form_data.cpp: "&Data", the area and grid edits of "Ú&pravy", "&Rastr"
+    void BuildDataMenus();
+    void RefreshDataEnabled();
+
+    // gem_form_search.cpp: "&Hledat" and "&Konverze"
+    void BuildSearchMenus();
+    void RefreshSearchEnabled();
+
+    // gem_form_output.cpp: the number formats and outputs of "Ř&ešení", "&Graf"
+    void BuildOutputMenus();
+    void RefreshOutputEnabled();
 
     // gem_form_run.cpp
     void Perform(const std::function<void()>& operation);

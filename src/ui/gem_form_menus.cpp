@@ -259,22 +259,13 @@ void TGemForm::BuildMenus() {
         destination->addAction(a);
     }
 
-    QMenu* data = menu("DataMenu", "&Data");
-    data->addAction(NewAction("Data_NacistZPameti", "&Načíst z paměti do levé...", [this] { MemoryLoadClick(false); }));
-    data->addAction(NewAction("Data_NacistZPametiDoPrave", "Načíst z paměti do &pravé...", [this] { MemoryLoadClick(true); }));
-    data->addSeparator();
-    data->addAction(NewAction("Data_Generovat", "&Generovat...", nullptr, "Shift+Ctrl+D"));
-    data->addAction(NewAction("Data_RidkaMatice", "Ř&ídká matice", nullptr));
-    data->addAction(check(NewAction("Data_GenerovatFunkcniHodnoty", "Vyčíslovat &funkční hodnoty", [this] {
-        sheet_.Options().GenerateFunctionValues = Action("Data_GenerovatFunkcniHodnoty")->isChecked();
-    })));
-    data->addAction(check(NewAction("Data_SymetrickyZapisovat", "&Symetricky zapisovat", [this] {
-        sheet_.Options().SymmetricWrite = Action("Data_SymetrickyZapisovat")->isChecked();
-    })));
-    QMenu* hledat = menu("HledatMenu", "&Hledat");
-    hledat->addAction(NewAction("Hledat_Najdi", "&Najdi...", nullptr));
-    QMenu* graf = menu("GrafMenu", "&Graf");
-    graf->addAction(NewAction("Graf_3D", "&3D graf", nullptr));
+    menu("DataMenu", "&Data");
+    menu("HledatMenu", "&Hledat");
+    menu("KonverzeMenu", "&Konverze");
+    menu("GrafMenu", "&Graf");
+    BuildDataMenus();
+    BuildSearchMenus();
+    BuildOutputMenus();
 
     // The drop-down of the tool bar: every visible operation.
     dropMenu_ = new QMenu(this);

@@ -135,6 +135,9 @@ void TGemForm::RefreshEnabled() {
     enable("Reseni_VysledekPrenestDoleva", s.MoveResultLeft);
     enable("BackAssignToolButton", s.MoveResultLeft);
     if (runButton_) runButton_->setEnabled(s.Run || s.DataCommands);
+    RefreshDataEnabled();
+    RefreshSearchEnabled();
+    RefreshOutputEnabled();
     RefreshTitle();
 }
 

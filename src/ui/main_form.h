@@ -301,6 +301,11 @@ private:
     // --- Charts (main_form_chart.cpp)
     void BuildChart();
     void RefreshChartActions();
+    // The worksheet's chart commands: the series becomes the current series
+    // and goes to the detailed chart under `title`; the complex quantity
+    // (0 modulus … 4 Gaussian plane) checks the chart items.
+    void ChartWorksheetSeries(CurrentSeries series, std::string_view title, bool bars);
+    void SetChartQuantity(int quantity);
     // --- Tools (main_form_tools.cpp)
     void BuildTools();
     void SyncVatButton();

@@ -95,6 +95,24 @@ void TMainForm::RefreshChartActions() {
     if (QAction* action = Action("GrafVyjmoutRadyItem")) action->setEnabled(charted);
 }
 
+void TMainForm::ChartWorksheetSeries(CurrentSeries series, std::string_view title, bool bars) {
+    series_->Series() = std::move(series);
+    ChartShared& shared = chart_->Shared();
+    shared.Title = std::string(title);
+    TGrForm* form = chart_->EnsureForm();
+    form->AddCurrentSeries(series_->Series(), chart_->ComplexDomain(), false,
+                           bars ? ChartKind::Bar : ChartKind::Line);
+    shared.Title.clear();
+    chart_->RedrawImage();
+    RefreshChartActions();
+}
+
+void TMainForm::SetChartQuantity(int quantity) {
+    if (quantity < 0 || quantity >= static_cast<int>(std::size(kModeItems))) return;
+    chart_->Shared().ComplexMode = kModeItems[quantity].Mode;
+    RefreshChartActions();
+}
+
 void TMainForm::SeriesToStatistics() {
     // The current series into the statistics window, which is created and shown.
     ShowStatForm();

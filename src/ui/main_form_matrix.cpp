@@ -27,7 +27,7 @@ void MainWorksheetPort::ShowScalarResult(const ComplexValue& value, std::string_
     calculator_.Parser1().SetVariable("ANS", value);
     if (!inputLine.empty()) calculator_.SetInputText(inputLine);
     calculator_.RedisplayAns();
-    showResult_();
+    actions_.ShowResult();
 }
 
 std::string MainWorksheetPort::DisplayText() const { return calculator_.DisplayText(); }
@@ -35,14 +35,62 @@ std::string MainWorksheetPort::InputText() const { return calculator_.InputText(
 std::string MainWorksheetPort::XVariableName() const {
     return calculator_.RegisterAt(BoxId::X).Label;
 }
+std::string MainWorksheetPort::YVariableName() const {
+    return calculator_.RegisterAt(BoxId::Y).Label;
+}
+
+void MainWorksheetPort::SelectNumberFormat(NumberFormat format) {
+    actions_.Switch([format](ModeSwitches& s) {
+        return tarvix::SelectNumberFormat(s, format, SwitchSource::MenuItem);
+    });
+}
+
+void MainWorksheetPort::SelectComplexForm(ComplexForm form) { actions_.SelectComplexForm(form); }
+
+void MainWorksheetPort::ToggleRounding() {
+    actions_.Switch([](ModeSwitches& s) { return tarvix::ToggleRounding(s); });
+}
+
+void MainWorksheetPort::SelectComplexDomain() {
+    actions_.Switch([](ModeSwitches& s) {
+        return SelectDomain(s, nsComplex, SwitchSource::MenuItem);
+    });
+}
+
+const CurrentSeries* MainWorksheetPort::Series() const { return actions_.Series(); }
+
+void MainWorksheetPort::ChartSeries(CurrentSeries series, std::string_view title, bool bars) {
+    actions_.Chart(std::move(series), title, bars);
+}
+
+void MainWorksheetPort::SetComplexQuantity(int quantity) { actions_.ComplexQuantity(quantity); }
 
 MainMatrixState& TMainForm::Matrix() {
     if (!matrix_) {
         matrix_ = std::make_unique<MainMatrixState>();
-        matrix_->Port = std::make_unique<MainWorksheetPort>(calculator_, [this] {
-            RefreshFromModel();
-            activateWindow();
-        });
+        MainWorksheetActions actions{
+            .ShowResult =
+                [this] {
+                    RefreshFromModel();
+                    activateWindow();
+                },
+            .Switch = [this](const std::function<SwitchChanges(ModeSwitches&)>& change) {
+                ApplySwitch(change);
+            },
+            .SelectComplexForm =
+                [this](ComplexForm form) {
+                    Perform([this, form] {
+                        calculator_.Display().Complex = form;
+                        calculator_.RedisplayAns();
+                        RefreshVariableList();
+                    });
+                },
+            .Series = [this]() -> const CurrentSeries* { return HostSeries(); },
+            .Chart = [this](CurrentSeries series, std::string_view title,
+                            bool bars) { ChartWorksheetSeries(std::move(series), title, bars); },
+            .ComplexQuantity = [this](int quantity) { SetChartQuantity(quantity); },
+        };
+        matrix_->Port = std::make_unique<MainWorksheetPort>(calculator_, std::move(actions));
         const Settings& settings = session_->Values();
         matrix_->Placement = ReadGemFormPlacement(settings);
         matrix_->VariantPlacement = ReadGemVFormPlacement(settings);

@@ -10,6 +10,7 @@
 
 #include "matrix/matrix_memory.h"
 #include "matrix/recent_files.h"
+#include "calculator/mode_switches.h"
 #include "matrix/worksheet_ports.h"
 #include "ui/gem_form.h"
 
@@ -17,21 +18,41 @@ namespace tarvix {
 
 class Calculator;
 
+// What the worksheet's port does through the main window itself.
+struct MainWorksheetActions {
+    // The display and the controls show the model again.
+    std::function<void()> ShowResult;
+    // A mode switch applied as the main window's own controls apply it.
+    std::function<void(const std::function<SwitchChanges(ModeSwitches&)>&)> Switch;
+    std::function<void(ComplexForm)> SelectComplexForm;
+    std::function<const CurrentSeries*()> Series;
+    std::function<void(CurrentSeries, std::string_view, bool)> Chart;
+    std::function<void(int)> ComplexQuantity;
+};
+
 // The worksheet's view of the main window.
 class MainWorksheetPort : public WorksheetMainPort {
 public:
-    MainWorksheetPort(Calculator& calculator, std::function<void()> showResult)
-        : calculator_(calculator), showResult_(std::move(showResult)) {}
+    MainWorksheetPort(Calculator& calculator, MainWorksheetActions actions)
+        : calculator_(calculator), actions_(std::move(actions)) {}
 
     FormatOptions CurrentFormat() const override;
     void ShowScalarResult(const ComplexValue& value, std::string_view inputLine) override;
     std::string DisplayText() const override;
     std::string InputText() const override;
     std::string XVariableName() const override;
+    std::string YVariableName() const override;
+    void SelectNumberFormat(NumberFormat format) override;
+    void SelectComplexForm(ComplexForm form) override;
+    void ToggleRounding() override;
+    void SelectComplexDomain() override;
+    const CurrentSeries* Series() const override;
+    void ChartSeries(CurrentSeries series, std::string_view title, bool bars) override;
+    void SetComplexQuantity(int quantity) override;
 
 private:
     Calculator& calculator_;
-    std::function<void()> showResult_;
+    MainWorksheetActions actions_;
 };
 
 struct MainMatrixState {

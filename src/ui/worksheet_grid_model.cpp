@@ -40,6 +40,7 @@ QVariant WorksheetGridModel::data(const QModelIndex& index, int role) const {
         if (!right_ && row == col) kind |= Diagonal;
         if (!right_ && sheet_->Mode() == WorksheetMode::Equations && col == Grid().Cols())
             kind |= RightHandSide;
+        if (sheet_ && sheet_->CellMarked(right_, row, col)) kind |= Marked;
         return kind;
     }
     default:
