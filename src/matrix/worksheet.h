@@ -91,6 +91,12 @@ public:
     // the searched grid (or in either grid when marks show in both).
     bool CellMarked(bool rightGrid, int row, int column) const;
 
+    // What the searches and charts compare of a complex cell: 0 modulus,
+    // 1 argument, 2 real part, 3 imaginary part, 4 points in the Gaussian
+    // plane (charts only). The window mirrors it in the main window's items.
+    int SearchQuantity() const { return searchQuantity_; }
+    void SetSearchQuantity(int quantity) { searchQuantity_ = quantity; }
+
     // --- Cell values for the data commands
     // A value as a cell text in the main window's display format, trailing
     // blanks removed.
@@ -263,6 +269,7 @@ private:
     std::optional<GridArea> leftArea_;
     std::optional<GridArea> rightArea_;
     FoundMarks marks_;
+    int searchQuantity_ = 0;
 
     std::string fileName_;
     bool modified_ = false;
