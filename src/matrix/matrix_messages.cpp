@@ -110,6 +110,23 @@ const std::vector<MessageEntry>& DefaultEntries() {
             {mxmsg::HeaderCheck, "Kontrola"},
             {mxmsg::HeaderVoltage, "Napětí"},
             {mxmsg::HeaderCurrents, "Proudy"},
+            // --- Outputs and charts
+            {mxmsg::ReformatLoss,
+             "Nový formát zobrazí %s buněk s menší přesností, než mají jejich texty; jejich "
+             "hodnoty by se změnily.%\\ Mají se přesto přepsat? (Ne ponechá jejich dosavadní text.)"},
+            {mxmsg::NoResultValues,
+             "Výsledek není k dispozici v číselné podobě,%\\ binární soubor lze uložit jen po výpočtu"},
+            {mxmsg::ChartRow, "datovou řadu tvoří %s. řádek matice"},
+            {mxmsg::ChartColumn, "datovou řadu tvoří %s. sloupec matice"},
+            {mxmsg::ChartDiagonal, "datovou řadu tvoří hlavní diagonála matice"},
+            {mxmsg::ChartRows, "datové řady tvoří řádky matice"},
+            {mxmsg::ChartColumns, "datové řady tvoří sloupce matice"},
+            {mxmsg::ChartModulus, ", (modul komplex. č.)"},
+            {mxmsg::ChartArgument, ", (argument komplex. č.)"},
+            {mxmsg::ChartRealPart, ", (reálná složka komplex. č.)"},
+            {mxmsg::ChartImaginaryPart, ", (imaginární složka komplex. č.)"},
+            {mxmsg::ChartGaussPlane, ", (v Gaussově komplexní rovině)"},
+            {mxmsg::SpreadsheetCorner, "i\\j"},
         };
         for (int code = 0; code < kMatrixOperationCount; ++code)
             e.push_back({kOperationKeys[code], kOperationTitles[code]});

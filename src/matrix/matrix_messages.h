@@ -66,6 +66,20 @@ inline constexpr std::string_view HeaderSolution = "Msg_MatrixHeaderSolution";
 inline constexpr std::string_view HeaderCheck = "Msg_MatrixHeaderCheck";
 inline constexpr std::string_view HeaderVoltage = "Msg_MatrixHeaderVoltage";
 inline constexpr std::string_view HeaderCurrents = "Msg_MatrixHeaderCurrents";
+// --- Outputs and charts
+inline constexpr std::string_view ReformatLoss = "Msg_MatrixReformatLoss";
+inline constexpr std::string_view NoResultValues = "Msg_MatrixNoResultValues";
+inline constexpr std::string_view ChartRow = "Msg_MatrixChartRow";
+inline constexpr std::string_view ChartColumn = "Msg_MatrixChartColumn";
+inline constexpr std::string_view ChartDiagonal = "Msg_MatrixChartDiagonal";
+inline constexpr std::string_view ChartRows = "Msg_MatrixChartRows";
+inline constexpr std::string_view ChartColumns = "Msg_MatrixChartColumns";
+inline constexpr std::string_view ChartModulus = "Msg_MatrixChartModulus";
+inline constexpr std::string_view ChartArgument = "Msg_MatrixChartArgument";
+inline constexpr std::string_view ChartRealPart = "Msg_MatrixChartRealPart";
+inline constexpr std::string_view ChartImaginaryPart = "Msg_MatrixChartImaginaryPart";
+inline constexpr std::string_view ChartGaussPlane = "Msg_MatrixChartGaussPlane";
+inline constexpr std::string_view SpreadsheetCorner = "Msg_MatrixSpreadsheetCorner";
 // The operation titles are keys "Msg_MatrixOperation0" … "Msg_MatrixOperation26".
 }  // namespace mxmsg
 

@@ -241,24 +241,12 @@ bool Worksheet::SaveFile(const std::string& path) {
         data.HasMemo = !editor_.empty();
         bytes = WorksheetText(data);
     } else {
-        const bool complex = format == WorksheetFileFormat::Complex4 || format == WorksheetFileFormat::Complex8;
-        const bool single = format == WorksheetFileFormat::Real4 || format == WorksheetFileFormat::Complex4;
-        auto put = [&](long double v) {
-            if (single) {
-                const auto bits = std::bit_cast<std::uint32_t>(static_cast<float>(v));
-                for (int b = 0; b < 4; ++b) bytes += static_cast<char>((bits >> (8 * b)) & 0xFF);
-            } else {
-                const auto bits = std::bit_cast<std::uint64_t>(static_cast<double>(v));
-                for (int b = 0; b < 8; ++b) bytes += static_cast<char>((bits >> (8 * b)) & 0xFF);
-            }
-        };
         try {
             for (int i = 1; i <= left_.Rows(); ++i)
                 for (int j = 1; j <= left_.Cols(); ++j) {
                     const std::string& text = left_.Cell(i, j);
                     const ComplexValue v = ParseValueText(text.empty() ? "0" : text, parser_);
-                    put(v.Re);
-                    if (complex) put(v.Im);
+                    AppendBinaryValue(bytes, v, format);
                 }
         } catch (const TarvixError& error) {
             ShowError(error.what());

@@ -192,6 +192,23 @@ WorksheetFileData ParseWorksheetBinary(std::string_view bytes, WorksheetFileForm
     return data;
 }
 
+void AppendBinaryValue(std::string& bytes, const ComplexValue& value, WorksheetFileFormat format) {
+    if (format == WorksheetFileFormat::Text) return;
+    const bool complex = format == WorksheetFileFormat::Complex4 || format == WorksheetFileFormat::Complex8;
+    const bool single = format == WorksheetFileFormat::Real4 || format == WorksheetFileFormat::Complex4;
+    auto put = [&](long double v) {
+        if (single) {
+            const auto bits = std::bit_cast<std::uint32_t>(static_cast<float>(v));
+            for (int b = 0; b < 4; ++b) bytes += static_cast<char>((bits >> (8 * b)) & 0xFF);
+        } else {
+            const auto bits = std::bit_cast<std::uint64_t>(static_cast<double>(v));
+            for (int b = 0; b < 8; ++b) bytes += static_cast<char>((bits >> (8 * b)) & 0xFF);
+        }
+    };
+    put(value.Re);
+    if (complex) put(value.Im);
+}
+
 std::string WorksheetText(const WorksheetFileData& data) {
     std::string out = std::to_string(data.Rows) + "\\";
     if (data.Mode == WorksheetMode::Operations) out += std::to_string(data.Cols);

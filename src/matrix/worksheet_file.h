@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calculator/format_options.h"
+#include "engine/complex_value.h"
 #include "matrix/matrix_messages.h"
 
 namespace tarvix {
@@ -45,6 +46,11 @@ WorksheetFileData ParseWorksheetText(std::string_view text, WorksheetMode curren
 WorksheetFileData ParseWorksheetBinary(std::string_view bytes, WorksheetFileFormat format,
                                        WorksheetMode mode, const FormatOptions& display,
                                        const MatrixMessageTable& texts);
+
+// Appends one value in a binary form: a 4-byte single or an 8-byte double
+// (real part only), or two of them (real part, then imaginary part),
+// little-endian. The text form appends nothing.
+void AppendBinaryValue(std::string& bytes, const ComplexValue& value, WorksheetFileFormat format);
 
 // The text form of a grid's cells (CR LF line ends): header "rows\cols" in the
 // operations mode, "order\" in the equations mode.
