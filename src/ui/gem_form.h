@@ -27,6 +27,7 @@
 
 #include "matrix/recent_files.h"
 #include "matrix/worksheet.h"
+#include "matrix/worksheet_charts.h"
 #include "storage/data_file_commands.h"
 #include "storage/worksheet_settings.h"
 
@@ -181,6 +182,14 @@ private:
     // gem_form_output.cpp: the number formats and outputs of "Ř&ešení", "&Graf"
     void BuildOutputMenus();
     void RefreshOutputEnabled();
+    // --- gem_form_output.cpp state
+    void OutputFormat(NumberFormat format);
+    void OutputComplexForm(ComplexForm form);
+    void ReseniUlozitDoSouboru();
+    void ReseniKopirovatDoSchranky();
+    void ReseniExportDoTabulky();
+    void ChartClick(ChartSource source);
+    std::unique_ptr<WorksheetCharts> charts_;
 
     // gem_form_run.cpp
     void Perform(const std::function<void()>& operation);

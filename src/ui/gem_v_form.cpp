@@ -17,13 +17,17 @@
 #include <filesystem>
 
 #include "calculator/message_box.h"
+#include "matrix/spreadsheet_export.h"
+#include "matrix/worksheet_output.h"
 #include "storage/text_catalog.h"
 #include "ui/qt_text.h"
+#include "ui/spreadsheet_opener.h"
 #include "ui/worksheet_grid_model.h"
 
 namespace tarvix {
 namespace {
 constexpr std::string_view kSection = "GemVForm";
+constexpr int kSolutionsFileHelpContext = 10203;
 }
 
 TGemVForm::TGemVForm(Worksheet& sheet, DialogsPort& dialogs, TextCatalog& texts,
@@ -56,6 +60,15 @@ TGemVForm::TGemVForm(Worksheet& sheet, DialogsPort& dialogs, TextCatalog& texts,
     vypocet->addAction(NewAction("Vypocet_Spustit", "Spustit výpočet", [this] { RunClick(); }, "F2"));
     vypocet->addAction(NewAction("Vypocet_Prerusit", "&Přerušit výpočet", [this] { StopClick(); }, "F9"));
     vypocet->addAction(NewAction("Reseni_KontrolaVysledku", "&Kontrola výsledku", nullptr));
+    QMenu* reseni = menuBar()->addMenu(Text("ReseniMenu", "Ř&ešení"));
+    reseni->addAction(NewAction("Reseni_UlozitDoSouboru", "&Uložit  do souboru...", [this] {
+        FileDialogRequest request = FileRequest(ToStd(Text("SaveCaption", "Uložit jako")));
+        if (const auto path = files_.ChooseFileToSave(request)) SaveSolutions(ToQ(path->string()));
+    }));
+    reseni->addAction(NewAction("Reseni_KopirovatDoSchranky", "&Kopírovat do schránky",
+                                [this] { CopyClick(); }));
+    reseni->addAction(NewAction("Reseni_ExportDoMsExcel", "&Export do MS Excel",
+                                [this] { ExportClick(); }));
     QMenu* data = menuBar()->addMenu(Text("DataMenu", "&Data"));
     data->addAction(NewAction("Data_Generovat", "&Generovat...", nullptr, "Ctrl+D"));
 
@@ -197,6 +210,7 @@ FileDialogRequest TGemVForm::FileRequest(std::string_view caption) const {
 bool TGemVForm::OpenFile(const QString& path) {
     if (running_ || !sheet_.Finished()) return false;
     const bool opened = variants_.OpenFile(ToStd(path));
+    if (opened) fileName_ = ToStd(path);
     if (opened) setWindowTitle(Text("Caption", "Variantní výpočty soustavy rovnic") + " - " +
                                ToQ(std::filesystem::path(ToStd(path)).filename().string()));
     Refresh();
@@ -204,13 +218,30 @@ bool TGemVForm::OpenFile(const QString& path) {
     return opened;
 }
 
-bool TGemVForm::SaveFile(const QString& path) { return variants_.SaveFile(ToStd(path)); }
+bool TGemVForm::SaveFile(const QString& path) {
+    const bool saved = variants_.SaveFile(ToStd(path));
+    if (saved) fileName_ = ToStd(path);
+    return saved;
+}
 
 void TGemVForm::CopyClick() {
-    const TextGrid& solutions = variants_.Solutions();
-    QString text;
-    for (int i = 1; i <= solutions.Rows(); ++i) text += ToQ(solutions.RowText(i)) + "\r\n";
-    QApplication::clipboard()->setText(text);
+    QApplication::clipboard()->setText(ToQ(GridRowsText(variants_.Solutions())));
+}
+
+bool TGemVForm::SaveSolutions(const QString& path) {
+    std::string error;
+    if (WriteGridRowsFile(variants_.Solutions(), ToStd(path), sheet_.Texts(), error)) return true;
+    dialogs_.ShowMessage(PrepareMessageBox(error, MessageKind::Error, kCancelHelpButtons,
+                                           kSolutionsFileHelpContext, TextsOf(sheet_.Format())));
+    return false;
+}
+
+void TGemVForm::ExportClick() {
+    const std::string& file = fileName_.empty() ? sheet_.FileName() : fileName_;
+    const std::filesystem::path path(file);
+    ExportSpreadsheet(GridTable(variants_.Solutions(), path.filename().string(), sheet_.Texts()),
+                      path.stem().string() + "-v",
+                      {dialogs_, texts_, sheet_.Texts(), sheet_.Format()});
 }
 
 void TGemVForm::closeEvent(QCloseEvent* event) {

@@ -41,8 +41,15 @@ public:
     void StopClick();
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
-    // The solutions, rows by lines and columns by tabs, to the clipboard.
+    // The solutions, trimmed, rows by lines (CR LF) and columns by tabs, to
+    // the clipboard.
     void CopyClick();
+    // The solutions as a text file (rows by lines, columns by tabs); the
+    // variant file's name stays. False after a message.
+    bool SaveSolutions(const QString& path);
+    // The solutions grid with its headers to the desktop's spreadsheet
+    // program, the sheet named after the variant file.
+    void ExportClick();
     // Hands the placement back to the values it was created from.
     void StorePlacement();
 
@@ -84,6 +91,8 @@ private:
     QSplitter* split_ = nullptr;
     GemVFormPlacement* placement_ = nullptr;
     bool placementApplied_ = false;
+    // The variant file last opened or saved; empty before.
+    std::string fileName_;
 };
 
 }  // namespace tarvix
