@@ -1,0 +1,171 @@
+// The worksheet window's outputs beside a real main window: the row chart of
+// the cursor row handed to the detailed chart (series, title, bars), the
+// quantity items mirrored in the main window's chart items, a number format
+// command reformatting the active grid, the result file written through the
+// save dialog without renaming the worksheet, the clipboard copy and the
+// enabled states of the output commands.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fstream>
+#include <sstream>
+
+#include "series/chart_model.h"
+#include "ui/chart_link.h"
+#include "ui/gem_form.h"
+#include "ui/gr_form.h"
+#include "ui/main_form.h"
+#include "ui/qt_file_choice.h"
+
+using namespace tarvix;
+
+namespace {
+
+struct Windows {
+    TMainForm main;
+    QPointer<TGemForm> gem;
+    std::vector<MessageBoxRequest> messages;
+    std::optional<std::filesystem::path> saveAnswer;
+    std::vector<FileDialogRequest> fileRequests;
+
+    Windows() {
+        main.Dialogs().SetMessageHook([this](const MessageBoxRequest& request) {
+            messages.push_back(request);
+            return ModalResult::Yes;
+        });
+        main.Files().SetHook([this](const FileDialogRequest& request, bool) {
+            fileRequests.push_back(request);
+            return saveAnswer;
+        });
+        main.show();
+    }
+
+    // The operations mode with a 3×3 matrix 1…9 in the left grid.
+    void OpenWithMatrix() {
+        main.OperaceSMaticemiItemClick();
+        gem = main.GemForm();
+        QVERIFY(gem);
+        gem->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(gem));
+        gem->RozmerSpinEdit()->setValue(3);
+        QAbstractItemModel* left = gem->LStringGrid()->model();
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j)
+                QVERIFY(left->setData(left->index(i, j), QString::number(3 * i + j + 1), Qt::EditRole));
+    }
+    void SelectLeftCell(int row, int column) {
+        QTableView* view = gem->LStringGrid();
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(row - 1, column - 1));
+    }
+    QAction* Act(const char* name) const { return gem->Action(name); }
+    QString Messages() const {
+        QString all;
+        for (const auto& m : messages) all += QString::fromStdString(m.Text) + "\n";
+        return all;
+    }
+};
+
+std::string ReadFile(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace
+
+class GemFormOutputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void RowChartGoesToTheDetailedChart() {
+        Windows w;
+        w.OpenWithMatrix();
+        w.SelectLeftCell(2, 1);
+        QCOMPARE(w.gem->Model().Cursor(false).first, 2);
+        QVERIFY(w.Act("Graf_RadkovaData")->isEnabled());
+        w.Act("Graf_RadkovaData")->trigger();
+        QVERIFY2(w.messages.empty(), qPrintable(w.Messages()));
+
+        const CurrentSeries& s = w.main.Series().Series();
+        QCOMPARE(s.Y, (TArrayOfExtended{4, 5, 6}));
+        QCOMPARE(s.Start.Re, 1.0L);
+        TGrForm* form = w.main.Charts().Form();
+        QVERIFY(form);
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->Model().Count(), std::size_t{1});
+        const ChartSeries& drawn = form->Model().Series()[0];
+        QCOMPARE(drawn.Kind, ChartKind::Bar);
+        QCOMPARE(drawn.X, (std::vector<double>{1, 2, 3}));
+        QCOMPARE(drawn.Y, (std::vector<double>{4, 5, 6}));
+        QCOMPARE(form->Model().Header, std::string("datovou řadu tvoří 2. řádek matice"));
+
+        // The diagonal is added as a second series.
+        w.Act("Graf_DataHlavniDiagonaly")->trigger();
+        QCOMPARE(form->Model().Count(), std::size_t{2});
+        QCOMPARE(form->Model().Series()[1].Y, (std::vector<double>{1, 5, 9}));
+    }
+
+    void QuantityItemsFollowTheModelAndTheMainWindow() {
+        Windows w;
+        w.OpenWithMatrix();
+        QVERIFY(w.Act("Graf_Modul")->isChecked());
+        w.Act("Graf_GaussovaKomplexniRovina")->trigger();
+        QCOMPARE(w.gem->Model().SearchQuantity(), 4);
+        QVERIFY(w.main.Action("GaussovaKomplexniRovinaItem")->isChecked());
+        // A quantity set elsewhere (the searches) shows after a refresh.
+        w.gem->Model().SetSearchQuantity(2);
+        w.gem->RefreshFromModel();
+        QVERIFY(w.Act("Graf_RealnaSlozka")->isChecked());
+        QVERIFY(!w.Act("Graf_GaussovaKomplexniRovina")->isChecked());
+    }
+
+    void FormatCommandReformatsTheActiveGrid() {
+        Windows w;
+        w.OpenWithMatrix();
+        QAbstractItemModel* left = w.gem->LStringGrid()->model();
+        QVERIFY(left->setData(left->index(0, 0), QStringLiteral("1/4"), Qt::EditRole));
+        QVERIFY(left->setData(left->index(0, 1), QString(), Qt::EditRole));
+        w.SelectLeftCell(1, 1);
+        w.Act("Format_Common")->trigger();
+        QVERIFY2(w.messages.empty(), qPrintable(w.Messages()));
+        QCOMPARE(left->index(0, 0).data().toString(), QStringLiteral("0.25"));
+        QCOMPARE(left->index(0, 1).data().toString(), QStringLiteral("0"));
+        QVERIFY(w.Act("Format_Common")->isChecked());
+    }
+
+    void ResultFileClipboardAndEnabledStates() {
+        Windows w;
+        w.OpenWithMatrix();
+        QVERIFY(!w.Act("Reseni_UlozitDoSouboru")->isEnabled());
+        QVERIFY(!w.Act("Reseni_KopirovatDoSchranky")->isEnabled());
+        QVERIFY(!w.Act("Upravy_ExportDoKnihovnyVyrazu")->isEnabled());
+        w.Act("Operace_Umocneni")->trigger();
+        QTest::keyClick(w.gem, Qt::Key_F9);
+        QVERIFY2(w.messages.empty(), qPrintable(w.Messages()));
+        QVERIFY(w.Act("Reseni_UlozitDoSouboru")->isEnabled());
+        QVERIFY(w.Act("Reseni_ExportDoMsExcel")->isEnabled());
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("square.txt"));
+        const std::string worksheetFile = w.gem->Model().FileName();
+        w.saveAnswer = std::filesystem::path(path.toStdString());
+        w.Act("Reseni_UlozitDoSouboru")->trigger();
+        QVERIFY2(w.messages.empty(), qPrintable(w.Messages()));
+        QCOMPARE(ReadFile(path), std::string("3\r\n30\t36\t42\r\n66\t81\t96\r\n102\t126\t150\r\n"));
+        QCOMPARE(w.gem->Model().FileName(), worksheetFile);
+        QVERIFY(w.fileRequests.back().FileName.empty());  // never the worksheet's own file
+
+        w.Act("Reseni_KopirovatDoSchranky")->trigger();
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("30\t36\t42\r\n66\t81\t96\r\n102\t126\t150\r\n"));
+    }
+};
+
+QTEST_MAIN(GemFormOutputTest)
+#include "gem_form_output_test.moc"
