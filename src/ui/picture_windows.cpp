@@ -105,6 +105,15 @@ const PictureWindow kPictureWindows[] = {
          gem->VariantClick();
          return gem->VariantForm();
      }},
+    // The detailed chart of the worksheet's main diagonal (after a run).
+    {"gemchart",
+     [](TMainForm& form) -> QWidget* {
+         TGemForm* gem = OpenWorksheetForPicture(form);
+         if (!gem) return nullptr;
+         if (gem->Model().RunEnabled()) gem->RunClick();
+         gem->Action("Graf_DataHlavniDiagonaly")->trigger();
+         return form.Charts().Form();
+     }},
     {"mem",
      [](TMainForm& form) -> QWidget* {
          TGemForm* gem = OpenWorksheetForPicture(form);
