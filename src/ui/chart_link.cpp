@@ -43,6 +43,9 @@ TGrForm* TChartLink::EnsureForm() {
         if (host_.ReplaceSeries) host_.ReplaceSeries(std::move(derivative));
         AddSeriesToChart();
     });
+    form_->SetAddSeriesHandler([this] {
+        if (!host_.WorksheetSeries || !host_.WorksheetSeries()) AddSeriesToChart();
+    });
     connect(form_, &TGrForm::SeriesCountChanged, this, &TChartLink::ChartChanged);
     connect(form_, &QObject::destroyed, this, &TChartLink::ChartChanged);
     QApplication::restoreOverrideCursor();

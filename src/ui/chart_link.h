@@ -36,6 +36,10 @@ struct ChartHost {
     std::function<void()> ShowChartPanel;
     // "Př&enést data do statistiky".
     std::function<void()> SeriesToStatistics;
+    // The chart's "Přidat datovou řadu": true when the matrix worksheet
+    // exists and took the request (it adds its own data); false adds the
+    // current series.
+    std::function<bool()> WorksheetSeries = nullptr;
 };
 
 class TChartLink : public QObject, public ChartPort {

@@ -127,6 +127,10 @@ public:
     TMemForm* CreateMemoryDialog();
     // Every widget and enabled state from the model.
     void RefreshFromModel();
+    // The detailed chart's "Přidat datovou řadu": the row, column or
+    // diagonal chart used last, added as a line (nothing after a parametric
+    // chart).
+    void AddChartDataSeries();
     // Hands the placement of this window and of the variant window back
     // to the main window's values.
     void StorePlacement();

@@ -194,6 +194,11 @@ void TGemForm::ReseniExportDoTabulky() {
                       {services_.Dialogs, services_.Texts, sheet_.Texts(), services_.Main.CurrentFormat()});
 }
 
+void TGemForm::AddChartDataSeries() {
+    if (!sheet_.Finished() || !GridHasData(sheet_.ActiveGrid())) return;
+    charts_->AddLastAsLine();
+}
+
 void TGemForm::ChartClick(ChartSource source) {
     if (!sheet_.Finished() || !GridHasData(sheet_.ActiveGrid())) return;
     charts_->Chart(source, true);

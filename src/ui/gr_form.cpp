@@ -235,7 +235,10 @@ void TGrForm::BuildToolBar() {
     addMenu_ = new QMenu(this);
     addMenu_->addAction(NewAction("DerivaceAction", "Derivative", "&Derivace dy/dx", [this] { Derivative(); }));
     QAction* add = NewAction("AddSeriesAction", "AddSeries", "Přidat datovou řadu", [this] {
-        if (derivativeHandler_) Derivative();
+        if (addSeriesHandler_)
+            addSeriesHandler_();
+        else if (derivativeHandler_)
+            Derivative();
     });
     add->setMenu(addMenu_);
     toolBar_->addAction(add);

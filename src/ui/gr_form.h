@@ -98,6 +98,9 @@ public:
     void SetDerivativeHandler(std::function<void(CurrentSeries)> handler) {
         derivativeHandler_ = std::move(handler);
     }
+    // Called by "Přidat datovou řadu" to add a series; without it the
+    // button runs the derivative of its drop-down.
+    void SetAddSeriesHandler(std::function<void()> handler) { addSeriesHandler_ = std::move(handler); }
     // Whether the derivative command is offered (real domain, a current series).
     void SetDerivativeEnabled(bool enabled);
 
@@ -190,6 +193,7 @@ private:
     ChartModel model_;
     std::string yName_ = "Y";
     std::function<void(CurrentSeries)> derivativeHandler_;
+    std::function<void()> addSeriesHandler_;
 
     QCustomPlot* plot_ = nullptr;
     QToolBar* toolBar_ = nullptr;

@@ -12,6 +12,7 @@
 #include "ui/analysis_chart_link.h"
 #include "ui/chart_examples_dialog.h"
 #include "ui/chart_link.h"
+#include "ui/gem_form.h"
 #include "ui/main_form.h"
 #include "ui/qt_file_choice.h"
 #include "ui/qt_text.h"
@@ -42,7 +43,13 @@ void TMainForm::BuildChart() {
         [this] { return session_->Document().LastFolder; },
         [this]() -> const CurrentSeries& { return series_->Series(); },
         [this](CurrentSeries derivative) { series_->Series() = std::move(derivative); },
-        [this] { ShowPanelPage(kChartPage); }, [this] { SeriesToStatistics(); }});
+        [this] { ShowPanelPage(kChartPage); }, [this] { SeriesToStatistics(); },
+        [this] {
+            TGemForm* gem = GemForm();
+            if (!gem) return false;
+            gem->AddChartDataSeries();
+            return true;
+        }});
     series_->SetChart(chart_.get());
     analysisChart_ = std::make_unique<AnalysisChartLink>(*chart_);
 

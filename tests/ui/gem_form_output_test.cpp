@@ -111,6 +111,33 @@ private slots:
         QCOMPARE(form->Model().Series()[1].Y, (std::vector<double>{1, 5, 9}));
     }
 
+    // "Přidat datovou řadu" of the detailed chart repeats the worksheet's
+    // last row, column or diagonal chart as a line, nothing after a
+    // parametric chart.
+    void ChartAddSeriesAsksTheWorksheet() {
+        Windows w;
+        w.OpenWithMatrix();
+        w.SelectLeftCell(1, 3);
+        w.Act("Graf_SloupcovaData")->trigger();
+        TGrForm* form = w.main.Charts().Form();
+        QVERIFY(form);
+        QCOMPARE(form->Model().Count(), std::size_t{1});
+        QAbstractItemModel* left = w.gem->LStringGrid()->model();
+        QVERIFY(left->setData(left->index(2, 2), QStringLiteral("10"), Qt::EditRole));
+        form->Action("AddSeriesAction")->trigger();
+        QVERIFY2(w.messages.empty(), qPrintable(w.Messages()));
+        QCOMPARE(form->Model().Count(), std::size_t{2});
+        const ChartSeries& added = form->Model().Series()[1];
+        QCOMPARE(added.Kind, ChartKind::Line);
+        QCOMPARE(added.Y, (std::vector<double>{3, 6, 10}));
+        QCOMPARE(form->Model().Header, std::string("datovou řadu tvoří 3. sloupec matice"));
+
+        w.Act("Graf_ParametrickyGrafRadku")->trigger();
+        const std::size_t count = form->Model().Count();
+        form->Action("AddSeriesAction")->trigger();
+        QCOMPARE(form->Model().Count(), count);
+    }
+
     void QuantityItemsFollowTheModelAndTheMainWindow() {
         Windows w;
         w.OpenWithMatrix();
