@@ -35,8 +35,9 @@ bool ApplyComplexForm(Worksheet& sheet, ComplexForm form);
 // --- Result file
 // The text form. Operations: the number of data rows of the right grid,
 // then one line per data row with all of its trimmed cells joined by tabs.
-// Equations: no header, one line per row with the solution cell. Lines end
-// with CR LF.
+// Equations: no header, one line per unknown with its displayed solution
+// value (the right grid's column when no solve has run). Lines end with
+// CR LF.
 std::string ResultFileText(const Worksheet& sheet);
 // Writes the result file in the form its extension names (".re4", ".re8",
 // ".cp4", ".cp8" binary from the numeric result: the target matrix row by
@@ -50,8 +51,9 @@ bool WriteResultFile(const Worksheet& sheet, const std::string& path, std::strin
 bool SaveResultFile(Worksheet& sheet, const std::string& path);
 
 // --- Clipboard
-// Equations: the displayed solution values, one per line; operations: the
-// right grid's data cells, trimmed, joined by tabs, every row ended by CR LF.
+// Equations: the displayed solution values, one per line (CR LF);
+// operations: the right grid's data cells, trimmed, joined by tabs, every
+// row ended by CR LF.
 std::string ResultClipboardText(const Worksheet& sheet);
 
 // --- Grids as text (the variant window's solutions)
