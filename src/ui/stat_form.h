@@ -26,6 +26,9 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QMimeData;
+class QPoint;
+class QSplitter;
 class QTableView;
 class QToolButton;
 
@@ -51,6 +54,9 @@ public:
     virtual ClipboardPort& StatClipboard() = 0;
     virtual AnalysisChartPort* StatChart() = 0;
     virtual std::filesystem::path& StatLastFolder() = 0;
+    // The vector of a variable (a register label dropped on the grid); empty
+    // when the variable holds none.
+    virtual ParserFloatArray VectorOf(std::string_view /*name*/) { return {}; }
 };
 
 class TStatForm : public QWidget, private StatWindowView {
@@ -67,6 +73,10 @@ public:
     QLineEdit* RegresniRovniceEdit() const { return function_; }
     QComboBox* RegKindComboBox() const { return kind_; }
     QCheckBox* XyCheckBox() const { return xy_; }
+    // The width of the grid panel; a width set before the window is first
+    // shown is applied once the panels have been laid out.
+    int GridPanelWidth() const;
+    void SetGridPanelWidth(int width);
 
     // Statistics or regression mode (the main window's "stat" and "reg").
     void SetRegressionMode(bool on);
@@ -100,6 +110,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // StatWindowView
@@ -124,6 +135,8 @@ private:
     void OptionsChanged();
     void SyncCurrentRow();
     void SetCurrent(int row, int column);
+    // A drag from the main window dropped on the grid at a viewport point.
+    bool DropOnGrid(const QMimeData* mime, const QPoint& at);
 
     Calculator& calculator_;
     TextCatalog& texts_;
@@ -134,6 +147,8 @@ private:
 
     // --- Widgets
     QTableView* grid_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    int pendingPanelWidth_ = 0;
     QMenu* popup_ = nullptr;
     QLabel* labelHeader_ = nullptr;
     QLabel* xHeader_ = nullptr;
