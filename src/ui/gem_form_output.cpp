@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "calculator/message_box.h"
+#include "calculator/text_trim.h"
 #include "matrix/spreadsheet_export.h"
 #include "matrix/worksheet_commands.h"
 #include "matrix/worksheet_output.h"
@@ -139,7 +140,8 @@ void TGemForm::RefreshOutputEnabled() {
         if (QAction* a = Action(name)) a->setChecked(on);
     };
     const TextGrid& right = sheet_.RightGrid();
-    const bool result = right.Rows() >= 1 && right.Cols() >= 1 && !right.Cell(1, 1).empty();
+    const bool result =
+        right.Rows() >= 1 && right.Cols() >= 1 && !TrimBlanks(right.Cell(1, 1)).empty();
     for (std::string_view name :
          {"Reseni_UlozitDoSouboru", "Reseni_KopirovatDoSchranky", "Reseni_ExportDoMsExcel"})
         enable(name, idle && result);
