@@ -116,6 +116,7 @@ TGrForm::TGrForm(GrFormContext context, QWidget* parent)
         bar->setValue(50);
         connect(bar, &QScrollBar::valueChanged, this,
                 [this, bar](int position) { ScrollMoved(bar == horzBar_, position); });
+        bar->installEventFilter(this);  // Ctrl+arrows zoom
     }
 
     animation_ = new QTimer(this);

@@ -424,6 +424,20 @@ bool TGrForm::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    // Ctrl+arrows on a scroll bar zoom along its axis: up and right in, down
+    // and left out, by the small step (the large one with Shift).
+    if ((watched == horzBar_ || watched == vertBar_) && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool in = key->key() == Qt::Key_Up || key->key() == Qt::Key_Right;
+        const bool out = key->key() == Qt::Key_Down || key->key() == Qt::Key_Left;
+        if ((key->modifiers() & Qt::ControlModifier) && (in || out)) {
+            SetMoveMode(watched == horzBar_ ? MoveMode::Horizontal : MoveMode::Vertical);
+            const bool large = key->modifiers() & Qt::ShiftModifier;
+            if (in) ZoomIn(large);
+            else ZoomOut(large);
+            return true;
+        }
+    }
     if (watched == plot_ && event->type() == QEvent::Resize) {
         QTimer::singleShot(0, this, [this] { Replot(); });
     }

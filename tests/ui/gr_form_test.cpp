@@ -193,6 +193,14 @@ private slots:
         form->DefaultScale();
         QCOMPARE(form->XRange(), x0);
         QCOMPARE(form->HorzScrollBar()->value(), 50);
+        // Ctrl+Up on the vertical bar zooms the left axis only, and
+        // Ctrl+Down zooms it back.
+        QTest::keyClick(form->VertScrollBar(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(form->XRange(), x0);
+        QVERIFY(form->YRange().Length() < y0.Length());
+        QTest::keyClick(form->VertScrollBar(), Qt::Key_Down, Qt::ControlModifier);
+        QVERIFY(std::fabs(form->YRange().Length() - y0.Length()) < 1e-9 * y0.Length());
+        QCOMPARE(form->VertScrollBar()->value(), 50);  // no panning by the arrow
     }
 
     void xyFileLoadsAndAFailureIsReported() {
