@@ -99,6 +99,8 @@ TGrForm::TGrForm(GrFormContext context, QWidget* parent)
     crossH_ = newLine();
     refV_ = newLine();
     refH_ = newLine();
+    dragFrom_ = newLine();
+    dragTo_ = newLine();
     plot_->installEventFilter(this);
     connect(plot_, &QCustomPlot::mouseMove, this, &TGrForm::MouseMove);
     connect(plot_, &QCustomPlot::mousePress, this, &TGrForm::MousePress);

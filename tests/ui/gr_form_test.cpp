@@ -203,6 +203,35 @@ private slots:
         QCOMPARE(form->VertScrollBar()->value(), 50);  // no panning by the arrow
     }
 
+    // Dragging the bottom axis shows guide lines while the mouse moves and
+    // rescales the axis on release.
+    void axisDragShowsGuidesAndRescales() {
+        std::unique_ptr<TGrForm> form(NewForm());
+        form->setAttribute(Qt::WA_DeleteOnClose, false);
+        form->resize(600, 400);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->AddCurrentSeries(SineRun(1), false, false, ChartKind::Line);
+        QCustomPlot* plot = form->Chart();
+        const AxisRange x0 = form->XRange();
+        const int axisY = plot->xAxis->axisRect()->bottom() + 2;
+        const double pressValue = x0.Min + 0.5 * x0.Length();
+        const QPoint press(qRound(plot->xAxis->coordToPixel(pressValue)), axisY);
+        const QPoint release(qRound(plot->xAxis->coordToPixel(x0.Min + 0.25 * x0.Length())), axisY);
+        QVERIFY(!form->DragGuideShown());
+        QTest::mousePress(plot, Qt::LeftButton, {}, press);
+        QVERIFY(form->DragGuideShown());
+        QMouseEvent move(QEvent::MouseMove, release, plot->mapToGlobal(release), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(plot, &move);
+        QVERIFY(form->DragGuideShown());
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, release);
+        QVERIFY(!form->DragGuideShown());
+        // The value pressed moved to the release point: min kept, range doubled.
+        QCOMPARE(form->XRange().Min, x0.Min);
+        QVERIFY(form->XRange().Length() > 1.8 * x0.Length());
+    }
+
     void xyFileLoadsAndAFailureIsReported() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("body.txt"));
