@@ -92,7 +92,10 @@ void TGemForm::BuildDataMenus() {
     // --- "&Data"
     QMenu* data = MenuNamed("DataMenu");
     QAction* generate = NewAction("Data_Generovat", "&Generovat", [this] {
-        DataCommand([this] { ReportDataResult(sheet_, GenerateData(sheet_, ProgramDataState(), ShiftHeld())); });
+        DataCommand([this] {
+            SetStatus(2, {});
+            ReportDataResult(sheet_, GenerateData(sheet_, ProgramDataState(), ShiftHeld()));
+        });
     });
     // Shift+Ctrl+D: complex numbers whatever the number kind.
     generate->setShortcuts({QKeySequence(QStringLiteral("Ctrl+D")), QKeySequence(QStringLiteral("Shift+Ctrl+D"))});
@@ -153,6 +156,7 @@ void TGemForm::BuildDataMenus() {
         data->addAction(NewAction(name, caption, [this, m] {
             DataCommand([this, m] {
                 WaitCursor wait;
+                SetStatus(2, {});
                 ReportDataResult(sheet_, GenerateSpecial(sheet_, ProgramDataState(), m, ShiftHeld()));
             });
             RefreshGenerationChecks();
