@@ -191,9 +191,11 @@ private:
     void FitColumnWidths();
     void SetAllColumnWidths(QTableView* view, int width);
     void WidenGrid(int how);  // 0 left, 1 right, 2 back to the normal split
-    // Alt+mouse over a cell: one generated value (Ctrl: complex).
-    void HookSingleCellGeneration();
-    bool singleCellHooked_ = false;
+    // The grid views' data behaviour, hooked once they exist: Alt+mouse over
+    // a cell generates one value (Ctrl: complex), a bordered area switches
+    // cell editing off, a double click on a corner widens that grid.
+    void HookDataViews();
+    bool dataViewsHooked_ = false;
     int rememberedLeftWidth_ = 0;
 
     // gem_form_search.cpp: "&Hledat" and "&Konverze"

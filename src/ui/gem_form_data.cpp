@@ -3,6 +3,7 @@
 // grid edits of "Ú&pravy" and the structure and column-width commands of
 // "&Rastr". The work is done by the worksheet model's data functions; this
 // file binds them to actions, the clipboard and the grid views.
+#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -64,6 +65,17 @@ bool ShiftHeld() { return QGuiApplication::keyboardModifiers().testFlag(Qt::Shif
 struct WaitCursor {
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+// Calls a function for the events of the object it watches.
+class EventHook : public QObject {
+public:
+    EventHook(QObject* parent, std::function<bool(QEvent*)> handler)
+        : QObject(parent), handler_(std::move(handler)) {}
+    bool eventFilter(QObject*, QEvent* event) override { return handler_(event); }
+
+private:
+    std::function<bool(QEvent*)> handler_;
 };
 
 int ScrollBarWidth(const QTableView* view) {
@@ -308,7 +320,7 @@ void TGemForm::RefreshGenerationChecks() {
 }
 
 void TGemForm::RefreshDataEnabled() {
-    if (!singleCellHooked_ && leftView_) HookSingleCellGeneration();
+    if (!dataViewsHooked_ && leftView_) HookDataViews();
     WorksheetDataState& state = ProgramDataState();
     // The number kind is real whenever the domain is.
     const bool complexDomain = sheet_.Format().Scope == nsComplex;
@@ -468,10 +480,10 @@ void TGemForm::WidenGrid(int how) {
     if (how == 2) AlignToBorders();
 }
 
-// --- One generated cell under the mouse while Alt is held
+// --- The grid views
 
-void TGemForm::HookSingleCellGeneration() {
-    singleCellHooked_ = true;
+void TGemForm::HookDataViews() {
+    dataViewsHooked_ = true;
     for (QTableView* view : {LStringGrid(), RStringGrid()}) {
         const bool right = view == RStringGrid();
         connect(view, &QTableView::entered, this, [this, right](const QModelIndex& at) {
@@ -482,6 +494,23 @@ void TGemForm::HookSingleCellGeneration() {
             ReportDataResult(sheet_, result);
             if (result.Changed) GridModel(right)->CellChanged(at.row() + 1, at.column() + 1);
         });
+        // No cell editing while a bordered area exists (the model follows the
+        // selection before this runs).
+        const QAbstractItemView::EditTriggers editing = view->editTriggers();
+        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this, view, right, editing] {
+                    view->setEditTriggers(sheet_.BorderedArea(right) ? QAbstractItemView::NoEditTriggers
+                                                                     : editing);
+                });
+        // The corner cell: a double click widens this grid.
+        if (QWidget* corner = view->findChild<QAbstractButton*>()) {
+            auto* filter = new EventHook(corner, [this, right](QEvent* event) {
+                if (event->type() != QEvent::MouseButtonDblClick) return false;
+                WidenGrid(right ? 1 : 0);
+                return true;
+            });
+            corner->installEventFilter(filter);
+        }
     }
 }
 

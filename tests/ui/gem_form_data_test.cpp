@@ -3,7 +3,9 @@
 // area submenu with symmetric writing, a band matrix from the menu, select
 // all, copy and paste of an area through the clipboard, a structural edit,
 // the renamed cell-rule toggle and the default of automatic alignment.
+#include <QAbstractButton>
 #include <QAction>
+#include <QSplitter>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
@@ -137,6 +139,8 @@ private slots:
         w.gem->LStringGrid()->setFocus();
         QTest::keyClick(w.gem, Qt::Key_A, Qt::ShiftModifier | Qt::ControlModifier);
         QCOMPARE(w.gem->Model().BorderedArea(false), (GridArea{1, 1, 2, 2}));
+        // No cell editing while the area exists.
+        QCOMPARE(w.gem->LStringGrid()->editTriggers(), QAbstractItemView::NoEditTriggers);
         QTest::keyClick(w.gem, Qt::Key_C, Qt::ShiftModifier | Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1\t2\r\n3\t4\r\n"));
 
@@ -149,6 +153,27 @@ private slots:
         QCOMPARE(w.LeftCell(1, 2), QStringLiteral("8"));
         QCOMPARE(w.LeftCell(2, 1), QStringLiteral("5"));
         QCOMPARE(w.LeftCell(2, 2), QStringLiteral("6"));
+        QVERIFY(w.gem->LStringGrid()->editTriggers() != QAbstractItemView::NoEditTriggers);
+    }
+
+    // A double click on a grid's corner widens that grid; Ctrl+U splits again.
+    void CornerDoubleClickWidensTheGrid() {
+        Windows w;
+        w.Open(false);
+        QSplitter* grids = nullptr;
+        for (QSplitter* s : w.gem->findChildren<QSplitter*>())
+            if (s->indexOf(w.gem->LStringGrid()) >= 0) grids = s;
+        QVERIFY(grids);
+        auto* corner = w.gem->LStringGrid()->findChild<QAbstractButton*>();
+        QVERIFY(corner);
+        QTest::mouseDClick(corner, Qt::LeftButton);
+        // The other grid keeps only the width its view needs at least.
+        const int least = w.gem->RStringGrid()->minimumSizeHint().width();
+        QTRY_VERIFY(grids->sizes()[1] <= std::max(least, 40));
+        QTest::keyClick(w.gem, Qt::Key_U, Qt::ControlModifier);
+        QTRY_VERIFY(std::abs(grids->sizes()[0] - grids->sizes()[1]) <= 2);
+        QTest::keyClick(w.gem, Qt::Key_R, Qt::ControlModifier);
+        QTRY_VERIFY(grids->sizes()[0] <= std::max(w.gem->LStringGrid()->minimumSizeHint().width(), 60));
     }
 
     void StructuralEditFromTheRasterMenu() {
