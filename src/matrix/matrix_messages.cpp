@@ -110,6 +110,11 @@ const std::vector<MessageEntry>& DefaultEntries() {
             {mxmsg::HeaderCheck, "Kontrola"},
             {mxmsg::HeaderVoltage, "Napětí"},
             {mxmsg::HeaderCurrents, "Proudy"},
+            // Data generation and editing
+            {mxmsg::NoFillExpression, "Nebyl zadán výraz pro plnění buněk"},
+            {mxmsg::SeriesTooLarge,
+             "Datová řada má %s řádků a %s sloupců,%\\ největší řád matice je %s"},
+            {mxmsg::AreaHint, "Přidržte Shift a klepněte do protilehlého rohu oblasti"},
         };
         for (int code = 0; code < kMatrixOperationCount; ++code)
             e.push_back({kOperationKeys[code], kOperationTitles[code]});

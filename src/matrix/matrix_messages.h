@@ -66,6 +66,10 @@ inline constexpr std::string_view HeaderSolution = "Msg_MatrixHeaderSolution";
 inline constexpr std::string_view HeaderCheck = "Msg_MatrixHeaderCheck";
 inline constexpr std::string_view HeaderVoltage = "Msg_MatrixHeaderVoltage";
 inline constexpr std::string_view HeaderCurrents = "Msg_MatrixHeaderCurrents";
+// --- Data generation and editing
+inline constexpr std::string_view NoFillExpression = "Msg_MatrixNoFillExpression";
+inline constexpr std::string_view SeriesTooLarge = "Msg_MatrixSeriesTooLarge";
+inline constexpr std::string_view AreaHint = "Msg_MatrixAreaHint";
 // The operation titles are keys "Msg_MatrixOperation0" … "Msg_MatrixOperation26".
 }  // namespace mxmsg
 

@@ -173,6 +173,30 @@ private:
     // gem_form_data.cpp: "&Data", the area and grid edits of "Ú&pravy", "&Rastr"
     void BuildDataMenus();
     void RefreshDataEnabled();
+    // --- gem_form_data.cpp state
+    // A data command while no computation runs, then the grids repainted.
+    void DataCommand(const std::function<void()>& command);
+    // A structural edit of the active grid, then the grids repainted.
+    void EditCommand(bool (*edit)(Worksheet&));
+    // The generation settings' radio and check items from the program's state.
+    void RefreshGenerationChecks();
+    void FocusGrid(bool rightGrid);
+    void SelectAllClick();
+    void CopyAreaClick();
+    void PasteAreaClick();
+    void ClearAreaClick();
+    // Column widths: align to the borders, fit the texts, one width for all,
+    // copy between the grids, widen one grid's panel.
+    void AlignToBorders();
+    void FitColumnWidths();
+    void SetAllColumnWidths(QTableView* view, int width);
+    void WidenGrid(int how);  // 0 left, 1 right, 2 back to the normal split
+    // The grid views' data behaviour, hooked once they exist: Alt+mouse over
+    // a cell generates one value (Ctrl: complex), a bordered area switches
+    // cell editing off, a double click on a corner widens that grid.
+    void HookDataViews();
+    bool dataViewsHooked_ = false;
+    int rememberedLeftWidth_ = 0;
 
     // gem_form_search.cpp: "&Hledat" and "&Konverze"
     void BuildSearchMenus();
