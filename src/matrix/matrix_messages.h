@@ -66,6 +66,19 @@ inline constexpr std::string_view HeaderSolution = "Msg_MatrixHeaderSolution";
 inline constexpr std::string_view HeaderCheck = "Msg_MatrixHeaderCheck";
 inline constexpr std::string_view HeaderVoltage = "Msg_MatrixHeaderVoltage";
 inline constexpr std::string_view HeaderCurrents = "Msg_MatrixHeaderCurrents";
+// Searches and cell conversions of the worksheet.
+inline constexpr std::string_view RangeCaption = "Msg_MatrixRangeCaption";
+inline constexpr std::string_view RangePrompt = "Msg_MatrixRangePrompt";
+inline constexpr std::string_view RangeSeparator = "Msg_MatrixRangeSeparator";
+inline constexpr std::string_view QuantityModulus = "Msg_MatrixQuantityModulus";
+inline constexpr std::string_view QuantityArgument = "Msg_MatrixQuantityArgument";
+inline constexpr std::string_view QuantityReal = "Msg_MatrixQuantityReal";
+inline constexpr std::string_view QuantityImaginary = "Msg_MatrixQuantityImaginary";
+inline constexpr std::string_view FoundLine = "Msg_MatrixFoundLine";
+inline constexpr std::string_view SearchAreaHint = "Msg_MatrixSearchAreaHint";
+inline constexpr std::string_view NoFiniteCell = "Msg_MatrixNoFiniteCell";
+inline constexpr std::string_view ConversionNeedsComplex = "Msg_MatrixConversionNeedsComplex";
+inline constexpr std::string_view ConversionLosesDigits = "Msg_MatrixConversionLosesDigits";
 // The operation titles are keys "Msg_MatrixOperation0" … "Msg_MatrixOperation26".
 }  // namespace mxmsg
 
