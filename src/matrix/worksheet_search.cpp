@@ -196,13 +196,18 @@ bool SearchRange(Worksheet& sheet, std::string_view text) {
     return true;
 }
 
-bool AskAndSearchRange(Worksheet& sheet, std::string& lastText) {
-    const std::optional<std::string> answer = sheet.Dialogs().AskText(
+std::optional<std::string> AskRangeText(Worksheet& sheet, std::string& lastText) {
+    std::optional<std::string> answer = sheet.Dialogs().AskText(
         sheet.Texts().Text(mxmsg::RangeCaption), RangePrompt(sheet), lastText);
-    if (!answer) return false;
+    if (!answer) return std::nullopt;
     lastText = *answer;
-    if (TrimBlanks(*answer).empty()) return false;
-    return SearchRange(sheet, *answer);
+    if (TrimBlanks(*answer).empty()) return std::nullopt;
+    return answer;
+}
+
+bool AskAndSearchRange(Worksheet& sheet, std::string& lastText) {
+    const std::optional<std::string> text = AskRangeText(sheet, lastText);
+    return text && SearchRange(sheet, *text);
 }
 
 bool FoundToEditor(Worksheet& sheet) {

@@ -85,8 +85,11 @@ std::string RangePrompt(const Worksheet& sheet);
 // its error; then the earlier marks stay. True when the marks were made.
 bool SearchRange(Worksheet& sheet, std::string_view text);
 
-// The range command: asks for the range (remembering the last text in
-// `lastText`), then searches it. Cancel or an empty text do nothing.
+// The range input box ("Hledat v rozmezí", RangePrompt), offering the last
+// text and remembering the new one in `lastText`; nothing after Cancel or an
+// empty text.
+std::optional<std::string> AskRangeText(Worksheet& sheet, std::string& lastText);
+// The range command: AskRangeText, then SearchRange.
 bool AskAndSearchRange(Worksheet& sheet, std::string& lastText);
 
 // The marked cells of the searched grid into the equations editor, one line

@@ -107,8 +107,12 @@ void TGemForm::BuildSearchMenus() {
         }
     }
     hledat->addAction(NewAction("Hledat_RozmeziHodnot", "&Rozmezí hodnot...", [this] {
-        SearchCommand([this] {
-            if (AskAndSearchRange(sheet_, lastRangeText_)) RepaintMarks();
+        if (!sheet_.Finished()) return;
+        // The input box first: the hourglass only while the cells are searched.
+        const std::optional<std::string> text = AskRangeText(sheet_, lastRangeText_);
+        if (!text) return;
+        SearchCommand([this, &text] {
+            if (SearchRange(sheet_, *text)) RepaintMarks();
         });
     }));
     hledat->addSeparator();
