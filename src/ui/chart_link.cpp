@@ -16,6 +16,8 @@ TChartLink::TChartLink(ChartHost host) : host_(std::move(host)) {
 }
 
 TChartLink::~TChartLink() {
+    if (!form_) return;
+    disconnect(form_, nullptr, this, nullptr);  // nothing reports back to a holder that is going
     delete form_;
 }
 
@@ -44,7 +46,10 @@ TGrForm* TChartLink::EnsureForm() {
         AddSeriesToChart();
     });
     connect(form_, &TGrForm::SeriesCountChanged, this, &TChartLink::ChartChanged);
-    connect(form_, &QObject::destroyed, this, &TChartLink::ChartChanged);
+    connect(form_, &TGrForm::Destroying, this, [this] {
+        form_ = nullptr;
+        emit ChartChanged();
+    });
     QApplication::restoreOverrideCursor();
     emit ChartChanged();
     return form_;

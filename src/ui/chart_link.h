@@ -90,7 +90,8 @@ private:
     ChartHost host_;
     ChartShared shared_;
     std::array<ExampleChoice, 3> choices_{};
-    QPointer<TGrForm> form_;
+    // Cleared by the window's Destroying signal, before its children go.
+    TGrForm* form_ = nullptr;
     QPointer<TGrImage> image_;
     QMenu* imageMenu_ = nullptr;
 };

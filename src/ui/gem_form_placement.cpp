@@ -11,63 +11,9 @@
 
 #include "ui/gem_form.h"
 #include "ui/gem_v_form.h"
+#include "ui/window_placement.h"
 
 namespace tarvix {
-namespace {
-
-// Size and position; a window without a remembered position is centred.
-void ApplyGeometry(QWidget& window, std::optional<std::int64_t> left,
-                   std::optional<std::int64_t> top, int width, int height) {
-    window.resize(std::max(width, 100), std::max(height, 80));
-    if (left && top) {
-        window.move(static_cast<int>(*left), static_cast<int>(*top));
-    } else if (const QScreen* screen = QApplication::primaryScreen()) {
-        window.move(screen->availableGeometry().center() -
-                    QPoint(window.width() / 2, window.height() / 2));
-    }
-}
-
-void ApplyState(QWidget& window, int state) {
-    if (state == kWindowMinimized) window.showMinimized();
-    if (state == kWindowMaximized) window.showMaximized();
-}
-
-// The window's state; size and position only when it is neither minimised
-// nor maximised, so that a restored window comes back where it was.
-template <typename Placement>
-bool StoreGeometry(const QWidget& window, Placement& p) {
-    if (window.isMinimized()) {
-        p.WindowState = kWindowMinimized;
-        return false;
-    }
-    if (window.isMaximized()) {
-        p.WindowState = kWindowMaximized;
-        return false;
-    }
-    p.WindowState = kWindowNormal;
-    p.Left = window.x();
-    p.Top = window.y();
-    p.Width = window.width();
-    p.Height = window.height();
-    return true;
-}
-
-// The first pane gets the given size, the second the rest.
-void SetFirstPane(QSplitter& splitter, int size) {
-    const QList<int> sizes = splitter.sizes();
-    if (sizes.size() != 2 || size <= 0) return;
-    const int total = sizes[0] + sizes[1];
-    if (total <= 0) return;
-    const int first = std::min(size, total);
-    splitter.setSizes({first, total - first});
-}
-
-int FirstPane(const QSplitter& splitter) {
-    const QList<int> sizes = splitter.sizes();
-    return sizes.isEmpty() ? 0 : sizes[0];
-}
-
-}  // namespace
 
 // --- The worksheet
 

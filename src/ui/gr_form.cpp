@@ -146,7 +146,10 @@ TGrForm::TGrForm(GrFormContext context, QWidget* parent)
     UpdateStatus();
 }
 
-TGrForm::~TGrForm() = default;
+TGrForm::~TGrForm() {
+    emit Destroying();
+    for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
+}
 
 QString TGrForm::Text(const char* key, const char* builtIn) const {
     return ToQ(context_.Texts.Text(kGrFormSection, key, builtIn));

@@ -134,6 +134,9 @@ public:
 
 signals:
     void SeriesCountChanged(int count);
+    // The window is being destroyed: holders drop their pointer before its
+    // children go (a pointer read then would reach a half-destroyed window).
+    void Destroying();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

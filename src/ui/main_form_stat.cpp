@@ -15,6 +15,7 @@
 #include "ui/main_form.h"
 #include "ui/qt_file_choice.h"
 #include "ui/qt_text.h"
+#include "ui/window_placement.h"
 
 namespace tarvix {
 namespace {
@@ -76,7 +77,9 @@ void TMainForm::ReadStatSettings() {
     const auto& keys = ReportItemSettingsKeys();
     for (std::size_t i = 0; i < kReportItems; ++i)
         model.Selection().Items[i] = s.Bool(kStat, keys[i]);
-    statForm_->resize(std::max(300, s.Int(kStat, "Width")), std::max(240, s.Int(kStat, "Height")));
+    ApplyGeometry(*statForm_, s.OptionalInteger(kStat, "Left"), s.OptionalInteger(kStat, "Top"),
+                  std::max(300, s.Int(kStat, "Width")), std::max(240, s.Int(kStat, "Height")));
+    statForm_->SetGridPanelWidth(s.Int(kStat, "LeftPanelWidth"));
 }
 
 void TMainForm::WriteStatSettings() {
@@ -90,8 +93,13 @@ void TMainForm::WriteStatSettings() {
     const auto& keys = ReportItemSettingsKeys();
     for (std::size_t i = 0; i < kReportItems; ++i)
         s.SetBool(kStat, keys[i], model.Selection().Items[i]);
-    s.SetInteger(kStat, "Width", statForm_->width());
-    s.SetInteger(kStat, "Height", statForm_->height());
+    if (!statForm_->isMinimized() && !statForm_->isMaximized()) {
+        s.SetOptionalInteger(kStat, "Left", statForm_->x());
+        s.SetOptionalInteger(kStat, "Top", statForm_->y());
+        s.SetInteger(kStat, "Width", statForm_->width());
+        s.SetInteger(kStat, "Height", statForm_->height());
+    }
+    s.SetInteger(kStat, "LeftPanelWidth", statForm_->GridPanelWidth());
 }
 
 void TMainForm::ShowStatForm() {

@@ -25,6 +25,7 @@
 #include "ui/qt_text.h"
 #include "ui/stat_s_form.h"
 #include "ui/stat_table_model.h"
+#include "ui/window_placement.h"
 
 namespace tarvix {
 namespace {
@@ -94,6 +95,7 @@ QAction* TStatForm::Action(std::string_view name) const {
 void TStatForm::BuildWidgets() {
     auto* layout = new QVBoxLayout(this);
     auto* splitter = new QSplitter(this);
+    splitter_ = splitter;
     grid_ = new QTableView(splitter);
     grid_->setObjectName(QStringLiteral("DataStringGrid"));
     grid_->setModel(tableModel_);
@@ -159,6 +161,27 @@ void TStatForm::BuildWidgets() {
     progress_->setMaximumHeight(8);
     layout->addWidget(progress_);
     layout->addWidget(BuildButtons());
+}
+
+int TStatForm::GridPanelWidth() const {
+    return pendingPanelWidth_ > 0 ? pendingPanelWidth_ : FirstPane(*splitter_);
+}
+
+void TStatForm::SetGridPanelWidth(int width) {
+    pendingPanelWidth_ = width;
+    if (isVisible()) {
+        SetFirstPane(*splitter_, width);
+        pendingPanelWidth_ = 0;
+    }
+}
+
+void TStatForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (pendingPanelWidth_ > 0) {
+        layout()->activate();
+        SetFirstPane(*splitter_, pendingPanelWidth_);
+        pendingPanelWidth_ = 0;
+    }
 }
 
 QWidget* TStatForm::BuildResults() {

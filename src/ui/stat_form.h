@@ -26,6 +26,7 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QSplitter;
 class QTableView;
 class QToolButton;
 
@@ -67,6 +68,10 @@ public:
     QLineEdit* RegresniRovniceEdit() const { return function_; }
     QComboBox* RegKindComboBox() const { return kind_; }
     QCheckBox* XyCheckBox() const { return xy_; }
+    // The width of the grid panel; a width set before the window is first
+    // shown is applied once the panels have been laid out.
+    int GridPanelWidth() const;
+    void SetGridPanelWidth(int width);
 
     // Statistics or regression mode (the main window's "stat" and "reg").
     void SetRegressionMode(bool on);
@@ -100,6 +105,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // StatWindowView
@@ -134,6 +140,8 @@ private:
 
     // --- Widgets
     QTableView* grid_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    int pendingPanelWidth_ = 0;
     QMenu* popup_ = nullptr;
     QLabel* labelHeader_ = nullptr;
     QLabel* xHeader_ = nullptr;

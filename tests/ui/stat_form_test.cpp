@@ -76,6 +76,25 @@ private slots:
         QVERIFY(!w.form.Action("AnalyzaStatistickaItem")->isChecked());
     }
 
+    // The window comes back where it was, with its size and grid panel width.
+    void PlacementSurvivesClosingAndReopening() {
+        Window w;
+        QTest::mouseClick(w.Button("StatSpeedButton"), Qt::LeftButton);
+        QTRY_VERIFY(w.Stat() && w.Stat()->isVisible());
+        w.Stat()->move(140, 90);
+        const QSize size = w.Stat()->minimumSizeHint().expandedTo(QSize(560, 420)) + QSize(20, 10);
+        w.Stat()->resize(size);
+        w.Stat()->SetGridPanelWidth(230);
+        QCOMPARE(w.Stat()->GridPanelWidth(), 230);
+        QTest::mouseClick(w.Button("StatSpeedButton"), Qt::LeftButton);
+        QTRY_VERIFY(w.Stat() == nullptr);
+        QTest::mouseClick(w.Button("StatSpeedButton"), Qt::LeftButton);
+        QTRY_VERIFY(w.Stat() && w.Stat()->isVisible());
+        QCOMPARE(w.Stat()->pos(), QPoint(140, 90));
+        QCOMPARE(w.Stat()->size(), size);
+        QCOMPARE(w.Stat()->GridPanelWidth(), 230);
+    }
+
     void TypedRowsGiveAllTwelveResults() {
         Window w;
         QTest::mouseClick(w.Button("StatSpeedButton"), Qt::LeftButton);
