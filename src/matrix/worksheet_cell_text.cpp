@@ -15,9 +15,12 @@ constexpr long double kPolarZero = 1e-15L;
 
 std::string_view AngleMark(TAngleUnits units) {
     switch (units) {
-        case auDeg: return "o";
-        case auGrad: return "g";
-        case auRad: break;
+        case auDeg:
+            return "o";
+        case auGrad:
+            return "g";
+        case auRad:
+            break;
     }
     return "";
 }
@@ -28,7 +31,8 @@ std::string ExactNumberText(long double x) {
     if (x == 0.0L) return "0";
     char buffer[64];
     // Without a precision, to_chars writes the shortest text that round-trips.
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general);
     return std::string(buffer, result.ptr);
 }
 

@@ -50,7 +50,9 @@ struct CellWrite {
     std::string Text;
 };
 
-bool SameValue(const ComplexValue& a, const ComplexValue& b) { return a.Re == b.Re && a.Im == b.Im; }
+bool SameValue(const ComplexValue& a, const ComplexValue& b) {
+    return a.Re == b.Re && a.Im == b.Im;
+}
 
 // Writes the new texts of a conversion, so that reading and writing never mix.
 class CellWriter {
@@ -71,9 +73,9 @@ public:
         if (!complex_) v.Im = 0.0L;
         std::string display(TrimBlanks(FormatValueText(v, options_)));
         const bool exponential = complex_ && options_.Display.Complex == ComplexForm::Exponential;
-        std::string exact = exponential
-                                ? ExactExponentialText(v, options_.AngleUnits, options_.ImaginaryUnit)
-                                : ExactComponentText(v, options_.ImaginaryUnit);
+        std::string exact =
+            exponential ? ExactExponentialText(v, options_.AngleUnits, options_.ImaginaryUnit)
+                        : ExactComponentText(v, options_.ImaginaryUnit);
         if (display != exact) {
             // The exponential text reads back through cos and sin: compare
             // the two texts' values rather than the value itself.
@@ -108,7 +110,9 @@ private:
     std::vector<CellWrite> writes_;
 };
 
-ComplexValue Conjugate(const ComplexValue& v) { return {v.Re, -v.Im}; }
+ComplexValue Conjugate(const ComplexValue& v) {
+    return {v.Re, -v.Im};
+}
 
 // Every data cell, the right-hand side included.
 template <class F>
@@ -136,12 +140,18 @@ void ConvertWhole(Worksheet& sheet, ConversionKind kind) {
     ForEveryCell(sheet.ActiveGrid(), [&](int i, int j) {
         const ComplexValue v = writer.Read(i, j);
         switch (kind) {
-            case ConversionKind::Modulus: return writer.Value(i, j, {hypotl(v.Re, v.Im), 0.0L});
-            case ConversionKind::Argument: return writer.Value(i, j, {ArgumentInUnits(v, units), 0.0L});
-            case ConversionKind::Real: return writer.Value(i, j, {v.Re, 0.0L});
-            case ConversionKind::Imaginary: return writer.Value(i, j, {v.Im, 0.0L});
-            case ConversionKind::Conjugate: return writer.Value(i, j, Conjugate(v));
-            default: return writer.Value(i, j, v);  // polar, Cartesian
+            case ConversionKind::Modulus:
+                return writer.Value(i, j, {hypotl(v.Re, v.Im), 0.0L});
+            case ConversionKind::Argument:
+                return writer.Value(i, j, {ArgumentInUnits(v, units), 0.0L});
+            case ConversionKind::Real:
+                return writer.Value(i, j, {v.Re, 0.0L});
+            case ConversionKind::Imaginary:
+                return writer.Value(i, j, {v.Im, 0.0L});
+            case ConversionKind::Conjugate:
+                return writer.Value(i, j, Conjugate(v));
+            default:
+                return writer.Value(i, j, v);  // polar, Cartesian
         }
     });
     writer.Commit();
@@ -204,10 +214,9 @@ bool ConvertRounding(Worksheet& sheet, std::string& error) {
     if (losing > 0) {
         const std::string question =
             sheet.Texts().Format(mxmsg::ConversionLosesDigits, {std::to_string(losing)});
-        const ModalResult answer = sheet.Dialogs().ShowMessage(
-            PrepareMessageBox(question, MessageKind::Confirmation,
-                              MessageButton::Yes | MessageButton::No, EMatrixError::kHelpContext,
-                              TextsOf(sheet.Format())));
+        const ModalResult answer = sheet.Dialogs().ShowMessage(PrepareMessageBox(
+            question, MessageKind::Confirmation, MessageButton::Yes | MessageButton::No,
+            EMatrixError::kHelpContext, TextsOf(sheet.Format())));
         if (answer != ModalResult::Yes) {
             sheet.Main().ToggleRounding();
             return false;
@@ -227,9 +236,13 @@ std::optional<ConversionKind> ConversionFromName(std::string_view name) {
     return std::nullopt;
 }
 
-std::string_view ConversionName(ConversionKind kind) { return RowOf(kind).Name; }
+std::string_view ConversionName(ConversionKind kind) {
+    return RowOf(kind).Name;
+}
 
-bool ConversionNeedsComplex(ConversionKind kind) { return RowOf(kind).NeedsComplex; }
+bool ConversionNeedsComplex(ConversionKind kind) {
+    return RowOf(kind).NeedsComplex;
+}
 
 bool ApplyConversion(Worksheet& sheet, ConversionKind kind, std::string& error) {
     error.clear();

@@ -13,7 +13,9 @@
 namespace tarvix {
 namespace {
 
-bool ComplexDomain(const Worksheet& sheet) { return sheet.Format().Scope == nsComplex; }
+bool ComplexDomain(const Worksheet& sheet) {
+    return sheet.Format().Scope == nsComplex;
+}
 
 // The compared quantity of one cell of the active grid; raises the
 // evaluator's error. The complex domain evaluates the cell by the cell rule,
@@ -21,7 +23,8 @@ bool ComplexDomain(const Worksheet& sheet) { return sheet.Format().Scope == nsCo
 long double CellQuantity(Worksheet& sheet, const CellPosition& at) {
     const std::string& text = sheet.ActiveGrid().Cell(at.Row, at.Column);
     const bool complex = ComplexDomain(sheet);
-    const ComplexValue v = complex ? sheet.EvaluateCell(text) : ParseValueText(text, sheet.Parser());
+    const ComplexValue v =
+        complex ? sheet.EvaluateCell(text) : ParseValueText(text, sheet.Parser());
     return SearchedQuantity(v, complex, sheet.SearchQuantity(), sheet.Parser().AngleUnits());
 }
 
@@ -50,9 +53,12 @@ void ShowWorksheetMessage(Worksheet& sheet, std::string_view text, MessageKind k
 
 long double RadiansToUnits(TAngleUnits units) {
     switch (units) {
-        case auDeg: return 57.295779513082320877L;
-        case auGrad: return 63.661977236758134305L;
-        case auRad: break;
+        case auDeg:
+            return 57.295779513082320877L;
+        case auGrad:
+            return 63.661977236758134305L;
+        case auRad:
+            break;
     }
     return 1.0L;
 }
@@ -65,9 +71,12 @@ long double SearchedQuantity(const ComplexValue& v, bool complexDomain, int quan
                              TAngleUnits units) {
     if (!complexDomain) return v.Re;
     switch (quantity) {
-        case 1: return ArgumentInUnits(v, units);
-        case 2: return v.Re;
-        case 3: return v.Im;
+        case 1:
+            return ArgumentInUnits(v, units);
+        case 2:
+            return v.Re;
+        case 3:
+            return v.Im;
         default:  // 0, and 4 (the charts' Gaussian plane): the modulus
             return hypotl(v.Re, v.Im);
     }
@@ -152,10 +161,18 @@ std::string RangePrompt(const Worksheet& sheet) {
     std::string quantity;
     if (ComplexDomain(sheet)) {
         switch (sheet.SearchQuantity()) {
-            case 1: quantity = texts.Text(mxmsg::QuantityArgument); break;
-            case 2: quantity = texts.Text(mxmsg::QuantityReal); break;
-            case 3: quantity = texts.Text(mxmsg::QuantityImaginary); break;
-            default: quantity = texts.Text(mxmsg::QuantityModulus); break;  // 0 and 4
+            case 1:
+                quantity = texts.Text(mxmsg::QuantityArgument);
+                break;
+            case 2:
+                quantity = texts.Text(mxmsg::QuantityReal);
+                break;
+            case 3:
+                quantity = texts.Text(mxmsg::QuantityImaginary);
+                break;
+            default:
+                quantity = texts.Text(mxmsg::QuantityModulus);
+                break;  // 0 and 4
         }
     }
     return texts.Format(mxmsg::RangePrompt, {quantity});
@@ -164,7 +181,8 @@ std::string RangePrompt(const Worksheet& sheet) {
 bool SearchRange(Worksheet& sheet, std::string_view text) {
     const auto bounds = SplitRangeText(TrimBlanks(text));
     if (!bounds) {
-        ShowWorksheetMessage(sheet, sheet.Texts().Text(mxmsg::RangeSeparator), MessageKind::Warning);
+        ShowWorksheetMessage(sheet, sheet.Texts().Text(mxmsg::RangeSeparator),
+                             MessageKind::Warning);
         return false;
     }
     long double low = 0.0L;

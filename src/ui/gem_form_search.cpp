@@ -82,17 +82,18 @@ void TGemForm::BuildSearchMenus() {
     // group. Both groups show the one SearchQuantity of the worksheet.
     for (const bool maximum : {false, true}) {
         const std::string_view extreme = maximum ? "Maximum" : "Minimum";
-        QMenu* sub = hledat->addMenu(Text(Joined("Hledat_", extreme), maximum ? "M&aximum" : "&Minimum"));
+        QMenu* sub =
+            hledat->addMenu(Text(Joined("Hledat_", extreme), maximum ? "M&aximum" : "&Minimum"));
         sub->setObjectName(ToQ(Joined("Hledat_", extreme)));
         for (const ExtremeRow& row : kExtremes) {
             const ExtremeKind kind = row.Kind;
-            sub->addAction(NewAction(Joined(Joined("Hledat_", extreme), row.Suffix), row.Caption,
-                                     [this, kind, maximum] {
-                                         SearchCommand([this, kind, maximum] {
-                                             if (const auto found = SearchExtreme(sheet_, kind, maximum))
-                                                 ShowFoundCell(found->Cell.Row, found->Cell.Column);
-                                         });
-                                     }));
+            sub->addAction(NewAction(
+                Joined(Joined("Hledat_", extreme), row.Suffix), row.Caption, [this, kind, maximum] {
+                    SearchCommand([this, kind, maximum] {
+                        if (const auto found = SearchExtreme(sheet_, kind, maximum))
+                            ShowFoundCell(found->Cell.Row, found->Cell.Column);
+                    });
+                }));
         }
         sub->addSeparator();
         auto* group = new QActionGroup(this);
@@ -128,13 +129,14 @@ void TGemForm::BuildSearchMenus() {
     });
     both->setCheckable(true);
     hledat->addAction(both);
-    hledat->addAction(NewAction("Hledat_NalezeneVlozitDoEditoru", "Nalezené &vložit do editoru", [this] {
-        SearchCommand([this] {
-            if (!FoundToEditor(sheet_)) return;
-            PullEditorFromModel();
-            memo_->moveCursor(QTextCursor::Start);
-        });
-    }));
+    hledat->addAction(
+        NewAction("Hledat_NalezeneVlozitDoEditoru", "Nalezené &vložit do editoru", [this] {
+            SearchCommand([this] {
+                if (!FoundToEditor(sheet_)) return;
+                PullEditorFromModel();
+                memo_->moveCursor(QTextCursor::Start);
+            });
+        }));
     hledat->addSeparator();
     hledat->addAction(NewAction("Hledat_OblastProhledavani", "&Oblast prohledávání...", [this] {
         Ask(sheet_.Texts().Text(mxmsg::SearchAreaHint), MessageButton::Ok);
@@ -176,7 +178,8 @@ void TGemForm::RefreshSearchEnabled() {
     const FoundMarks& marks = sheet_.Marks();
 
     for (const std::string_view extreme : {"Minimum", "Maximum"}) {
-        for (const ExtremeRow& row : kExtremes) set(Joined(Joined("Hledat_", extreme), row.Suffix), data);
+        for (const ExtremeRow& row : kExtremes)
+            set(Joined(Joined("Hledat_", extreme), row.Suffix), data);
         for (int quantity = 0; quantity < 4; ++quantity)
             set(Joined(Joined(extreme, "_"), kQuantities[quantity].Suffix), complex,
                 sheet_.SearchQuantity() == quantity);

@@ -13,7 +13,9 @@
 namespace tarvix::test {
 namespace {
 
-bool Same(const ComplexValue& a, const ComplexValue& b) { return a.Re == b.Re && a.Im == b.Im; }
+bool Same(const ComplexValue& a, const ComplexValue& b) {
+    return a.Re == b.Re && a.Im == b.Im;
+}
 
 TEST(ConversionNameTest, EveryKindHasItsCommandLineName) {
     const std::pair<const char*, ConversionKind> names[] = {
@@ -103,12 +105,15 @@ TEST_F(ConvertTest, SeparationsWriteRealValues) {
     struct Case {
         ConversionKind kind;
         TAngleUnits units;
-        ComplexValue first;  // of "3+4i"
-        ComplexValue second; // of "i"
+        ComplexValue first;   // of "3+4i"
+        ComplexValue second;  // of "i"
     };
     const Case cases[] = {
         {ConversionKind::Modulus, auDeg, {5, 0}, {1, 0}},
-        {ConversionKind::Argument, auDeg, {atan2l(4.0L, 3.0L) * 57.295779513082320877L, 0}, {90, 0}},
+        {ConversionKind::Argument,
+         auDeg,
+         {atan2l(4.0L, 3.0L) * 57.295779513082320877L, 0},
+         {90, 0}},
         {ConversionKind::Argument, auRad, {atan2l(4.0L, 3.0L), 0}, {atan2l(1.0L, 0.0L), 0}},
         {ConversionKind::Real, auDeg, {3, 0}, {0, 0}},
         {ConversionKind::Imaginary, auDeg, {4, 0}, {1, 0}},
@@ -150,7 +155,8 @@ TEST_F(ConvertTest, HermitianOfARandomComplexMatrixIsItsConjugateTranspose) {
     sheet.SetOrder(n);
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j)
-            sheet.LeftGrid().SetCell(i, j, ExactComponentText({part(random) / 3.0L, part(random) / 7.0L}, 'i'));
+            sheet.LeftGrid().SetCell(
+                i, j, ExactComponentText({part(random) / 3.0L, part(random) / 7.0L}, 'i'));
     const TextGrid before = sheet.LeftGrid();
     ASSERT_TRUE(Convert(ConversionKind::Hermitian));
     for (int i = 1; i <= n; ++i) {
@@ -218,7 +224,7 @@ TEST_F(ConvertTest, RoundingAsksBeforeCellsLoseDigits) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].Kind, MessageKind::Confirmation);
     EXPECT_NE(dialogs.messages[0].Text.find('1'), std::string::npos);  // one cell loses digits
-    EXPECT_FALSE(main.format.Display.RoundingOn);                       // switched back
+    EXPECT_FALSE(main.format.Display.RoundingOn);                      // switched back
     EXPECT_EQ(main.roundingToggles, 2);
     EXPECT_EQ(Cell(1, 1), "1/3");
 

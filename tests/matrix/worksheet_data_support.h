@@ -71,7 +71,8 @@ protected:
         sheet.SetOrder(static_cast<int>(rows.size()));
         Fill(sheet.LeftGrid(), rows);
     }
-    static void Fill(TextGrid& grid, std::initializer_list<std::initializer_list<const char*>> rows) {
+    static void Fill(TextGrid& grid,
+                     std::initializer_list<std::initializer_list<const char*>> rows) {
         grid.Resize(static_cast<int>(rows.size()), static_cast<int>(rows.begin()->size()));
         int i = 1;
         for (const auto& row : rows) {

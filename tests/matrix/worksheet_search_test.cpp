@@ -12,7 +12,9 @@
 namespace tarvix::test {
 namespace {
 
-const MatrixMessageTable& Texts() { return BuiltInMatrixMessages(); }
+const MatrixMessageTable& Texts() {
+    return BuiltInMatrixMessages();
+}
 
 std::vector<std::pair<int, int>> Flagged(const FoundMarks& marks) {
     std::vector<std::pair<int, int>> cells;
@@ -148,11 +150,11 @@ TEST_F(SearchTest, ComplexCellsCompareTheChosenQuantity) {
         Cells marked;
     };
     const Case cases[] = {
-        {0, "4.5..6", {{1, 1}, {1, 2}}},  // modulus 5 and 6
-        {1, "89..181", {{1, 2}, {2, 1}}}, // argument 180 and 90 degrees
-        {2, "0.5..3", {{1, 1}, {2, 2}}},  // real parts 3 and 1
-        {3, "2..4", {{1, 1}, {2, 1}}},    // imaginary parts 4 and 2
-        {4, "5.5..6", {{1, 2}}},          // the Gaussian plane compares the modulus
+        {0, "4.5..6", {{1, 1}, {1, 2}}},   // modulus 5 and 6
+        {1, "89..181", {{1, 2}, {2, 1}}},  // argument 180 and 90 degrees
+        {2, "0.5..3", {{1, 1}, {2, 2}}},   // real parts 3 and 1
+        {3, "2..4", {{1, 1}, {2, 1}}},     // imaginary parts 4 and 2
+        {4, "5.5..6", {{1, 2}}},           // the Gaussian plane compares the modulus
     };
     for (const Case& c : cases) {
         sheet.SetSearchQuantity(c.quantity);
@@ -188,7 +190,8 @@ TEST_F(SearchTest, TheMarkedCellsGoToTheEditorRowByRow) {
     sheet.Editor() = {"old line"};
     ASSERT_TRUE(SearchRange(sheet, "2..3"));
     ASSERT_TRUE(FoundToEditor(sheet));
-    EXPECT_EQ(sheet.Editor(), (std::vector<std::string>{"I=1\tJ=2\t2,5", "I=1\tJ=3\t3", "I=2\tJ=2\t2"}));
+    EXPECT_EQ(sheet.Editor(),
+              (std::vector<std::string>{"I=1\tJ=2\t2,5", "I=1\tJ=3\t3", "I=2\tJ=2\t2"}));
 }
 
 TEST(ExtremeIndexTest, OnlyFiniteValuesTakePartAndTiesKeepTheFirst) {
@@ -200,14 +203,10 @@ TEST(ExtremeIndexTest, OnlyFiniteValuesTakePartAndTiesKeepTheFirst) {
         std::optional<std::size_t> index;
     };
     const Case cases[] = {
-        {{3, 1, 1}, false, 1},
-        {{3, 7, 7}, true, 1},
-        {{nan, 3, 1, 1}, false, 2},
-        {{nan, 3, 1, 1}, true, 1},
-        {{4, nan, 2}, false, 2},
-        {{inf, 2, 5}, true, 2},
-        {{-inf, 2, 5}, false, 1},
-        {{nan, inf}, false, std::nullopt},
+        {{3, 1, 1}, false, 1},      {{3, 7, 7}, true, 1},
+        {{nan, 3, 1, 1}, false, 2}, {{nan, 3, 1, 1}, true, 1},
+        {{4, nan, 2}, false, 2},    {{inf, 2, 5}, true, 2},
+        {{-inf, 2, 5}, false, 1},   {{nan, inf}, false, std::nullopt},
         {{}, true, std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(ExtremeIndex(c.values, c.maximum), c.index);

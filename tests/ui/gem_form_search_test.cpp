@@ -31,11 +31,11 @@ struct Windows {
             messages.push_back(request);
             return ModalResult::Ok;
         });
-        main.Dialogs().SetTextHook([this](std::string_view caption, std::string_view prompt,
-                                          std::string_view) {
-            prompts.push_back(std::string(caption) + "|" + std::string(prompt));
-            return answer;
-        });
+        main.Dialogs().SetTextHook(
+            [this](std::string_view caption, std::string_view prompt, std::string_view) {
+                prompts.push_back(std::string(caption) + "|" + std::string(prompt));
+                return answer;
+            });
         main.show();
     }
 
@@ -50,7 +50,8 @@ struct Windows {
         QAbstractItemModel* left = gem->LStringGrid()->model();
         for (int i = 0; i < static_cast<int>(rows.size()); ++i)
             for (int j = 0; j < static_cast<int>(rows[i].size()); ++j)
-                QVERIFY(left->setData(left->index(i, j), QString::fromUtf8(rows[i][j]), Qt::EditRole));
+                QVERIFY(
+                    left->setData(left->index(i, j), QString::fromUtf8(rows[i][j]), Qt::EditRole));
         gem->LStringGrid()->setFocus();
         QTRY_VERIFY(gem->LStringGrid()->hasFocus());
     }
@@ -139,7 +140,8 @@ private slots:
         w.Open({{"3", "1", "1"}, {"5", "7", "2"}, {"4", "6", "8"}});
         w.Action("Hledat_MinimumCelkove")->trigger();
         QVERIFY(w.messages.empty());
-        QCOMPARE(QString::fromStdString(w.main.Model().DisplayText()).trimmed(), QStringLiteral("1"));
+        QCOMPARE(QString::fromStdString(w.main.Model().DisplayText()).trimmed(),
+                 QStringLiteral("1"));
         const ComplexValue ans = w.main.Model().Parser1().GetVariable("ANS");
         QCOMPARE(static_cast<double>(ans.Re), 1.0);
         const QModelIndex at = w.gem->LStringGrid()->currentIndex();
