@@ -67,26 +67,42 @@ protected:
     std::string Cell(int row, int column) const { return sheet.ActiveGrid().Cell(row, column); }
 };
 
-TEST_F(ConvertTest, PolarAndBackKeepTheValues) {
+TEST_F(ConvertTest, PolarAndBackKeepTheValuesInEveryAngleUnit) {
     Domain(nsComplex);
-    Left({{"3+4i", "-1.5-2i"}, {"1/3+i/7", "-2"}});
-    std::vector<ComplexValue> before;
-    for (int i = 1; i <= 2; ++i)
-        for (int j = 1; j <= 2; ++j) before.push_back(Value(i, j));
-    ASSERT_TRUE(Convert(ConversionKind::Polar));
-    EXPECT_NE(Cell(1, 1).find("*e^"), std::string::npos) << Cell(1, 1);
-    EXPECT_EQ(Cell(2, 2), "-2");
-    EXPECT_EQ(main.format.Display.Complex, ComplexForm::Component);  // the setting stays
-    ASSERT_TRUE(Convert(ConversionKind::Cartesian));
-    EXPECT_EQ(Cell(1, 1).find("e^"), std::string::npos) << Cell(1, 1);
-    int k = 0;
-    for (int i = 1; i <= 2; ++i)
-        for (int j = 1; j <= 2; ++j, ++k) {
-            const ComplexValue v = Value(i, j);
-            const long double scale = hypotl(before[k].Re, before[k].Im);
-            EXPECT_LE(fabsl(v.Re - before[k].Re), 4e-19L * scale) << Cell(i, j);
-            EXPECT_LE(fabsl(v.Im - before[k].Im), 4e-19L * scale) << Cell(i, j);
-        }
+    struct Case {
+        TAngleUnits units;
+        ComplexForm setting;  // the main window's complex form, never switched
+        const char* mark;
+    };
+    const Case cases[] = {
+        {auDeg, ComplexForm::Component, "oi"},
+        {auRad, ComplexForm::Exponential, "i"},
+        {auGrad, ComplexForm::Exponential, "gi"},
+    };
+    for (const Case& c : cases) {
+        parser.SetAngleUnits(c.units);
+        main.format.AngleUnits = c.units;
+        main.format.Display.Complex = c.setting;
+        Left({{"3+4i", "-1.5-2i"}, {"1/3+i/7", "-2"}});
+        std::vector<ComplexValue> before;
+        for (int i = 1; i <= 2; ++i)
+            for (int j = 1; j <= 2; ++j) before.push_back(Value(i, j));
+        ASSERT_TRUE(Convert(ConversionKind::Polar));
+        EXPECT_NE(Cell(1, 1).find("*e^"), std::string::npos) << Cell(1, 1);
+        EXPECT_TRUE(Cell(1, 2).ends_with(c.mark)) << Cell(1, 2);
+        EXPECT_EQ(Cell(2, 2), "-2");
+        ASSERT_TRUE(Convert(ConversionKind::Cartesian));
+        EXPECT_EQ(Cell(1, 1).find("e^"), std::string::npos) << Cell(1, 1);
+        EXPECT_EQ(main.format.Display.Complex, c.setting);
+        int k = 0;
+        for (int i = 1; i <= 2; ++i)
+            for (int j = 1; j <= 2; ++j, ++k) {
+                const ComplexValue v = Value(i, j);
+                const long double scale = hypotl(before[k].Re, before[k].Im);
+                EXPECT_LE(fabsl(v.Re - before[k].Re), 4e-19L * scale) << Cell(i, j);
+                EXPECT_LE(fabsl(v.Im - before[k].Im), 4e-19L * scale) << Cell(i, j);
+            }
+    }
     EXPECT_TRUE(sheet.Modified());
 }
 
