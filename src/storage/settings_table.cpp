@@ -317,7 +317,11 @@ std::vector<SettingSpec> BuildTable() {
         Number("GrForm", "PanningMode", 1),
         Flag("GrForm", "CrossHair", true),
         Colour("GrForm", "BkColor", 0xF0FFFF),  // red 255, green 255, blue 240
-        Colour("GrForm", "CrossHairColor", 0xFF0000),
+        // The cross-hair is drawn in its stored colour: pure blue, in the
+        // marked form of the chart colours (0x01000000 | RGB), so that it is
+        // not read as an old XOR mask (which gives pale yellow on the light
+        // background, next to invisible).
+        Colour("GrForm", "CrossHairColor", 0x010000FF),
 
         Position("DispForm", "Left"),
         Position("DispForm", "Top"),

@@ -99,6 +99,8 @@ TGrForm::TGrForm(GrFormContext context, QWidget* parent)
     crossH_ = newLine();
     refV_ = newLine();
     refH_ = newLine();
+    dragFrom_ = newLine();
+    dragTo_ = newLine();
     plot_->installEventFilter(this);
     connect(plot_, &QCustomPlot::mouseMove, this, &TGrForm::MouseMove);
     connect(plot_, &QCustomPlot::mousePress, this, &TGrForm::MousePress);
@@ -116,6 +118,7 @@ TGrForm::TGrForm(GrFormContext context, QWidget* parent)
         bar->setValue(50);
         connect(bar, &QScrollBar::valueChanged, this,
                 [this, bar](int position) { ScrollMoved(bar == horzBar_, position); });
+        bar->installEventFilter(this);  // Ctrl+arrows zoom
     }
 
     animation_ = new QTimer(this);

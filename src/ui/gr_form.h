@@ -76,6 +76,8 @@ public:
     QScrollBar* VertScrollBar() const { return vertBar_; }
     QAction* Action(const char* name) const;
     QString StatusPanel(int index) const;
+    // The guide line that follows the mouse during an axis drag is shown.
+    bool DragGuideShown() const;
 
     // --- Series
     // AddCurrentSeries: the current series added (all replaced first with
@@ -214,6 +216,12 @@ private:
     QCPItemStraightLine* crossH_ = nullptr;
     QCPItemStraightLine* refV_ = nullptr;
     QCPItemStraightLine* refH_ = nullptr;
+    // During an axis drag: a line at the pressed value and one following
+    // the mouse, on the cross-hair's layer.
+    QCPItemStraightLine* dragFrom_ = nullptr;
+    QCPItemStraightLine* dragTo_ = nullptr;
+    void MoveDragGuides(const QPointF& at, bool start);
+    void HideDragGuides();
     std::vector<QCPAbstractPlottable*> plottables_;
 
     MoveMode moveMode_ = MoveMode::Both;

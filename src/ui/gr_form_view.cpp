@@ -93,6 +93,8 @@ void TGrForm::ApplyColors() {
     }
     const QPen cross(ToQColor(model_.CrossHair()));
     for (QCPItemStraightLine* line : {crossV_, crossH_, refV_, refH_}) line->setPen(cross);
+    for (QCPItemStraightLine* line : {dragFrom_, dragTo_})
+        line->setPen(QPen(ToQColor(model_.CrossHair()), 1, Qt::DashLine));
     plot_->setCursor(cursorSwitch_ ? Qt::ArrowCursor : Qt::CrossCursor);
     Replot();
 }
@@ -283,9 +285,40 @@ void TGrForm::ScanTo(int index) {
 }
 
 void TGrForm::MouseMove(QMouseEvent* event) {
-    if (drag_ != DragAxis::None) return;
+    if (drag_ != DragAxis::None) {
+        MoveDragGuides(event->position(), false);
+        return;
+    }
     PointAt(event->position());
 }
+
+// A vertical guide for the bottom axis, a horizontal one for the left axis,
+// in pixel coordinates of the chart.
+void TGrForm::MoveDragGuides(const QPointF& at, bool start) {
+    const bool bottom = drag_ == DragAxis::Bottom;
+    for (QCPItemStraightLine* line : {dragFrom_, dragTo_}) {
+        if (line == dragFrom_ && !start) continue;
+        line->point1->setType(QCPItemPosition::ptAbsolute);
+        line->point2->setType(QCPItemPosition::ptAbsolute);
+        if (bottom) {
+            line->point1->setCoords(at.x(), 0.0);
+            line->point2->setCoords(at.x(), 1.0);
+        } else {
+            line->point1->setCoords(0.0, at.y());
+            line->point2->setCoords(1.0, at.y());
+        }
+        line->setVisible(true);
+    }
+    plot_->layer(QStringLiteral("crosshair"))->replot();
+}
+
+void TGrForm::HideDragGuides() {
+    dragFrom_->setVisible(false);
+    dragTo_->setVisible(false);
+    plot_->layer(QStringLiteral("crosshair"))->replot();
+}
+
+bool TGrForm::DragGuideShown() const { return dragTo_->visible(); }
 
 void TGrForm::MousePress(QMouseEvent* event) {
     const QPointF at = event->position();
@@ -294,12 +327,14 @@ void TGrForm::MousePress(QMouseEvent* event) {
         plot_->xAxis->selectTest(at, false) < plot_->selectionTolerance()) {
         drag_ = DragAxis::Bottom;
         dragValue_ = plot_->xAxis->pixelToCoord(at.x());
+        MoveDragGuides(at, true);
         return;
     }
     if (plot_->yAxis->selectTest(at, false) >= 0 &&
         plot_->yAxis->selectTest(at, false) < plot_->selectionTolerance()) {
         drag_ = DragAxis::Left;
         dragValue_ = plot_->yAxis->pixelToCoord(at.y());
+        MoveDragGuides(at, true);
         return;
     }
     if (event->modifiers() & Qt::ShiftModifier) {
@@ -313,6 +348,7 @@ void TGrForm::MousePress(QMouseEvent* event) {
 
 void TGrForm::MouseRelease(QMouseEvent* event) {
     if (drag_ == DragAxis::None) return;
+    HideDragGuides();
     const bool keepMax = event->modifiers() & Qt::ShiftModifier;
     if (drag_ == DragAxis::Bottom) {
         const double release = plot_->xAxis->pixelToCoord(event->position().x());
@@ -421,6 +457,20 @@ bool TGrForm::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             (watched == seriesTrack_ ? pointTrack_ : seriesTrack_)->setFocus();
+            return true;
+        }
+    }
+    // Ctrl+arrows on a scroll bar zoom along its axis: up and right in, down
+    // and left out, by the small step (the large one with Shift).
+    if ((watched == horzBar_ || watched == vertBar_) && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool in = key->key() == Qt::Key_Up || key->key() == Qt::Key_Right;
+        const bool out = key->key() == Qt::Key_Down || key->key() == Qt::Key_Left;
+        if ((key->modifiers() & Qt::ControlModifier) && (in || out)) {
+            SetMoveMode(watched == horzBar_ ? MoveMode::Horizontal : MoveMode::Vertical);
+            const bool large = key->modifiers() & Qt::ShiftModifier;
+            if (in) ZoomIn(large);
+            else ZoomOut(large);
             return true;
         }
     }

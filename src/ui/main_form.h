@@ -257,6 +257,7 @@ private:
     ClipboardPort& StatClipboard() override { return clipboard_; }
     AnalysisChartPort* StatChart() override;
     std::filesystem::path& StatLastFolder() override;
+    ParserFloatArray VectorOf(std::string_view name) override;
     void SetStatButtons(bool stat, bool reg);
     void RefreshDataButton();
     void ReadStatSettings();

@@ -219,6 +219,10 @@ FileChoicePort& TMainForm::StatFiles() { return *files_; }
 
 std::filesystem::path& TMainForm::StatLastFolder() { return session_->Document().LastFolder; }
 
+ParserFloatArray TMainForm::VectorOf(std::string_view name) {
+    return series_->Vectors().FindVector(std::string(name));
+}
+
 AnalysisChartPort* TMainForm::StatChart() { return analysisChart_.get(); }
 
 }  // namespace tarvix

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "storage/text_catalog.h"
+#include "ui/drag_payload.h"
 #include "ui/qt_text.h"
 #include "ui/stat_s_form.h"
 #include "ui/stat_table_model.h"
@@ -106,6 +108,8 @@ void TStatForm::BuildWidgets() {
     grid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     grid_->installEventFilter(this);
+    grid_->viewport()->setAcceptDrops(true);
+    grid_->viewport()->installEventFilter(this);
     grid_->horizontalHeader()->installEventFilter(this);
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         RefreshCommands();
@@ -576,7 +580,12 @@ bool TStatForm::ChooseReportItems() {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void TStatForm::TableReset() { tableModel_->Reset(); }
+// The table changed under the window (an import, a transfer by code): the
+// commands follow its new content at once.
+void TStatForm::TableReset() {
+    tableModel_->Reset();
+    RefreshCommands();
+}
 
 // --- Events
 
@@ -603,7 +612,45 @@ bool TStatForm::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (watched == grid_ && event->type() == QEvent::KeyRelease) RefreshCommands();
+    if (watched == grid_->viewport()) {
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (!ReadDragMime(drag->mimeData())) return false;
+            drag->setDropAction(kCopyAction);
+            drag->accept();
+            return true;
+        }
+        if (event->type() == QEvent::Drop) {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (!DropOnGrid(drop->mimeData(), drop->position().toPoint())) return false;
+            drop->setDropAction(kCopyAction);
+            drop->accept();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+// A register label imports its variable's vector into column y when dropped
+// on column y, else into column x; the display's text becomes the text of
+// the x or y cell of the data row it is dropped on.
+bool TStatForm::DropOnGrid(const QMimeData* mime, const QPoint& at) {
+    const std::optional<DragPayload> payload = ReadDragMime(mime);
+    if (!payload) return false;
+    const QModelIndex index = grid_->indexAt(at);
+    if (payload->Source == DragSource::RegisterLabel) {
+        const ParserFloatArray vector = host_.VectorOf(ToStd(payload->Text));
+        if (vector.empty()) return false;
+        model_.ImportVector(vector, index.isValid() && index.column() == 2 ? 2 : 1);
+    } else {
+        if (!index.isValid() || index.column() < 1 || index.row() >= model_.Table().RowCount())
+            return false;
+        model_.Table().SetCell(index.column(), index.row(), ToStd(payload->Text.trimmed()));
+        model_.Table().SetDataModified(true);
+    }
+    tableModel_->Reset();
+    RefreshCommands();
+    return true;
 }
 
 void TStatForm::closeEvent(QCloseEvent* event) {

@@ -26,6 +26,8 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QMimeData;
+class QPoint;
 class QSplitter;
 class QTableView;
 class QToolButton;
@@ -52,6 +54,9 @@ public:
     virtual ClipboardPort& StatClipboard() = 0;
     virtual AnalysisChartPort* StatChart() = 0;
     virtual std::filesystem::path& StatLastFolder() = 0;
+    // The vector of a variable (a register label dropped on the grid); empty
+    // when the variable holds none.
+    virtual ParserFloatArray VectorOf(std::string_view /*name*/) { return {}; }
 };
 
 class TStatForm : public QWidget, private StatWindowView {
@@ -130,6 +135,8 @@ private:
     void OptionsChanged();
     void SyncCurrentRow();
     void SetCurrent(int row, int column);
+    // A drag from the main window dropped on the grid at a viewport point.
+    bool DropOnGrid(const QMimeData* mime, const QPoint& at);
 
     Calculator& calculator_;
     TextCatalog& texts_;

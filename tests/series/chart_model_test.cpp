@@ -8,6 +8,7 @@
 #include "series/chart_messages.h"
 #include "series/chart_model.h"
 #include "series/chart_status.h"
+#include "storage/settings_table.h"
 
 namespace tarvix {
 namespace {
@@ -227,6 +228,10 @@ TEST(ChartColors, HighlightAndSettingsForms) {
     EXPECT_EQ(CrossHairFromSetting(16711680, {255, 255, 240}), (Rgb{255, 255, 15}));
     EXPECT_EQ(CrossHairFromSetting(ChartColorSetting({0, 0, 255}), {255, 255, 240}),
               (Rgb{0, 0, 255}));
+    // A fresh settings file gives a visible pure-blue cross-hair.
+    const SettingSpec* fresh = FindSetting("GrForm", "CrossHairColor");
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(CrossHairFromSetting(fresh->IntDefault, {255, 255, 240}), (Rgb{0, 0, 255}));
 }
 
 TEST_F(ChartModelTest, TransformationTakesAZeroConstantAsOne) {

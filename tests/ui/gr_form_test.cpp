@@ -193,6 +193,43 @@ private slots:
         form->DefaultScale();
         QCOMPARE(form->XRange(), x0);
         QCOMPARE(form->HorzScrollBar()->value(), 50);
+        // Ctrl+Up on the vertical bar zooms the left axis only, and
+        // Ctrl+Down zooms it back.
+        QTest::keyClick(form->VertScrollBar(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(form->XRange(), x0);
+        QVERIFY(form->YRange().Length() < y0.Length());
+        QTest::keyClick(form->VertScrollBar(), Qt::Key_Down, Qt::ControlModifier);
+        QVERIFY(std::fabs(form->YRange().Length() - y0.Length()) < 1e-9 * y0.Length());
+        QCOMPARE(form->VertScrollBar()->value(), 50);  // no panning by the arrow
+    }
+
+    // Dragging the bottom axis shows guide lines while the mouse moves and
+    // rescales the axis on release.
+    void axisDragShowsGuidesAndRescales() {
+        std::unique_ptr<TGrForm> form(NewForm());
+        form->setAttribute(Qt::WA_DeleteOnClose, false);
+        form->resize(600, 400);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->AddCurrentSeries(SineRun(1), false, false, ChartKind::Line);
+        QCustomPlot* plot = form->Chart();
+        const AxisRange x0 = form->XRange();
+        const int axisY = plot->xAxis->axisRect()->bottom() + 2;
+        const double pressValue = x0.Min + 0.5 * x0.Length();
+        const QPoint press(qRound(plot->xAxis->coordToPixel(pressValue)), axisY);
+        const QPoint release(qRound(plot->xAxis->coordToPixel(x0.Min + 0.25 * x0.Length())), axisY);
+        QVERIFY(!form->DragGuideShown());
+        QTest::mousePress(plot, Qt::LeftButton, {}, press);
+        QVERIFY(form->DragGuideShown());
+        QMouseEvent move(QEvent::MouseMove, release, plot->mapToGlobal(release), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(plot, &move);
+        QVERIFY(form->DragGuideShown());
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, release);
+        QVERIFY(!form->DragGuideShown());
+        // The value pressed moved to the release point: min kept, range doubled.
+        QCOMPARE(form->XRange().Min, x0.Min);
+        QVERIFY(form->XRange().Length() > 1.8 * x0.Length());
     }
 
     void xyFileLoadsAndAFailureIsReported() {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "series/series_controller.h"
+#include "ui/drag_payload.h"
 #include "ui/main_form.h"
 #include "ui/qt_file_choice.h"
 #include "ui/stat_form.h"
@@ -196,9 +197,48 @@ private slots:
         const StatTable& table = w.Stat()->Model().Table();
         QCOMPARE(table.RowCount(), 3);
         QCOMPARE(QString::fromStdString(table.Cell(1, 2)), QStringLiteral("9"));
+        // The commands follow the table filled by code, without a key or a click.
+        QVERIFY(w.Stat()->Action("ExportGrafItem")->isEnabled());
+        QVERIFY(w.StatButton("ExportButton")->isEnabled());
         w.form.RunDataPump(2, 4, "B");  // column x into vector B
         QCOMPARE(series.Vectors().FindVector("B").size(), std::size_t{3});
         QCOMPARE(static_cast<double>(series.Vectors().FindVector("B")[1].Re), 4.0);
+    }
+
+    // Register labels and the display dropped on the grid.
+    void DropsOnTheGrid() {
+        Window w;
+        SeriesController& series = w.form.Series();
+        series.SetVarAsVector(true);
+        series.Vectors().TransferName = "A";
+        series.Vectors().TransferVector = {{2, 0}, {4, 0}, {9, 0}};
+        QVERIFY(series.Vectors().StoreTransfer(true));
+        QTest::mouseClick(w.Button("StatSpeedButton"), Qt::LeftButton);
+        QTRY_VERIFY(w.Stat() && w.Stat()->isVisible());
+        QTableView* grid = w.Stat()->DataStringGrid();
+        auto drop = [grid](const DragPayload& payload, int row, int column) {
+            std::unique_ptr<QMimeData> mime(MakeDragMime(payload));
+            const QPoint at = grid->visualRect(grid->model()->index(row, column)).center();
+            QDropEvent event(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+            // A drop goes to the widget that accepted the drag's entry.
+            QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(grid->viewport(), &enter);
+            if (!enter.isAccepted()) return false;
+            QCoreApplication::sendEvent(grid->viewport(), &event);
+            return event.isAccepted();
+        };
+        const StatTable& table = w.Stat()->Model().Table();
+        // The label of a register whose variable holds a vector.
+        QVERIFY(drop({DragSource::RegisterLabel, BoxId::A, QStringLiteral("A")}, 0, 1));
+        QCOMPARE(table.RowCount(), 3);
+        QCOMPARE(QString::fromStdString(table.Cell(1, 2)), QStringLiteral("9"));
+        // A variable without a vector changes nothing.
+        QVERIFY(!drop({DragSource::RegisterLabel, BoxId::B, QStringLiteral("B")}, 0, 1));
+        QCOMPARE(table.RowCount(), 3);
+        // The display's text becomes the text of the cell it lands on.
+        QVERIFY(drop({DragSource::Display, BoxId::Input, QStringLiteral(" 12.5 ")}, 1, 1));
+        QCOMPARE(QString::fromStdString(table.Cell(1, 1)), QStringLiteral("12.5"));
+        QVERIFY(table.DataModified());
     }
 
     void FourierOfTheCurrentSeriesReplacesItOnlyOnSuccess() {
