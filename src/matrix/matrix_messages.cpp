@@ -115,6 +115,19 @@ const std::vector<MessageEntry>& DefaultEntries() {
             {mxmsg::SeriesTooLarge,
              "Datová řada má %s řádků a %s sloupců,%\\ největší řád matice je %s"},
             {mxmsg::AreaHint, "Přidržte Shift a klepněte do protilehlého rohu oblasti"},
+            // Searches and cell conversions.
+            {mxmsg::RangeCaption, "Hledat v rozmezí"},
+            {mxmsg::RangePrompt, "Meze%s:  minimum .. maximum"},
+            {mxmsg::RangeSeparator, "Min. a max. hodnotu nutno oddělit dvěma tečkami"},
+            {mxmsg::QuantityModulus, " (modul)"},
+            {mxmsg::QuantityArgument, " (argument)"},
+            {mxmsg::QuantityReal, " (reálná složka)"},
+            {mxmsg::QuantityImaginary, " (imagin. složka)"},
+            {mxmsg::FoundLine, "I=%s\tJ=%s\t%s"},
+            {mxmsg::NoFiniteCell, "Prohledávané buňky neobsahují žádnou konečnou hodnotu"},
+            {mxmsg::ConversionNeedsComplex, "Tato konverze vyžaduje komplexní obor"},
+            {mxmsg::ConversionLosesDigits,
+             "Přepsáním v zobrazovacím formátu ztratí %s buněk část číslic.%\\ Pokračovat?"},
         };
         for (int code = 0; code < kMatrixOperationCount; ++code)
             e.push_back({kOperationKeys[code], kOperationTitles[code]});

@@ -201,6 +201,16 @@ private:
     // gem_form_search.cpp: "&Hledat" and "&Konverze"
     void BuildSearchMenus();
     void RefreshSearchEnabled();
+    // --- gem_form_search.cpp state
+    // Runs a search or conversion with the hourglass cursor (idle only).
+    void SearchCommand(const std::function<void()>& command);
+    // Both grids drawn again with the current marks.
+    void RepaintMarks();
+    // The cell cursor of the active grid on the found cell, scrolled into view.
+    void ShowFoundCell(int row, int column);
+    void SetSearchQuantityClick(int quantity);
+    // The range input box's last text.
+    std::string lastRangeText_;
 
     // gem_form_output.cpp: the number formats and outputs of "Ř&ešení", "&Graf"
     void BuildOutputMenus();
