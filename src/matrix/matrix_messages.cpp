@@ -110,6 +110,24 @@ const std::vector<MessageEntry>& DefaultEntries() {
             {mxmsg::HeaderCheck, "Kontrola"},
             {mxmsg::HeaderVoltage, "Napětí"},
             {mxmsg::HeaderCurrents, "Proudy"},
+            // Data generation and editing
+            {mxmsg::NoFillExpression, "Nebyl zadán výraz pro plnění buněk"},
+            {mxmsg::SeriesTooLarge,
+             "Datová řada má %s řádků a %s sloupců,%\\ největší řád matice je %s"},
+            {mxmsg::AreaHint, "Přidržte Shift a klepněte do protilehlého rohu oblasti"},
+            // Searches and cell conversions.
+            {mxmsg::RangeCaption, "Hledat v rozmezí"},
+            {mxmsg::RangePrompt, "Meze%s:  minimum .. maximum"},
+            {mxmsg::RangeSeparator, "Min. a max. hodnotu nutno oddělit dvěma tečkami"},
+            {mxmsg::QuantityModulus, " (modul)"},
+            {mxmsg::QuantityArgument, " (argument)"},
+            {mxmsg::QuantityReal, " (reálná složka)"},
+            {mxmsg::QuantityImaginary, " (imagin. složka)"},
+            {mxmsg::FoundLine, "I=%s\tJ=%s\t%s"},
+            {mxmsg::NoFiniteCell, "Prohledávané buňky neobsahují žádnou konečnou hodnotu"},
+            {mxmsg::ConversionNeedsComplex, "Tato konverze vyžaduje komplexní obor"},
+            {mxmsg::ConversionLosesDigits,
+             "Přepsáním v zobrazovacím formátu ztratí %s buněk část číslic.%\\ Pokračovat?"},
             // --- Outputs and charts
             {mxmsg::ReformatLoss,
              "Nový formát zobrazí %s buněk s menší přesností, než mají jejich texty; jejich "

@@ -66,6 +66,22 @@ inline constexpr std::string_view HeaderSolution = "Msg_MatrixHeaderSolution";
 inline constexpr std::string_view HeaderCheck = "Msg_MatrixHeaderCheck";
 inline constexpr std::string_view HeaderVoltage = "Msg_MatrixHeaderVoltage";
 inline constexpr std::string_view HeaderCurrents = "Msg_MatrixHeaderCurrents";
+// --- Data generation and editing
+inline constexpr std::string_view NoFillExpression = "Msg_MatrixNoFillExpression";
+inline constexpr std::string_view SeriesTooLarge = "Msg_MatrixSeriesTooLarge";
+inline constexpr std::string_view AreaHint = "Msg_MatrixAreaHint";
+// Searches and cell conversions of the worksheet.
+inline constexpr std::string_view RangeCaption = "Msg_MatrixRangeCaption";
+inline constexpr std::string_view RangePrompt = "Msg_MatrixRangePrompt";
+inline constexpr std::string_view RangeSeparator = "Msg_MatrixRangeSeparator";
+inline constexpr std::string_view QuantityModulus = "Msg_MatrixQuantityModulus";
+inline constexpr std::string_view QuantityArgument = "Msg_MatrixQuantityArgument";
+inline constexpr std::string_view QuantityReal = "Msg_MatrixQuantityReal";
+inline constexpr std::string_view QuantityImaginary = "Msg_MatrixQuantityImaginary";
+inline constexpr std::string_view FoundLine = "Msg_MatrixFoundLine";
+inline constexpr std::string_view NoFiniteCell = "Msg_MatrixNoFiniteCell";
+inline constexpr std::string_view ConversionNeedsComplex = "Msg_MatrixConversionNeedsComplex";
+inline constexpr std::string_view ConversionLosesDigits = "Msg_MatrixConversionLosesDigits";
 // --- Outputs and charts
 inline constexpr std::string_view ReformatLoss = "Msg_MatrixReformatLoss";
 inline constexpr std::string_view NoResultValues = "Msg_MatrixNoResultValues";

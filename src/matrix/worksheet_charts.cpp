@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "calculator/message_box.h"
-#include "calculator/text_trim.h"
 
 namespace tarvix {
 namespace {
@@ -158,13 +157,6 @@ void WorksheetCharts::SetQuantity(int quantity) {
     if (quantity < 0 || quantity > kGaussPlane) return;
     sheet_.SetSearchQuantity(quantity);
     sheet_.Main().SetComplexQuantity(quantity);
-}
-
-bool GridHasData(const TextGrid& grid) {
-    for (int i = 1; i <= grid.Rows(); ++i)
-        for (int j = 1; j <= grid.Cols(); ++j)
-            if (!TrimBlanks(grid.Cell(i, j)).empty()) return true;
-    return false;
 }
 
 }  // namespace tarvix

@@ -51,8 +51,4 @@ private:
     ChartSource last_ = ChartSource::Row;
 };
 
-// Whether a grid holds any text in its data cells (the chart commands'
-// enabled state).
-bool GridHasData(const TextGrid& grid);
-
 }  // namespace tarvix

@@ -1,6 +1,7 @@
 // The parameter dialog's opening and acceptance.
 #include "series/param_dialog_model.h"
 
+#include "calculator/history_list.h"
 #include "calculator/input_commands.h"
 
 namespace tarvix {
@@ -69,6 +70,13 @@ ParamDlgResult AcceptParamDlg(const ParamDlgState& s) {
     r.XBox = RangeBox(s.XLow, s.XHigh, s.XStep);
     r.YBox = RangeBox(s.YLow, s.YHigh, s.YStep);
     return r;
+}
+
+void RecordParamDlgHistories(ParamDlgHistories& histories, const ParamDlgState& state,
+                             int limit) {
+    AddToHistory(histories.OsaX, state.OsaX, limit);
+    AddToHistory(histories.OsaY, state.OsaY, limit);
+    AddToHistory(histories.File, state.FileName, limit);
 }
 
 bool ParamDlgAsksOverwrite(const ParamDlgState& s) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "series/series_settings.h"
 
@@ -22,6 +23,15 @@ struct ParamDlgState {
     std::string FileName;  // the series file
     DataSeriesSettings Settings;
 };
+
+// The history lists of the dialog's combo boxes (kept for the program run).
+struct ParamDlgHistories {
+    std::vector<std::string> OsaX;
+    std::vector<std::string> OsaY;
+    std::vector<std::string> File;
+};
+// OK: every box's text goes to the top of its history (at most `limit`).
+void RecordParamDlgHistories(ParamDlgHistories& histories, const ParamDlgState& state, int limit);
 
 // The dialog's boxes when it opens. The file is the data file's folder, the
 // label and ".txt" when the input line starts with a label in double quotes,

@@ -19,6 +19,7 @@
 #include "series/series_input.h"
 #include "series/series_messages.h"
 #include "series/series_ports.h"
+#include "series/param_dialog_model.h"
 #include "series/series_settings.h"
 #include "series/var_vectors.h"
 
@@ -46,6 +47,8 @@ public:
     // --- Settings
     const DataSeriesSettings& Settings() const { return settings_; }
     void SetSettings(const DataSeriesSettings& settings) { settings_ = settings; }
+    // The parameter dialog's box histories.
+    ParamDlgHistories& ParamHistories() { return paramHistories_; }
     bool VarAsVector() const { return varAsVector_; }
     // Switching the option off empties the vector table.
     void SetVarAsVector(bool on);
@@ -105,6 +108,7 @@ private:
     Calculator& calc_;
     SeriesMessageTable texts_;
     DataSeriesSettings settings_;
+    ParamDlgHistories paramHistories_;
     bool varAsVector_ = false;
     VarVectors vectors_;
     CurrentSeries series_;

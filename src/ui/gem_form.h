@@ -178,10 +178,44 @@ private:
     // gem_form_data.cpp: "&Data", the area and grid edits of "Ú&pravy", "&Rastr"
     void BuildDataMenus();
     void RefreshDataEnabled();
+    // --- gem_form_data.cpp state
+    // A data command while no computation runs, then the grids repainted.
+    void DataCommand(const std::function<void()>& command);
+    // A structural edit of the active grid, then the grids repainted.
+    void EditCommand(bool (*edit)(Worksheet&));
+    // The generation settings' radio and check items from the program's state.
+    void RefreshGenerationChecks();
+    void FocusGrid(bool rightGrid);
+    void SelectAllClick();
+    void CopyAreaClick();
+    void PasteAreaClick();
+    void ClearAreaClick();
+    // Column widths: align to the borders, fit the texts, one width for all,
+    // copy between the grids, widen one grid's panel.
+    void AlignToBorders();
+    void FitColumnWidths();
+    void SetAllColumnWidths(QTableView* view, int width);
+    void WidenGrid(int how);  // 0 left, 1 right, 2 back to the normal split
+    // The grid views' data behaviour, hooked once they exist: Alt+mouse over
+    // a cell generates one value (Ctrl: complex), a bordered area switches
+    // cell editing off, a double click on a corner widens that grid.
+    void HookDataViews();
+    bool dataViewsHooked_ = false;
+    int rememberedLeftWidth_ = 0;
 
     // gem_form_search.cpp: "&Hledat" and "&Konverze"
     void BuildSearchMenus();
     void RefreshSearchEnabled();
+    // --- gem_form_search.cpp state
+    // Runs a search or conversion with the hourglass cursor (idle only).
+    void SearchCommand(const std::function<void()>& command);
+    // Both grids drawn again with the current marks.
+    void RepaintMarks();
+    // The cell cursor of the active grid on the found cell, scrolled into view.
+    void ShowFoundCell(int row, int column);
+    void SetSearchQuantityClick(int quantity);
+    // The range input box's last text.
+    std::string lastRangeText_;
 
     // gem_form_output.cpp: the number formats and outputs of "Ř&ešení", "&Graf"
     void BuildOutputMenus();

@@ -1,32 +1,517 @@
-// TGemForm's data commands: the "&Data" menu (memory loads, generation), the
-// area and grid edits of "Ú&pravy" and the structure and width commands of
-// "&Rastr".
+// TGemForm's data commands: the "&Data" menu (generation and its settings,
+// special matrices, memory loads, series import, grid focus), the area and
+// grid edits of "Ú&pravy" and the structure and column-width commands of
+// "&Rastr". The work is done by the worksheet model's data functions; this
+// file binds them to actions, the clipboard and the grid views.
+#include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableView>
 
+#include "matrix/worksheet_area.h"
+#include "matrix/worksheet_generate.h"
+#include "matrix/worksheet_structure.h"
 #include "ui/gem_form.h"
+#include "ui/qt_clipboard.h"
+#include "ui/qt_text.h"
+#include "ui/worksheet_grid_model.h"
 
 namespace tarvix {
+namespace {
 
-void TGemForm::BuildDataMenus() {
-    QMenu* data = MenuNamed("DataMenu");
-    data->addAction(NewAction("Data_NacistZPameti", "&Načíst z paměti do levé...", [this] { MemoryLoadClick(false); }));
-    data->addAction(NewAction("Data_NacistZPametiDoPrave", "Načíst z paměti do &pravé...", [this] { MemoryLoadClick(true); }));
-    data->addSeparator();
-    data->addAction(NewAction("Data_Generovat", "&Generovat...", nullptr, "Shift+Ctrl+D"));
-    data->addAction(NewAction("Data_RidkaMatice", "Ř&ídká matice", nullptr));
-    auto check = [](QAction* a) {
-        a->setCheckable(true);
-        return a;
-    };
-    data->addAction(check(NewAction("Data_GenerovatFunkcniHodnoty", "Vyčíslovat &funkční hodnoty", [this] {
-        sheet_.Options().GenerateFunctionValues = Action("Data_GenerovatFunkcniHodnoty")->isChecked();
-    })));
-    data->addAction(check(NewAction("Data_SymetrickyZapisovat", "&Symetricky zapisovat", [this] {
-        sheet_.Options().SymmetricWrite = Action("Data_SymetrickyZapisovat")->isChecked();
-    })));
+struct FillRow {
+    const char* Name;
+    const char* Caption;
+    int Code;
+};
+
+constexpr FillRow kFillAreas[] = {
+    {"Plnit_Vse", "&Vše", kFillAll},
+    {"Plnit_Radek", "Řáde&k", kFillRow},
+    {"Plnit_Sloupec", "&Sloupec", kFillColumn},
+    {"Plnit_Diagonala", "&Diagonála", kFillDiagonal},
+    {"Plnit_NadDiagonalou", "&Nad diagonálou", kFillAboveDiagonal},
+    {"Plnit_HorniTrojuhelnikovaMatice", "&Horní trojúhelníková matice", kFillUpperTriangle},
+    {"Plnit_PodDiagonalou", "&Pod diagonálou", kFillBelowDiagonal},
+    {"Plnit_DolniTrojuhelnikovaMatice", "D&olní trojúhelníková matice", kFillLowerTriangle},
+    {"Plnit_UvnitrVybraneOblasti", "&Uvnitř vybrané oblasti", kFillInsideArea},
+    {"Plnit_VneOhraniceneOblasti", "Vně o&hraničené oblasti", kFillOutsideArea},
+};
+
+constexpr FillRow kFillContents[] = {
+    {"Plnit_PrazdneBunky", "P&rázdné buňky", kFillEmpty},
+    {"Plnit_NeprazdneBunky", "N&eprázdné buňky", kFillNonEmpty},
+    {"Plnit_ObsahNerozhoduje", "&Obsah nerozhoduje", kFillRegardless},
+};
+
+struct EditRow {
+    const char* Name;
+    const char* Caption;
+    bool (*Edit)(Worksheet&);
+    const char* Shortcut;
+};
+
+bool ShiftHeld() { return QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier); }
+
+// The hourglass while a command writes many cells.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+// Calls a function for the events of the object it watches.
+class EventHook : public QObject {
+public:
+    EventHook(QObject* parent, std::function<bool(QEvent*)> handler)
+        : QObject(parent), handler_(std::move(handler)) {}
+    bool eventFilter(QObject*, QEvent* event) override { return handler_(event); }
+
+private:
+    std::function<bool(QEvent*)> handler_;
+};
+
+int ScrollBarWidth(const QTableView* view) {
+    const QScrollBar* bar = view->verticalScrollBar();
+    return bar && bar->isVisible() ? bar->width() : 0;
 }
 
-void TGemForm::RefreshDataEnabled() {}
+int TextWidth(const QTableView* view, const std::string& text) {
+    return view->fontMetrics().horizontalAdvance(ToQ(text));
+}
+
+}  // namespace
+
+void TGemForm::BuildDataMenus() {
+    auto check = [](QAction* a, bool on = false) {
+        a->setCheckable(true);
+        a->setChecked(on);
+        return a;
+    };
+    auto group = [this] {
+        auto* g = new QActionGroup(this);
+        g->setExclusive(true);
+        return g;
+    };
+
+    // --- "&Data"
+    QMenu* data = MenuNamed("DataMenu");
+    QAction* generate = NewAction("Data_Generovat", "&Generovat", [this] {
+        DataCommand([this] {
+            SetStatus(2, {});
+            ReportDataResult(sheet_, GenerateData(sheet_, ProgramDataState(), ShiftHeld()));
+        });
+    });
+    // Shift+Ctrl+D: complex numbers whatever the number kind.
+    generate->setShortcuts({QKeySequence(QStringLiteral("Ctrl+D")), QKeySequence(QStringLiteral("Shift+Ctrl+D"))});
+    generate->setShortcutContext(Qt::WindowShortcut);
+    data->addAction(generate);
+    data->addSeparator();
+    QActionGroup* source = group();
+    for (const bool function : {false, true}) {
+        QAction* a = check(NewAction(function ? "Data_GenerovatFunkcniHodnoty" : "Data_GenerovatNahodnaCisla",
+                                     function ? "&Funkční hodnoty..." : "&Náhodná čísla",
+                                     [function] { ProgramDataState().Settings.FunctionValues = function; }));
+        source->addAction(a);
+        data->addAction(a);
+    }
+    data->addSeparator();
+    QActionGroup* kind = group();
+    for (const bool complex : {false, true}) {
+        QAction* a = check(NewAction(complex ? "Data_GenerovatKomplexniCisla" : "Data_GenerovatRealnaCisla",
+                                     complex ? "&Komplexní čísla" : "&Reálná čísla",
+                                     [complex] { ProgramDataState().Settings.ComplexNumbers = complex; }));
+        kind->addAction(a);
+        data->addAction(a);
+    }
+    data->addSeparator();
+    // One setting for the generation and the transformation by a function.
+    data->addAction(check(NewAction("Data_SymetrickyZapisovat", "&Symetricky zapisovat", [this] {
+        const bool on = Action("Data_SymetrickyZapisovat")->isChecked();
+        ProgramDataState().Settings.Symmetric = on;
+        sheet_.Options().SymmetricWrite = on;
+    })));
+    QMenu* fill = data->addMenu(Text("OblastPlneniMenu", "Oblast plnění"));
+    fill->setObjectName(QStringLiteral("OblastPlneniMenu"));
+    menus_["OblastPlneniMenu"] = fill;
+    QActionGroup* areas = group();
+    for (const FillRow& row : kFillAreas) {
+        const int code = row.Code;
+        QAction* a = check(NewAction(row.Name, row.Caption, [code] { ProgramDataState().Settings.FillArea = code; }));
+        areas->addAction(a);
+        fill->addAction(a);
+    }
+    fill->addSeparator();
+    QActionGroup* contents = group();
+    for (const FillRow& row : kFillContents) {
+        const int code = row.Code;
+        QAction* a = check(NewAction(row.Name, row.Caption, [code] { ProgramDataState().Settings.FillContent = code; }));
+        contents->addAction(a);
+        fill->addAction(a);
+    }
+    data->addSeparator();
+    const std::tuple<const char*, const char*, SpecialMatrix> specials[] = {
+        {"Data_PasovaMatice", "Pás&ová matice", SpecialMatrix::Band},
+        {"Data_DiagonalniMatice", "&Diagonální matice", SpecialMatrix::Diagonal},
+        {"Data_JednotkovaMatice", "&Jednotková matice", SpecialMatrix::Identity},
+        {"Data_TrojuhelnikovaMatice", "&Trojúhelníková matice", SpecialMatrix::Triangular},
+    };
+    for (const auto& [name, caption, matrix] : specials) {
+        const SpecialMatrix m = matrix;
+        data->addAction(NewAction(name, caption, [this, m] {
+            DataCommand([this, m] {
+                WaitCursor wait;
+                SetStatus(2, {});
+                ReportDataResult(sheet_, GenerateSpecial(sheet_, ProgramDataState(), m, ShiftHeld()));
+            });
+            RefreshGenerationChecks();
+        }));
+    }
+    data->addSeparator();
+    data->addAction(NewAction("Data_NacistZPameti", "&Načíst z paměti...",
+                              [this] { MemoryLoadClick(sheet_.ActiveIsRight()); }));
+    data->addAction(NewAction("Data_NacistZPametiDoPrave", "Načíst z paměti do &pravé...",
+                              [this] { MemoryLoadClick(true); }));
+    data->addAction(NewAction("Data_ImportDatoveRady", "&Import datové řady...", [this] {
+        DataCommand([this] {
+            WaitCursor wait;
+            ReportDataResult(sheet_, ImportSeries(sheet_));
+        });
+    }));
+    data->addSeparator();
+    data->addAction(NewAction("Data_LevaMatice", "&Levá matice", [this] { FocusGrid(false); }));
+    data->addAction(NewAction("Data_PravaMatice", "&Pravá matice", [this] { FocusGrid(true); }));
+    data->addSeparator();
+    data->addAction(NewAction("Data_RidkaMatice", "Ř&ídká matice", nullptr));
+    // The cell rule of the real domain: cells evaluated as expressions.
+    data->addAction(check(NewAction("Data_VycislovatFunkcniHodnoty", "Vyčíslovat &funkční hodnoty", [this] {
+        sheet_.Options().GenerateFunctionValues = Action("Data_VycislovatFunkcniHodnoty")->isChecked();
+    })));
+    connect(data, &QMenu::aboutToShow, this, [this] { RefreshDataEnabled(); });
+
+    // --- "Ú&pravy": areas and whole grids
+    QMenu* upravy = MenuNamed("UpravyMenu");
+    connect(upravy, &QMenu::aboutToShow, this, [this] { RefreshDataEnabled(); });
+    upravy->addSeparator();
+    upravy->addAction(NewAction("Upravy_VybratVse", "&Vybrat vše", [this] { SelectAllClick(); }, "Shift+Ctrl+A"));
+    upravy->addAction(NewAction("Upravy_OhranicitOblast", "O&hraničit oblast", [this] {
+        ShowWorksheetMessage(sheet_, sheet_.Texts().Text(mxmsg::AreaHint), MessageKind::Information);
+    }));
+    upravy->addAction(NewAction("Upravy_KopirovatOblast", "&Kopírovat oblast", [this] { CopyAreaClick(); }, "Shift+Ctrl+C"));
+    upravy->addAction(NewAction("Upravy_VlozitOblast", "&Vložit oblast", [this] { PasteAreaClick(); }, "Shift+Ctrl+V"));
+    upravy->addAction(NewAction("Upravy_SmazatOblast", "S&mazat oblast", [this] { ClearAreaClick(); }, "Shift+Ctrl+X"));
+    upravy->addSeparator();
+    const EditRow wholeGrid[] = {
+        {"Upravy_Symetrizovat", "&Symetrizovat", &Symmetrise, ""},
+        {"Upravy_Transponovat", "&Transponovat", &Transpose, ""},
+        {"Upravy_KopirovatVektorPravychStran", "Kopírovat vektor pravých stran", &CopyRhsToCursorColumn, ""},
+        {"Upravy_LevePriraditPravou", "&Levé přiřadit pravou", &AssignLeftFromRight, ""},
+        {"Upravy_PravePriraditLevou", "&Pravé přiřadit levou", &AssignRightFromLeft, ""},
+        {"Upravy_ZamenitLevouSPravou", "&Zaměnit levou s pravou", &ExchangeGrids, ""},
+    };
+    for (const EditRow& row : wholeGrid) {
+        auto* edit = row.Edit;
+        upravy->addAction(NewAction(row.Name, row.Caption, [this, edit] { EditCommand(edit); }, row.Shortcut));
+    }
+
+    // --- "&Rastr": structure and column widths
+    QMenu* rastr = MenuNamed("RastrMenu");
+    connect(rastr, &QMenu::aboutToShow, this, [this] { RefreshDataEnabled(); });
+    rastr->addSeparator();
+    QMenu* insert = rastr->addMenu(Text("Rastr_VlozitMenu", "&Vložit"));
+    insert->setObjectName(QStringLiteral("Rastr_VlozitMenu"));
+    const EditRow inserts[] = {
+        {"Rastr_VlozitUzel", "&Uzel", &InsertNode, ""},
+        {"Rastr_VlozitRadek", "Řá&dek", &InsertRow, "Ctrl+Ins"},
+        {"Rastr_VlozitSloupec", "&Sloupec", &InsertColumn, "Shift+Ctrl+Ins"},
+    };
+    for (const EditRow& row : inserts) {
+        auto* edit = row.Edit;
+        insert->addAction(NewAction(row.Name, row.Caption, [this, edit] { EditCommand(edit); }, row.Shortcut));
+    }
+    QMenu* remove = rastr->addMenu(Text("Rastr_OdstranitMenu", "&Odstranit"));
+    remove->setObjectName(QStringLiteral("Rastr_OdstranitMenu"));
+    const EditRow removals[] = {
+        {"Rastr_OdstranitUzel", "&Uzel", &RemoveNode, ""},
+        {"Rastr_OdstranitRadek", "Řá&dek", &RemoveRow, "Ctrl+Del"},
+        {"Rastr_OdstranitSloupec", "&Sloupec", &RemoveColumn, "Shift+Ctrl+Del"},
+        {"Rastr_OdstranitDiagonalu", "&Diagonála", &RemoveDiagonal, ""},
+        {"Rastr_OdstranitOblast", "&Oblast", &RemoveArea, ""},
+        {"Rastr_OdstranitVneOblasti", "&Vně oblasti", &KeepOnlyArea, ""},
+    };
+    for (const EditRow& row : removals) {
+        auto* edit = row.Edit;
+        remove->addAction(NewAction(row.Name, row.Caption, [this, edit] {
+            WaitCursor wait;
+            EditCommand(edit);
+        }, row.Shortcut));
+    }
+    const EditRow others[] = {
+        {"Rastr_VynechatDolniRadky", "Vynechat &dolní řádky", &OmitLowerRows, ""},
+        {"Rastr_VynechatPraveSloupce", "Vynechat &pravé sloupce", &OmitRightColumns, ""},
+        {"Rastr_OcislovatVzestupne", "&Očíslovat vzestupně", &Renumber, ""},
+    };
+    for (const EditRow& row : others) {
+        auto* edit = row.Edit;
+        rastr->addAction(NewAction(row.Name, row.Caption, [this, edit] { EditCommand(edit); }, row.Shortcut));
+    }
+    rastr->addSeparator();
+    rastr->addAction(NewAction("Rastr_ZarovnatPoOkraje", "&Zarovnat po okraje", [this] { AlignToBorders(); }, "Ctrl+Q"));
+    rastr->addAction(NewAction("Rastr_UpravitSirkuSloupcu", "&Upravit šířku sloupců", [this] { FitColumnWidths(); }, "Ctrl+W"));
+    QMenu* widths = rastr->addMenu(Text("RastrovaniMenu", "&Rastrování"));
+    widths->setObjectName(QStringLiteral("RastrovaniMenu"));
+    widths->addAction(NewAction("Rastrovani_PodleBunky", "Podle &buňky", [this] {
+        QTableView* view = ActiveView();
+        const auto [row, column] = sheet_.Cursor(sheet_.ActiveIsRight());
+        const TextGrid& grid = sheet_.ActiveGrid();
+        if (grid.Contains(row, column)) SetAllColumnWidths(view, TextWidth(view, grid.Cell(row, column)) + 8);
+    }));
+    widths->addAction(NewAction("Rastrovani_PodleSloupce", "Podle &sloupce", [this] {
+        QTableView* view = ActiveView();
+        const int column = sheet_.Cursor(sheet_.ActiveIsRight()).second;
+        if (column >= 1 && column <= view->model()->columnCount())
+            SetAllColumnWidths(view, view->columnWidth(column - 1));
+    }));
+    widths->addAction(NewAction("Rastrovani_PodleDiagonaly", "Podle &diagonály", [this] {
+        QTableView* view = ActiveView();
+        const TextGrid& grid = sheet_.ActiveGrid();
+        int widest = 10;
+        for (int i = 1; i <= grid.Rows() && i <= grid.Cols(); ++i)
+            widest = std::max(widest, TextWidth(view, grid.Cell(i, i)));
+        SetAllColumnWidths(view, widest + 8);
+    }));
+    for (const bool leftFromRight : {true, false}) {
+        widths->addAction(NewAction(leftFromRight ? "Rastrovani_LevePodlePrave" : "Rastrovani_PravePodleLeve",
+                                    leftFromRight ? "&Levé mřížky podle pravé" : "&Pravé mřížky podle levé",
+                                    [this, leftFromRight] {
+                                        QTableView* from = leftFromRight ? RStringGrid() : LStringGrid();
+                                        QTableView* to = leftFromRight ? LStringGrid() : RStringGrid();
+                                        const int n = std::min(from->model()->columnCount(),
+                                                               to->model()->columnCount());
+                                        for (int c = 0; c < n; ++c) to->setColumnWidth(c, from->columnWidth(c));
+                                    }));
+    }
+    rastr->addAction(NewAction("Rastr_LevouMrizkuRozsirit", "&Levou mřížku rozšířit", [this] { WidenGrid(0); }, "Ctrl+L"));
+    rastr->addAction(NewAction("Rastr_PravouMrizkuRozsirit", "&Pravou mřížku rozšířit", [this] { WidenGrid(1); }, "Ctrl+R"));
+    rastr->addAction(NewAction("Rastr_OdvolatRozsireniMrizky", "&Odvolat rozšíření mřížky", [this] { WidenGrid(2); }, "Ctrl+U"));
+    RefreshGenerationChecks();
+}
+
+void TGemForm::RefreshGenerationChecks() {
+    const GenerationSettings& s = ProgramDataState().Settings;
+    auto set = [this](std::string_view name, bool on) {
+        if (QAction* a = Action(name)) a->setChecked(on);
+    };
+    set("Data_GenerovatNahodnaCisla", !s.FunctionValues);
+    set("Data_GenerovatFunkcniHodnoty", s.FunctionValues);
+    set("Data_GenerovatRealnaCisla", !s.ComplexNumbers);
+    set("Data_GenerovatKomplexniCisla", s.ComplexNumbers);
+    set("Data_SymetrickyZapisovat", s.Symmetric);
+    set("Data_VycislovatFunkcniHodnoty", sheet_.Options().GenerateFunctionValues);
+    for (const FillRow& row : kFillAreas) set(row.Name, s.FillArea == row.Code);
+    for (const FillRow& row : kFillContents) set(row.Name, s.FillContent == row.Code);
+}
+
+void TGemForm::RefreshDataEnabled() {
+    if (!dataViewsHooked_ && leftView_) HookDataViews();
+    WorksheetDataState& state = ProgramDataState();
+    // The number kind is real whenever the domain is.
+    const bool complexDomain = sheet_.Format().Scope == nsComplex;
+    if (!complexDomain) state.Settings.ComplexNumbers = false;
+    sheet_.Options().SymmetricWrite = state.Settings.Symmetric;
+    RefreshGenerationChecks();
+
+    const bool free = sheet_.Finished();
+    const bool operations = sheet_.Mode() == WorksheetMode::Operations;
+    const bool right = sheet_.ActiveIsRight();
+    const bool hasData = GridHasData(sheet_.ActiveGrid());
+    const bool manyRows = sheet_.ActiveGrid().Rows() > 1;
+    const bool leftData = GridHasData(sheet_.LeftGrid()), rightData = GridHasData(sheet_.RightGrid());
+    const QtClipboard clipboard;
+    auto enable = [this](std::string_view name, bool on) {
+        if (QAction* a = Action(name)) a->setEnabled(on);
+    };
+    enable("Data_GenerovatKomplexniCisla", complexDomain);
+    for (std::string_view name : {"Data_Generovat", "Data_PasovaMatice", "Data_DiagonalniMatice",
+                                  "Data_JednotkovaMatice", "Data_TrojuhelnikovaMatice",
+                                  "Rastr_VlozitUzel", "Rastr_VlozitRadek", "Rastr_VlozitSloupec",
+                                  "Rastr_VynechatDolniRadky", "Rastr_VynechatPraveSloupce",
+                                  "Rastr_OcislovatVzestupne", "Upravy_Transponovat"})
+        enable(name, free);
+    enable("Data_NacistZPameti", free && sheet_.Memory().Count() > 0);
+    enable("Data_NacistZPametiDoPrave", free && sheet_.Memory().Count() > 0);
+    enable("Data_ImportDatoveRady", free && SeriesImportEnabled(sheet_));
+    enable("Data_PravaMatice", operations);
+    for (std::string_view name : {"Upravy_VybratVse", "Upravy_KopirovatOblast"}) enable(name, hasData);
+    for (std::string_view name : {"Upravy_SmazatOblast", "Upravy_Symetrizovat"}) enable(name, free && hasData);
+    enable("Upravy_VlozitOblast", free && PasteEnabled(state, clipboard));
+    enable("Upravy_KopirovatVektorPravychStran", free && !operations && !right);
+    enable("Upravy_LevePriraditPravou", free && operations && rightData);
+    enable("Upravy_PravePriraditLevou", free && operations && leftData);
+    enable("Upravy_ZamenitLevouSPravou", free && operations && (leftData || rightData));
+    for (std::string_view name : {"Rastr_OdstranitUzel", "Rastr_OdstranitRadek", "Rastr_OdstranitDiagonalu",
+                                  "Rastr_OdstranitOblast", "Rastr_OdstranitVneOblasti"})
+        enable(name, free && manyRows);
+    enable("Rastr_OdstranitSloupec", free);
+    enable("Rastrovani_LevePodlePrave", operations);
+    enable("Rastrovani_PravePodleLeve", operations);
+}
+
+void TGemForm::DataCommand(const std::function<void()>& command) {
+    if (!sheet_.Finished()) return;
+    PushEditorToModel();
+    command();
+    AfterDataCommand();
+}
+
+void TGemForm::EditCommand(bool (*edit)(Worksheet&)) {
+    if (!sheet_.Finished()) return;
+    PushEditorToModel();
+    if (edit(sheet_)) ActiveView()->clearSelection();
+    AfterDataCommand();
+}
+
+void TGemForm::FocusGrid(bool rightGrid) {
+    if (rightGrid && sheet_.Mode() != WorksheetMode::Operations) return;
+    sheet_.SetActiveGrid(rightGrid);
+    (rightGrid ? RStringGrid() : LStringGrid())->setFocus();
+    RefreshDataEnabled();
+}
+
+void TGemForm::SelectAllClick() {
+    const bool right = sheet_.ActiveIsRight();
+    QTableView* view = ActiveView();
+    const GridArea area = SelectAll(sheet_);
+    view->setFocus();
+    if (area.Empty()) return;
+    QAbstractItemModel* model = view->model();
+    view->selectionModel()->select(
+        QItemSelection(model->index(area.Top - 1, area.Left - 1), model->index(area.Bottom - 1, area.Right - 1)),
+        QItemSelectionModel::ClearAndSelect);
+    sheet_.SetBorderedArea(right, area);
+}
+
+void TGemForm::CopyAreaClick() {
+    QtClipboard clipboard;
+    CopyArea(sheet_, ProgramDataState(), clipboard);
+    RefreshDataEnabled();
+}
+
+void TGemForm::PasteAreaClick() {
+    const QtClipboard clipboard;
+    if (!PasteEnabled(ProgramDataState(), clipboard)) return;
+    DataCommand([this, &clipboard] { PasteAreaText(sheet_, clipboard.Text()); });
+}
+
+void TGemForm::ClearAreaClick() {
+    if (!sheet_.Finished()) return;
+    if (Memo()->hasFocus()) {
+        Memo()->clear();
+        return;
+    }
+    DataCommand([this] { ClearArea(sheet_); });
+}
+
+// --- Column widths
+
+void TGemForm::SetAllColumnWidths(QTableView* view, int width) {
+    width = std::max(width, 10);
+    for (int c = 0; c < view->model()->columnCount(); ++c) view->setColumnWidth(c, width);
+}
+
+// The left grid's data columns share its width; in the equations mode the
+// right grid's columns share the right grid's width.
+void TGemForm::AlignToBorders() {
+    auto share = [](QTableView* view) {
+        const int columns = view->model()->columnCount();
+        if (columns < 1) return 0;
+        const int free = view->width() - view->verticalHeader()->width() - 2 * columns - ScrollBarWidth(view);
+        return free / columns;
+    };
+    const int width = share(LStringGrid());
+    SetAllColumnWidths(LStringGrid(), width);
+    if (sheet_.Mode() == WorksheetMode::Equations) SetAllColumnWidths(RStringGrid(), share(RStringGrid()));
+}
+
+// Each column as wide as its widest text (at least 10) and 6 pixels; what is
+// left of the grid's width is shared among the columns.
+void TGemForm::FitColumnWidths() {
+    QTableView* view = ActiveView();
+    const TextGrid& grid = sheet_.ActiveGrid();
+    std::vector<int> widths(static_cast<std::size_t>(grid.Cols()), 10);
+    for (int j = 1; j <= grid.Cols(); ++j) {
+        for (int i = 1; i <= grid.Rows(); ++i)
+            widths[j - 1] = std::max(widths[j - 1], TextWidth(view, grid.Cell(i, j)));
+        widths[j - 1] += 6;
+    }
+    int total = view->verticalHeader()->width() + ScrollBarWidth(view);
+    for (int w : widths) total += w;
+    const int free = view->width() - total;
+    const int extra = free > 0 && !widths.empty() ? free / static_cast<int>(widths.size()) - 2 : 0;
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        view->setColumnWidth(static_cast<int>(c), widths[c] + std::max(0, extra));
+}
+
+void TGemForm::WidenGrid(int how) {
+    QList<int> sizes = gridSplitter_->sizes();
+    if (sizes.size() != 2) return;
+    const int total = sizes[0] + sizes[1];
+    if (how != 2 && rememberedLeftWidth_ == 0) rememberedLeftWidth_ = sizes[0];
+    int left = 0;
+    switch (how) {
+        case 0: left = total - 23 - ScrollBarWidth(RStringGrid()); break;
+        case 1: left = ScrollBarWidth(LStringGrid()) + 22; break;
+        default:
+            left = sheet_.Mode() == WorksheetMode::Operations || rememberedLeftWidth_ == 0
+                       ? total / 2
+                       : rememberedLeftWidth_;
+            rememberedLeftWidth_ = 0;
+            break;
+    }
+    left = std::clamp(left, 0, total);
+    gridSplitter_->setSizes({left, total - left});
+    if (how == 2) AlignToBorders();
+}
+
+// --- The grid views
+
+void TGemForm::HookDataViews() {
+    dataViewsHooked_ = true;
+    for (QTableView* view : {LStringGrid(), RStringGrid()}) {
+        const bool right = view == RStringGrid();
+        connect(view, &QTableView::entered, this, [this, right](const QModelIndex& at) {
+            const Qt::KeyboardModifiers keys = QGuiApplication::keyboardModifiers();
+            if (!keys.testFlag(Qt::AltModifier) || !sheet_.Finished() || !at.isValid()) return;
+            const DataResult result = GenerateOneCell(sheet_, ProgramDataState(), right, at.row() + 1,
+                                                      at.column() + 1, keys.testFlag(Qt::ControlModifier));
+            ReportDataResult(sheet_, result);
+            if (result.Changed) GridModel(right)->CellChanged(at.row() + 1, at.column() + 1);
+        });
+        // No cell editing while a bordered area exists (the model follows the
+        // selection before this runs).
+        const QAbstractItemView::EditTriggers editing = view->editTriggers();
+        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this, view, right, editing] {
+                    view->setEditTriggers(sheet_.BorderedArea(right) ? QAbstractItemView::NoEditTriggers
+                                                                     : editing);
+                });
+        // The corner cell: a double click widens this grid.
+        if (QWidget* corner = view->findChild<QAbstractButton*>()) {
+            auto* filter = new EventHook(corner, [this, right](QEvent* event) {
+                if (event->type() != QEvent::MouseButtonDblClick) return false;
+                WidenGrid(right ? 1 : 0);
+                return true;
+            });
+            corner->installEventFilter(filter);
+        }
+    }
+}
 
 }  // namespace tarvix

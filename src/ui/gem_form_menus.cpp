@@ -157,7 +157,8 @@ void TGemForm::BuildMenus() {
     rastr->addAction(byColumns);
     rastr->addAction(byRows);
     rastr->addAction(check(NewAction("Rastr_AutomatickyZarovnavat", "&Automaticky zarovnávat",
-                                     [this] { RefreshFromModel(); })));
+                                     [this] { RefreshFromModel(); }),
+                           true));
 
     QMenu* vypocet = menu("VypocetMenu", "&Výpočet");
     for (const OperationRow& row : kCalculations) vypocet->addAction(operation(row));

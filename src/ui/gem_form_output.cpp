@@ -12,6 +12,7 @@
 #include "matrix/spreadsheet_export.h"
 #include "matrix/worksheet_commands.h"
 #include "matrix/worksheet_output.h"
+#include "matrix/worksheet_structure.h"
 #include "ui/gem_form.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_text.h"

@@ -190,14 +190,29 @@ std::unique_ptr<TParamDlg> TMainForm::MakeParamDlg() {
         if (!chosen) return std::nullopt;
         return chosen->string();
     };
-    return std::make_unique<TParamDlg>(state, calculator_.RegisterAt(BoxId::X).Label,
-                                       calculator_.RegisterAt(BoxId::Y).Label, texts_, confirm,
-                                       browse, this);
+    auto dialog = std::make_unique<TParamDlg>(state, calculator_.RegisterAt(BoxId::X).Label,
+                                              calculator_.RegisterAt(BoxId::Y).Label, texts_,
+                                              confirm, browse, this);
+    dialog->SetHistories(series_->ParamHistories());
+    dialog->SetDecimalSeparatorHandler([this](int index) {
+        DataSeriesSettings settings = series_->Settings();
+        settings.DecimalSeparator = index;
+        series_->SetSettings(settings);
+    });
+    return dialog;
 }
 
 bool TMainForm::ShowParamDlg() {
+    // A decimal separator chosen in the dialog applies at once; Storno
+    // brings back the one before.
+    const DataSeriesSettings settingsBefore = series_->Settings();
     std::unique_ptr<TParamDlg> dialog = MakeParamDlg();
-    if (dialog->exec() != QDialog::Accepted) return false;
+    if (dialog->exec() != QDialog::Accepted) {
+        series_->SetSettings(settingsBefore);
+        return false;
+    }
+    RecordParamDlgHistories(series_->ParamHistories(), dialog->State(),
+                            calculator_.Options().InputHistoryLimit);
     const ParamDlgResult result = AcceptParamDlg(dialog->State());
     DataFileDocument& document = session_->Document();
     series_->SetSettings(result.Settings);

@@ -168,11 +168,26 @@ TParamDlg::TParamDlg(const ParamDlgState& state, std::string_view xName, std::st
         if (std::optional<std::string> chosen = browse_(ToStd(SouborFxiComboBox->currentText())))
             SouborFxiComboBox->setEditText(ToQ(*chosen));
     });
+    connect(OddDesetinnyComboBox, &QComboBox::activated, this, [this](int index) {
+        if (separatorChanged_) separatorChanged_(index);
+    });
     RefreshGroups();
     if (state.Parametric)
         OsaXComboBox->setFocus();
     else
         XLow->setFocus();
+}
+
+void TParamDlg::SetHistories(const ParamDlgHistories& histories) {
+    auto fill = [](QComboBox* box, const std::vector<std::string>& list) {
+        const QString text = box->currentText();
+        box->clear();
+        for (const std::string& entry : list) box->addItem(ToQ(entry));
+        box->setEditText(text);
+    };
+    fill(OsaXComboBox, histories.OsaX);
+    fill(OsaYComboBox, histories.OsaY);
+    fill(SouborFxiComboBox, histories.File);
 }
 
 void TParamDlg::RefreshGroups() {

@@ -32,6 +32,13 @@ public:
               std::function<std::optional<std::string>(const std::string& file)> browse,
               QWidget* parent = nullptr);
 
+    // The combo boxes' drop-down lists; their texts stay as they are.
+    void SetHistories(const ParamDlgHistories& histories);
+    // Called at once when the user chooses a decimal separator (its index).
+    void SetDecimalSeparatorHandler(std::function<void(int)> handler) {
+        separatorChanged_ = std::move(handler);
+    }
+
     // The state the widgets show now.
     ParamDlgState State() const;
     // A child widget by its component name (for the tests).
@@ -50,6 +57,7 @@ private:
     TextCatalog& texts_;
     std::function<int(const std::string&)> confirmOverwrite_;
     std::function<std::optional<std::string>(const std::string&)> browse_;
+    std::function<void(int)> separatorChanged_;
     DataSeriesSettings settings_;  // DefaultFloatMask and anything not shown
 
     QCheckBox* ParametrickeCheckBox = nullptr;

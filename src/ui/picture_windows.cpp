@@ -11,6 +11,7 @@
 #include "ui/log_form.h"
 #include "ui/main_form.h"
 #include "ui/mem_form.h"
+#include "matrix/worksheet_search.h"
 #include "ui/stat_form.h"
 #include "ui/param_dlg.h"
 #include "ui/var_form.h"
@@ -104,6 +105,23 @@ const PictureWindow kPictureWindows[] = {
          if (gem->Model().RunEnabled()) gem->RunClick();
          gem->VariantClick();
          return gem->VariantForm();
+     }},
+    // The worksheet with the cells of the range 2 .. 5 marked (a sample 3×3
+    // operand when the picture's file gives none).
+    {"gemsearch",
+     [](TMainForm& form) -> QWidget* {
+         TGemForm* gem = OpenWorksheetForPicture(form);
+         if (!gem) return nullptr;
+         Worksheet& sheet = gem->Model();
+         if (!ActiveGridHasData(sheet)) {
+             sheet.SetMode(WorksheetMode::Operations);
+             sheet.SetOrder(3);
+             for (int i = 1; i <= 3; ++i)
+                 for (int j = 1; j <= 3; ++j) sheet.LeftGrid().SetCell(i, j, std::to_string(3 * i + j - 3));
+         }
+         SearchRange(sheet, "2 .. 5");
+         gem->RefreshFromModel();
+         return gem;
      }},
     // The detailed chart of the worksheet's main diagonal (after a run).
     {"gemchart",

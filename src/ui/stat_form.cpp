@@ -141,12 +141,17 @@ void TStatForm::BuildWidgets() {
     rndEdit_->setObjectName(QStringLiteral("RndEdit"));
     rndEdit_->setRange(1, 15);
     rndEdit_->setValue(model_.Options().RndPrecision);
-    for (QWidget* w : {static_cast<QWidget*>(xy_), static_cast<QWidget*>(edit_),
-                       static_cast<QWidget*>(rndData_), static_cast<QWidget*>(rndStat_),
-                       static_cast<QWidget*>(rndEdit_)})
-        options->addWidget(w);
+    // x-y and editing on the first row, the rounding choices on the second.
+    options->addWidget(xy_);
+    options->addWidget(edit_);
     options->addStretch();
     layout->addLayout(options);
+    auto* rounding = new QHBoxLayout;
+    rounding->addWidget(rndData_);
+    rounding->addWidget(rndStat_);
+    rounding->addWidget(rndEdit_);
+    rounding->addStretch();
+    layout->addLayout(rounding);
     connect(xy_, &QCheckBox::clicked, this, [this](bool on) {
         model_.SetXy(on);
         RefreshColumns();
@@ -235,9 +240,12 @@ QWidget* TStatForm::BuildResults() {
 }
 
 QWidget* TStatForm::BuildButtons() {
+    // Two rows of five, so that the window can be as narrow as its default.
     auto* bar = new QWidget(this);
-    auto* layout = new QHBoxLayout(bar);
+    auto* layout = new QGridLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setVerticalSpacing(2);
+    int placed = 0;
     struct ButtonRow {
         std::string_view Name, Key, Caption;
         void (TStatForm::*Handler)();
@@ -261,7 +269,8 @@ QWidget* TStatForm::BuildButtons() {
         const auto handler = row.Handler;
         if (handler) connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
         buttons_.emplace(std::string(row.Name), button);
-        layout->addWidget(button);
+        layout->addWidget(button, placed / 5, placed % 5);
+        ++placed;
     }
     pridat_ = buttons_.at("PridatButton");
     aktualizovat_ = buttons_.at("AktualizovatButton");

@@ -167,15 +167,5 @@ TEST_F(ChartsTest, CellErrorShowsTheMessageAndChartsNothing) {
     EXPECT_TRUE(charts.Chart(ChartSource::Column, true));  // column 3 holds no error
 }
 
-TEST(GridData, AnyNonBlankCellCounts) {
-    TextGrid grid;
-    grid.Resize(2, 2);
-    EXPECT_FALSE(GridHasData(grid));
-    grid.SetCell(2, 1, "  ");
-    EXPECT_FALSE(GridHasData(grid));
-    grid.SetCell(2, 2, "0");
-    EXPECT_TRUE(GridHasData(grid));
-}
-
 }  // namespace
 }  // namespace tarvix::test

@@ -141,6 +141,33 @@ private slots:
         QCOMPARE(form.VypocetButton()->text(), QStringLiteral("&Výpočet"));
     }
 
+    // OK records the combo boxes' texts in their lists; a decimal separator
+    // applies at once and Storno brings the previous one back.
+    void ParamDlgHistoriesAndTheSeparator() {
+        TMainForm form;
+        form.Dialogs().SetMessageHook([](const MessageBoxRequest&) { return ModalResult::Yes; });
+        form.show();
+        form.ExprComboBox()->lineEdit()->setText(QStringLiteral("cos(x)"));
+        OnDialog([](TParamDlg& dialog) { dialog.accept(); });
+        form.Action("RadaIteraciPromenneItem")->trigger();
+        const ParamDlgHistories& histories = form.Series().ParamHistories();
+        QCOMPARE(histories.OsaY, std::vector<std::string>{"cos(x)"});
+        QCOMPARE(histories.File.size(), std::size_t{1});
+        int separatorSeen = -1;
+        OnDialog([&form, &separatorSeen](TParamDlg& dialog) {
+            auto* oyBox = Part<QComboBox>(dialog, "OsaYComboBox");
+            QCOMPARE(oyBox->count(), 1);  // the list of the first OK
+            auto* separator = Part<QComboBox>(dialog, "OddDesetinnyComboBox");
+            separator->setCurrentIndex(1);
+            emit separator->activated(1);
+            separatorSeen = form.Series().Settings().DecimalSeparator;
+            dialog.reject();
+        });
+        form.Action("RadaIteraciPromenneItem")->trigger();
+        QCOMPARE(separatorSeen, 1);
+        QCOMPARE(form.Series().Settings().DecimalSeparator, 0);
+    }
+
     void StopEndsALongRunAtOnce() {
         TMainForm form;
         form.Dialogs().SetMessageHook([](const MessageBoxRequest&) { return ModalResult::Yes; });
