@@ -11,6 +11,8 @@
 #include "calculator/mode_switches.h"
 #include "calculator/text_trim.h"
 #include "matrix/worksheet.h"
+#include "matrix/worksheet_convert.h"
+#include "matrix/worksheet_fill_option.h"
 
 namespace tarvix {
 namespace {
@@ -108,6 +110,21 @@ void PrintGrid(const TextGrid& grid) {
     for (int i = 1; i <= grid.Rows(); ++i) std::cout << grid.RowText(i) << '\n';
 }
 
+// The fills and conversions before an operation, in the order given; the
+// first failure ends the run with its message.
+bool ApplyPrep(Worksheet& sheet, const std::vector<WorksheetCliPrep>& prep) {
+    for (const WorksheetCliPrep& item : prep) {
+        std::string error;
+        const bool done = item.Fill ? ApplyFill(sheet, item.Text, error)
+                                    : ApplyConversion(sheet, *ConversionFromName(item.Text), error);
+        if (!done) {
+            std::cerr << error << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
 bool HasResultGrid(MatrixOperationCode code) {
     return code == op::Inverse || code == op::NodeVoltages ||
            (IsRightOperandOp(code) && code != op::Rank);
@@ -132,6 +149,17 @@ int RunWorksheetCli(const WorksheetCliRequest& request, Calculator& calculator) 
         std::cerr << "--worksheet needs at least one --op\n";
         return 2;
     }
+    if (!request.PendingPrep.empty()) {
+        std::cerr << (request.PendingPrep.front().Fill ? "--fill" : "--cell-convert")
+                  << " needs an --op after it (--op eval only evaluates the cells)\n";
+        return 2;
+    }
+    for (const WorksheetCliStep& step : request.Steps)
+        for (const WorksheetCliPrep& prep : step.Prep)
+            if (!prep.Fill && !ConversionFromName(prep.Text)) {
+                std::cerr << "unknown cell conversion: " << prep.Text << '\n';
+                return 2;
+            }
     std::vector<MatrixOperationCode> codes;
     for (const WorksheetCliStep& step : request.Steps) {
         const std::optional<MatrixOperationCode> code = OperationFromName(step.Operation);
@@ -150,6 +178,7 @@ int RunWorksheetCli(const WorksheetCliRequest& request, Calculator& calculator) 
                                                     : WorksheetMode::Operations);
     if (!sheet.OpenFile(request.File)) return 1;
     if (!request.RightFile.empty() && !sheet.OpenRightFile(request.RightFile)) return 1;
+    if (request.Order > 0) sheet.SetOrder(request.Order);
 
     int status = 0;
     for (std::size_t s = 0; s < request.Steps.size(); ++s) {
@@ -158,6 +187,7 @@ int RunWorksheetCli(const WorksheetCliRequest& request, Calculator& calculator) 
         dialogs.Reset();
         args.Reset(step.Args);
         if (step.HasRhs) ReplaceRhs(sheet, step.Rhs);
+        if (!ApplyPrep(sheet, step.Prep)) return 1;
         if (code == op::Subdeterminant || code == op::Complement) {
             int row = 0, column = 0;
             if (!ParseCell(args.Take(), row, column)) {

@@ -1,6 +1,8 @@
-// tarvix-cli's worksheet options: --worksheet FILE [--right FILE2] --op OP
-// [--arg TEXT]… [--rhs "v1;v2;…"] … run matrix operations headlessly on a
-// worksheet file and print their results.
+// tarvix-cli's worksheet options: --worksheet FILE [--right FILE2]
+// [--order N] then steps of [--fill KIND[:ARGS]]… [--cell-convert KIND]…
+// [--rhs "v1;v2;…"] --op OP [--arg TEXT]…, and [--result-file FILE]: run
+// generators, cell conversions and matrix operations headlessly on a
+// worksheet file, print their results and write the result file.
 #pragma once
 
 #include <string>
@@ -11,7 +13,15 @@ namespace tarvix {
 
 class Calculator;
 
+// A change of the cells before an operation: --fill KIND[:ARGS] or
+// --cell-convert KIND.
+struct WorksheetCliPrep {
+    bool Fill = true;  // false: a conversion
+    std::string Text;
+};
+
 struct WorksheetCliStep {
+    std::vector<WorksheetCliPrep> Prep;  // applied in order before the operation
     std::string Operation;           // code or short name
     std::vector<std::string> Args;   // answers to the operation's questions, in order
     std::string Rhs;                 // "--rhs" before this step ("" none)
@@ -24,6 +34,9 @@ struct WorksheetCliRequest {
     std::vector<WorksheetCliStep> Steps;
     std::string PendingRhs;
     bool HasPendingRhs = false;
+    std::vector<WorksheetCliPrep> PendingPrep;
+    int Order = 0;           // --order: 1..400, 0 keeps the file's
+    std::string ResultFile;  // --result-file: written after the last operation
 
     bool Active() const { return !File.empty(); }
 };
@@ -42,9 +55,21 @@ bool TakeWorksheetOption(std::string_view option, Next next, WorksheetCliRequest
         step.Operation = next();
         step.Rhs = request.PendingRhs;
         step.HasRhs = request.HasPendingRhs;
+        step.Prep = std::move(request.PendingPrep);
+        request.PendingPrep.clear();
         request.PendingRhs.clear();
         request.HasPendingRhs = false;
         request.Steps.push_back(std::move(step));
+    } else if (option == "--fill" || option == "--cell-convert") {
+        request.PendingPrep.push_back({option == "--fill", std::string(next())});
+    } else if (option == "--order") {
+        const std::string text(next());
+        int order = 0;
+        for (char c : text) order = (c >= '0' && c <= '9' && order <= 400) ? order * 10 + (c - '0') : 401;
+        if (text.empty() || order < 1 || order > 400) bad = true;
+        else request.Order = order;
+    } else if (option == "--result-file") {
+        request.ResultFile = next();
     } else if (option == "--arg") {
         if (request.Steps.empty())
             bad = true;

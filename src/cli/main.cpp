@@ -58,8 +58,10 @@ void Usage() {
                  "                  [--open FILE.fx] [--save FILE.fx]\n"
               << kSeriesUsage << kStatUsage
               << "                  [EXPR ...]\n"
-                 "       tarvix-cli [mode options] --worksheet FILE [--right FILE2]\n"
+                 "       tarvix-cli [mode options] --worksheet FILE [--right FILE2] [--order N]\n"
+                 "                  [--fill KIND[:ARGS]]... [--cell-convert KIND]...\n"
                  "                  --op OP [--arg TEXT]... [--rhs \"v1;v2;...\" --op OP]...\n"
+                 "                  [--result-file FILE]\n"
                  "Without EXPR, one expression per line is read from standard input.\n"
                  "Tools: --convert, --period, --move-date, --constants, --vat (tarvix-cli --vat -h).\n";
 }

@@ -232,11 +232,9 @@ void TGemForm::PullEditorFromModel() {
 void TGemForm::RefreshGrids() {
     leftModel_->Reload();
     rightModel_->Reload();
-    // "Automaticky zarovnávat": the columns fit their texts.
-    if (QAction* fit = Action("Rastr_AutomatickyZarovnavat"); fit && fit->isChecked()) {
-        leftView_->resizeColumnsToContents();
-        rightView_->resizeColumnsToContents();
-    }
+    // "Automatické zarovnávání": the columns share the grid's width.
+    if (QAction* align = Action("Rastr_AutomatickyZarovnavat"); align && align->isChecked())
+        AlignToBorders();
 }
 
 void TGemForm::RefreshTitle() {
@@ -301,6 +299,10 @@ void TGemForm::AfterDataCommand() {
 }
 
 bool TGemForm::eventFilter(QObject* watched, QEvent* event) {
+    // While the columns are aligned automatically they follow the grid's width.
+    if (event->type() == QEvent::Resize && (watched == leftView_ || watched == rightView_))
+        if (QAction* align = Action("Rastr_AutomatickyZarovnavat"); align && align->isChecked())
+            AlignToBorders();
     // The grid that gets the focus becomes the active grid.
     if (event->type() == QEvent::FocusIn && (watched == leftView_ || watched == rightView_))
         sheet_.SetActiveGrid(watched == rightView_);

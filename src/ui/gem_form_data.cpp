@@ -429,15 +429,17 @@ void TGemForm::SetAllColumnWidths(QTableView* view, int width) {
 // The left grid's data columns share its width; in the equations mode the
 // right grid's columns share the right grid's width.
 void TGemForm::AlignToBorders() {
+    // Never narrower than a short number, so that a large order scrolls
+    // instead of squeezing its columns.
     auto share = [](QTableView* view) {
         const int columns = view->model()->columnCount();
         if (columns < 1) return 0;
         const int free = view->width() - view->verticalHeader()->width() - 2 * columns - ScrollBarWidth(view);
-        return free / columns;
+        return std::max(free / columns, view->fontMetrics().horizontalAdvance(QStringLiteral("-0.0000")) + 6);
     };
     const int width = share(LStringGrid());
     SetAllColumnWidths(LStringGrid(), width);
-    if (sheet_.Mode() == WorksheetMode::Equations) SetAllColumnWidths(RStringGrid(), share(RStringGrid()));
+    SetAllColumnWidths(RStringGrid(), share(RStringGrid()));
 }
 
 // Each column as wide as its widest text (at least 10) and 6 pixels; what is

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "matrix/worksheet_cell_text.h"
-#include "worksheet_data_support.h"
+#include "worksheet_data_fixture.h"
 
 namespace tarvix::test {
 namespace {

@@ -269,11 +269,11 @@ TEST_F(WorksheetEditTest, FillOptionOfTheCommandLine) {
     ASSERT_TRUE(ApplyFill(sheet, "random:area=4,symmetric", error));
     EXPECT_EQ(sheet.LeftGrid().Cell(2, 2), "1");  // not in the area: kept
     EXPECT_EQ(sheet.LeftGrid().Cell(3, 1), sheet.LeftGrid().Cell(1, 3));
-    main.scope = nsComplex;
+    main.format.Scope = nsComplex;
     ASSERT_TRUE(ApplyFill(sheet, "complex", error)) << error;
     EXPECT_TRUE(sheet.LeftGrid().Cell(1, 1).ends_with("i"));
     main.input = "X*Y";
-    main.scope = nsReal;
+    main.format.Scope = nsReal;
     ASSERT_TRUE(ApplyFill(sheet, "function", error)) << error;
     EXPECT_EQ(sheet.LeftGrid().Cell(3, 2), "6");
     // The fill's settings do not stay behind in the program's state.

@@ -149,7 +149,7 @@ TEST_F(WorksheetDataTest, ComplexGenerationNeedsTheComplexDomain) {
     ASSERT_TRUE(GenerateData(sheet, state).Ok());
     EXPECT_EQ(sheet.LeftGrid().Cell(1, 2).find('i'), std::string::npos);  // real domain: real
 
-    main.scope = nsComplex;
+    main.format.Scope = nsComplex;
     ASSERT_TRUE(GenerateData(sheet, state).Ok());
     EXPECT_TRUE(sheet.LeftGrid().Cell(1, 2).ends_with("i"));
     // Shift asks for complex numbers whatever the number kind.

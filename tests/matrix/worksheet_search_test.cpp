@@ -7,7 +7,7 @@
 #include <cmath>
 #include <limits>
 
-#include "worksheet_data_support.h"
+#include "worksheet_data_fixture.h"
 
 namespace tarvix::test {
 namespace {
@@ -24,7 +24,7 @@ std::vector<std::pair<int, int>> Flagged(const FoundMarks& marks) {
     return cells;
 }
 
-using Cells = std::vector<std::pair<int, int>>;
+using CellList = std::vector<std::pair<int, int>>;
 
 struct SplitCase {
     const char* text;
@@ -60,7 +60,7 @@ TEST_F(SearchTest, TheFourRangeSpellingsMarkTheSameCells) {
     for (const char* text : {"2 .. 5", "2..5", "2;5", "2 5"}) {
         sheet.ClearMarks();
         ASSERT_TRUE(SearchRange(sheet, text)) << text;
-        EXPECT_EQ(Flagged(sheet.Marks()), (Cells{{1, 2}, {1, 3}, {2, 1}, {2, 2}})) << text;
+        EXPECT_EQ(Flagged(sheet.Marks()), (CellList{{1, 2}, {1, 3}, {2, 1}, {2, 2}})) << text;
         EXPECT_TRUE(sheet.Marks().FoundAny);
         EXPECT_TRUE(sheet.Marks().Highlight);
         EXPECT_FALSE(sheet.Marks().RightGrid);
@@ -77,7 +77,7 @@ TEST_F(SearchTest, NoSeparatorWarnsAndKeepsTheEarlierMarks) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].Text, "Min. a max. hodnotu nutno oddělit dvěma tečkami");
     EXPECT_EQ(dialogs.messages[0].Kind, MessageKind::Warning);
-    EXPECT_EQ(Flagged(sheet.Marks()), (Cells{{3, 2}, {3, 3}}));
+    EXPECT_EQ(Flagged(sheet.Marks()), (CellList{{3, 2}, {3, 3}}));
 }
 
 TEST_F(SearchTest, AMalformedBoundShowsItsErrorAndKeepsTheEarlierMarks) {
@@ -89,7 +89,7 @@ TEST_F(SearchTest, AMalformedBoundShowsItsErrorAndKeepsTheEarlierMarks) {
         ASSERT_EQ(dialogs.messages.size(), 1u) << text;
         EXPECT_EQ(dialogs.messages[0].Kind, MessageKind::Error) << text;
         EXPECT_FALSE(dialogs.messages[0].Text.empty());
-        EXPECT_EQ(Flagged(sheet.Marks()), (Cells{{3, 2}, {3, 3}})) << text;
+        EXPECT_EQ(Flagged(sheet.Marks()), (CellList{{3, 2}, {3, 3}})) << text;
     }
 }
 
@@ -119,7 +119,7 @@ TEST_F(SearchTest, TheRangeSearchesTheBorderedAreaOfTheActiveGrid) {
     sheet.SetBorderedArea(true, GridArea{1, 1, 2, 1});
     ASSERT_TRUE(SearchRange(sheet, "5..5"));
     EXPECT_TRUE(sheet.Marks().RightGrid);
-    EXPECT_EQ(Flagged(sheet.Marks()), (Cells{{1, 1}, {2, 1}}));
+    EXPECT_EQ(Flagged(sheet.Marks()), (CellList{{1, 1}, {2, 1}}));
     EXPECT_TRUE(sheet.CellMarked(true, 1, 1));
     EXPECT_FALSE(sheet.CellMarked(false, 1, 1));  // marks in the searched grid only
     sheet.Marks().BothGrids = true;
@@ -131,7 +131,7 @@ TEST_F(SearchTest, TheEquationsRightHandSideIsSearchedOnlyInsideABorderedArea) {
     sheet.SetOrder(2);
     Fill(sheet.LeftGrid(), {{"1", "2", "99"}, {"3", "4", "100"}});
     ASSERT_TRUE(SearchRange(sheet, "0..1000"));
-    EXPECT_EQ(Flagged(sheet.Marks()), (Cells{{1, 1}, {1, 2}, {2, 1}, {2, 2}}));
+    EXPECT_EQ(Flagged(sheet.Marks()), (CellList{{1, 1}, {1, 2}, {2, 1}, {2, 2}}));
 
     sheet.SetCursor(false, 1, 1);
     ASSERT_TRUE(SearchExtreme(sheet, ExtremeKind::RowWise, true));
@@ -147,7 +147,7 @@ TEST_F(SearchTest, ComplexCellsCompareTheChosenQuantity) {
     struct Case {
         int quantity;
         const char* range;
-        Cells marked;
+        CellList marked;
     };
     const Case cases[] = {
         {0, "4.5..6", {{1, 1}, {1, 2}}},   // modulus 5 and 6
@@ -179,7 +179,7 @@ TEST_F(SearchTest, TheRangePromptNamesTheQuantityAndTheBoxRemembersTheText) {
     EXPECT_FALSE(AskAndSearchRange(sheet, last));
     EXPECT_EQ(dialogs.prompt, "Meze (imagin. složka):  minimum .. maximum");
     EXPECT_EQ(dialogs.defaultText, "2..3");
-    EXPECT_EQ(Flagged(sheet.Marks()), (Cells{{1, 2}, {1, 3}}));
+    EXPECT_EQ(Flagged(sheet.Marks()), (CellList{{1, 2}, {1, 3}}));
     dialogs.answer = "  ";
     EXPECT_FALSE(AskAndSearchRange(sheet, last));
     EXPECT_TRUE(dialogs.messages.empty());
