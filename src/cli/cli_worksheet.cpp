@@ -8,11 +8,13 @@
 #include <iostream>
 
 #include "calculator/calculator.h"
+#include "calculator/message_box.h"
 #include "calculator/mode_switches.h"
 #include "calculator/text_trim.h"
 #include "matrix/worksheet.h"
 #include "matrix/worksheet_convert.h"
 #include "matrix/worksheet_fill_option.h"
+#include "matrix/worksheet_output.h"
 
 namespace tarvix {
 namespace {
@@ -118,7 +120,7 @@ bool ApplyPrep(Worksheet& sheet, const std::vector<WorksheetCliPrep>& prep) {
         const bool done = item.Fill ? ApplyFill(sheet, item.Text, error)
                                     : ApplyConversion(sheet, *ConversionFromName(item.Text), error);
         if (!done) {
-            std::cerr << error << '\n';
+            std::cerr << FormatMessageText(error) << '\n';
             return false;
         }
     }
@@ -209,6 +211,13 @@ int RunWorksheetCli(const WorksheetCliRequest& request, Calculator& calculator) 
         const std::string scalar = main.TakeScalar();
         if (!scalar.empty()) std::cout << scalar << '\n';
         if (dialogs.Failed()) status = 1;
+    }
+    if (!request.ResultFile.empty()) {
+        std::string error;
+        if (!WriteResultFile(sheet, request.ResultFile, error)) {
+            std::cerr << FormatMessageText(error) << '\n';
+            status = 1;
+        }
     }
     return status;
 }
