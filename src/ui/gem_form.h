@@ -134,6 +134,9 @@ public:
     // Hands the placement of this window and of the variant window back
     // to the main window's values.
     void StorePlacement();
+    // How the spreadsheet export opens its file (tests put a recorder here);
+    // none: the desktop's default program.
+    void SetDocumentOpener(std::function<bool(const QString&)> open) { openDocument_ = std::move(open); }
 
 signals:
     // The window is going: the main window withdraws the CELL grid.
@@ -274,6 +277,7 @@ private:
     QLabel* panels_[4] = {};
     QProgressBar* progress_ = nullptr;
     QPointer<TGemVForm> variantForm_;
+    std::function<bool(const QString&)> openDocument_;
 
     // --- Run state
     bool running_ = false;

@@ -194,7 +194,8 @@ void TGemForm::ReseniKopirovatDoSchranky() {
 void TGemForm::ReseniExportDoTabulky() {
     if (!sheet_.Finished()) return;
     ExportSpreadsheet(WorksheetTable(sheet_), std::filesystem::path(sheet_.FileName()).stem().string(),
-                      {services_.Dialogs, services_.Texts, sheet_.Texts(), services_.Main.CurrentFormat()});
+                      {services_.Dialogs, services_.Texts, sheet_.Texts(), services_.Main.CurrentFormat(),
+                       openDocument_});
 }
 
 void TGemForm::AddChartDataSeries() {

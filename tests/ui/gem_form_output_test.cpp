@@ -11,6 +11,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -83,6 +85,71 @@ class GemFormOutputTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The whole way from the window: a random complex 10×10 matrix made
+    // Hermitian, its largest modulus found, written as a result file and as
+    // a spreadsheet file, and its diagonal drawn in the detailed chart.
+    void ComplexHermitianPipeline() {
+        Windows w;
+        w.main.Model().SetNumericalScope(nsComplex);
+        w.main.OperaceSMaticemiItemClick();
+        w.gem = w.main.GemForm();
+        QVERIFY(w.gem);
+        w.gem->RozmerSpinEdit()->setValue(10);
+        w.SelectLeftCell(1, 1);
+        w.Act("Data_GenerovatKomplexniCisla")->trigger();
+        w.Act("Data_Generovat")->trigger();
+        w.Act("Konverze_HermitovskySymetricka")->trigger();
+        Worksheet& sheet = w.gem->Model();
+        const TextGrid& left = sheet.LeftGrid();
+        QCOMPARE(left.Rows(), 10);
+        long double largest = -1.0L;
+        int bestRow = 0, bestColumn = 0;
+        bool someImaginary = false;
+        for (int i = 1; i <= 10; ++i)
+            for (int j = 1; j <= 10; ++j) {
+                const ComplexValue a = sheet.EvaluateCell(left.Cell(i, j));
+                const ComplexValue b = sheet.EvaluateCell(left.Cell(j, i));
+                QCOMPARE(static_cast<double>(a.Re), static_cast<double>(b.Re));
+                QCOMPARE(static_cast<double>(a.Im), static_cast<double>(-b.Im));
+                someImaginary = someImaginary || a.Im != 0.0L;
+                const long double modulus = std::hypot(a.Re, a.Im);
+                if (modulus > largest) largest = modulus, bestRow = i, bestColumn = j;
+            }
+        QVERIFY(someImaginary);
+        // The overall maximum of the modulus: the cursor on its first cell.
+        w.Act("Hledat_MaximumCelkove")->trigger();
+        const QModelIndex found = w.gem->LStringGrid()->currentIndex();
+        QCOMPARE(found.row() + 1, bestRow);
+        QCOMPARE(found.column() + 1, bestColumn);
+        QCOMPARE(static_cast<double>(w.main.Model().Ans().Re), static_cast<double>(largest));
+        // Evaluated into the right grid, then written out.
+        w.gem->SelectOperation(op::Evaluate);
+        QTemporaryDir dir;
+        w.saveAnswer = std::filesystem::path(dir.filePath(QStringLiteral("hermitian.txt")).toStdString());
+        w.Act("Reseni_UlozitDoSouboru")->trigger();
+        const std::string text = ReadFile(dir.filePath(QStringLiteral("hermitian.txt")));
+        QVERIFY(text.rfind("10\n", 0) == 0 || text.rfind("10\r\n", 0) == 0);
+        QCOMPARE(std::count(text.begin(), text.end(), '\n'), 11);
+        QString opened;
+        w.gem->SetDocumentOpener([&opened](const QString& path) {
+            opened = path;
+            return true;
+        });
+        w.Act("Reseni_ExportDoMsExcel")->trigger();
+        QVERIFY(opened.endsWith(QStringLiteral(".fods")));
+        const std::string sheetText = ReadFile(opened);
+        QVERIFY(sheetText.find("office:document") != std::string::npos);
+        QVERIFY(sheetText.find(left.Cell(1, 2)) != std::string::npos);
+        QFile::remove(opened);
+        // The main diagonal in the detailed chart: ten real points.
+        w.Act("Graf_DataHlavniDiagonaly")->trigger();
+        TGrForm* chart = w.main.Charts().Form();
+        QVERIFY(chart);
+        QCOMPARE(chart->Model().Count(), std::size_t{1});
+        QCOMPARE(chart->Model().Series()[0].Y.size(), std::size_t{10});
+        QVERIFY2(w.messages.empty(), qPrintable(w.Messages()));
+    }
+
     void RowChartGoesToTheDetailedChart() {
         Windows w;
         w.OpenWithMatrix();
