@@ -69,9 +69,14 @@ TGemForm::TGemForm(const GemFormServices& services, QWidget* parent)
 // and no child signals this window while the rest goes.
 TGemForm::~TGemForm() {
     delete variantForm_.data();
-    for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
+    for (QObject* child : findChildren<QObject*>()) {
+        QObject::disconnect(child, nullptr, this, nullptr);
+        child->removeEventFilter(this);  // a view resized while its neighbour goes
+    }
     delete leftView_;
+    leftView_ = nullptr;
     delete rightView_;
+    rightView_ = nullptr;
     sheet_.SetHooks(nullptr);
     sheet_.SetView(nullptr);
 }
