@@ -92,7 +92,7 @@ std::optional<DragPayload> ReadDragMime(const QMimeData* mime) {
     quint8 box = 0;
     DragPayload payload;
     in >> source >> box >> payload.Text;
-    if (in.status() != QDataStream::Ok || source > static_cast<quint8>(DragSource::RegisterLabel) ||
+    if (in.status() != QDataStream::Ok || source > static_cast<quint8>(DragSource::StatGrid) ||
         box > static_cast<quint8>(BoxId::Input))
         return std::nullopt;
     payload.Source = static_cast<DragSource>(source);

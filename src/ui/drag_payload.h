@@ -1,5 +1,5 @@
 // What is dragged inside the main window (the display's text, a register
-// label's variable name) and the drag cursors: exchange for swapping two
+// label's variable name, the statistics grid) and the drag cursors: exchange for swapping two
 // register boxes, copy for inserting a text, the pressed hand for dropping a
 // label onto itself.
 #pragma once
@@ -16,7 +16,8 @@ class QWidget;
 
 namespace tarvix {
 
-enum class DragSource : std::uint8_t { Display, RegisterLabel };
+// StatGrid: the statistics window's grid, dropped on a register label.
+enum class DragSource : std::uint8_t { Display, RegisterLabel, StatGrid };
 
 struct DragPayload {
     DragSource Source = DragSource::Display;

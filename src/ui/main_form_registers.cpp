@@ -17,6 +17,7 @@
 #include "calculator/text_trim.h"
 #include "calculator/value_format.h"
 #include "calculator/value_text.h"
+#include "series/data_pump.h"
 #include "ui/display_font.h"
 #include "ui/display_label.h"
 #include "ui/drag_payload.h"
@@ -207,9 +208,12 @@ bool TMainForm::RegisterDragEvent(QObject* watched, QEvent* event) {
     if (payload && labelBox) {
         if (payload->Source == DragSource::RegisterLabel && payload->Box == *labelBox) {
             action = kSameLabelAction;
-        } else if (payload->Source == DragSource::Display) {
+        } else if (payload->Source == DragSource::Display ||
+                   payload->Source == DragSource::StatGrid) {
             action = kCopyAction;
         }
+    } else if (payload && payload->Source == DragSource::StatGrid) {
+        // The statistics grid lands on register labels only.
     } else if (payload && editBox && *editBox != BoxId::Input) {
         if (payload->Source == DragSource::RegisterLabel && payload->Box != *editBox) {
             action = kExchangeAction;
@@ -229,6 +233,12 @@ bool TMainForm::RegisterDragEvent(QObject* watched, QEvent* event) {
 
     const BoxId target = labelBox ? *labelBox : *editBox;
     const bool hex = drag->modifiers() & Qt::ShiftModifier;
+    if (labelBox && payload->Source == DragSource::StatGrid) {
+        // The selected column of the statistics table into the variable's vector.
+        RunDataPump(static_cast<int>(DataEndpoint::StatX), static_cast<int>(DataEndpoint::Vector),
+                    calculator_.RegisterAt(target).Label);
+        return true;
+    }
     if (labelBox) {
         if (action == kSameLabelAction) {
             RegisterLabelClick(target);

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -622,9 +623,28 @@ bool TStatForm::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == grid_ && event->type() == QEvent::KeyRelease) RefreshCommands();
     if (watched == grid_->viewport()) {
+        // A left press and a move start a drag of the grid: dropped on a
+        // register label of the main window it fills that variable's vector.
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton) dragStart_ = mouse->position().toPoint();
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            dragStart_.reset();
+        } else if (event->type() == QEvent::MouseMove && dragStart_) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if ((mouse->buttons() & Qt::LeftButton) &&
+                (mouse->position().toPoint() - *dragStart_).manhattanLength() >=
+                    QApplication::startDragDistance() &&
+                model_.Table().HasData()) {
+                dragStart_.reset();
+                RunDrag(grid_, {DragSource::StatGrid, BoxId::Input, QString()});
+                return true;
+            }
+        }
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             auto* drag = static_cast<QDragMoveEvent*>(event);
-            if (!ReadDragMime(drag->mimeData())) return false;
+            const std::optional<DragPayload> payload = ReadDragMime(drag->mimeData());
+            if (!payload || payload->Source == DragSource::StatGrid) return false;
             drag->setDropAction(kCopyAction);
             drag->accept();
             return true;
@@ -645,7 +665,7 @@ bool TStatForm::eventFilter(QObject* watched, QEvent* event) {
 // the x or y cell of the data row it is dropped on.
 bool TStatForm::DropOnGrid(const QMimeData* mime, const QPoint& at) {
     const std::optional<DragPayload> payload = ReadDragMime(mime);
-    if (!payload) return false;
+    if (!payload || payload->Source == DragSource::StatGrid) return false;
     const QModelIndex index = grid_->indexAt(at);
     if (payload->Source == DragSource::RegisterLabel) {
         const ParserFloatArray vector = host_.VectorOf(ToStd(payload->Text));

@@ -7,10 +7,12 @@
 #pragma once
 
 #include <QPointer>
+#include <QPoint>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,7 +29,6 @@ class QProgressBar;
 class QPushButton;
 class QSpinBox;
 class QMimeData;
-class QPoint;
 class QSplitter;
 class QTableView;
 class QToolButton;
@@ -148,6 +149,7 @@ private:
     // --- Widgets
     QTableView* grid_ = nullptr;
     QSplitter* splitter_ = nullptr;
+    std::optional<QPoint> dragStart_;  // a left press in the grid, until the mouse moves
     int pendingPanelWidth_ = 0;
     QMenu* popup_ = nullptr;
     QLabel* labelHeader_ = nullptr;

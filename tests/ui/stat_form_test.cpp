@@ -20,6 +20,7 @@
 #include "ui/drag_payload.h"
 #include "ui/main_form.h"
 #include "ui/qt_file_choice.h"
+#include "ui/register_label.h"
 #include "ui/stat_form.h"
 
 using namespace tarvix;
@@ -239,6 +240,21 @@ private slots:
         QVERIFY(drop({DragSource::Display, BoxId::Input, QStringLiteral(" 12.5 ")}, 1, 1));
         QCOMPARE(QString::fromStdString(table.Cell(1, 1)), QStringLiteral("12.5"));
         QVERIFY(table.DataModified());
+        // The grid dropped on the label of register C fills C's vector with
+        // column x.
+        TRegisterLabel* label = w.form.RegisterLabel(BoxId::C);
+        std::unique_ptr<QMimeData> mime(MakeDragMime({DragSource::StatGrid, BoxId::Input, {}}));
+        const QPoint at = label->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(label, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent dropped(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(label, &dropped);
+        const ParserFloatArray& c = series.Vectors().FindVector(w.form.Model().RegisterAt(BoxId::C).Label);
+        QCOMPARE(c.size(), std::size_t{3});
+        QCOMPARE(static_cast<double>(c[1].Re), 12.5);
+        // The grid is no target for its own drag.
+        QVERIFY(!drop({DragSource::StatGrid, BoxId::Input, {}}, 0, 1));
     }
 
     void FourierOfTheCurrentSeriesReplacesItOnlyOnSuccess() {
