@@ -33,8 +33,14 @@ FileDialogRequest TGemForm::FileRequest(std::string_view caption) const {
     return request;
 }
 
+// With Shift held "Nový" only clears the area (or the active grid's data),
+// keeping the file and the other grid.
 void TGemForm::SouborNovy() {
     if (!sheet_.Finished()) return;
+    if (QApplication::keyboardModifiers() & Qt::ShiftModifier) {
+        ClearAreaClick();
+        return;
+    }
     Perform([this] { ClearWorksheet(sheet_, services_.ProgramFolder); });
 }
 

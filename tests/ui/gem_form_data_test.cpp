@@ -89,6 +89,26 @@ private slots:
         QVERIFY(first != second);
     }
 
+    // "Nový" with Shift clears only the active grid's data; the editor and
+    // the file stay.
+    void NewWithShiftClearsOnlyTheGrid() {
+        Windows w;
+        w.Open(false);
+        w.gem->RozmerSpinEdit()->setValue(2);
+        QVERIFY(w.Left()->setData(w.Left()->index(0, 0), QStringLiteral("7"), Qt::EditRole));
+        w.gem->LStringGrid()->setFocus();
+        const std::vector<std::string> editor = w.gem->Model().Editor();
+        QTest::keyPress(w.gem->LStringGrid(), Qt::Key_Shift, Qt::ShiftModifier);
+        QVERIFY(QApplication::keyboardModifiers() & Qt::ShiftModifier);
+        w.gem->Action("Soubor_Novy")->trigger();
+        QTest::keyRelease(w.gem->LStringGrid(), Qt::Key_Shift);
+        QVERIFY(w.LeftCell(1, 1).isEmpty());
+        QCOMPARE(w.gem->Model().Editor(), editor);
+        // Without Shift the editor is cleared too.
+        w.gem->Action("Soubor_Novy")->trigger();
+        QVERIFY(w.gem->Model().Editor() != editor);
+    }
+
     void FillAreaAboveTheDiagonalWithSymmetricWriting() {
         Windows w;
         w.Open(false);
