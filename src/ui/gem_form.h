@@ -86,6 +86,7 @@ public:
     QTableView* RStringGrid() const { return rightView_; }
     QPlainTextEdit* Memo() const { return memo_; }
     QSpinBox* RozmerSpinEdit() const { return orderEdit_; }
+    QSpinBox* ColWidthsEdit() const { return colWidthEdit_; }
     QProgressBar* ProgressBar() const { return progress_; }
     QString StatusText(int panel) const;
     QAction* Action(std::string_view name) const;
@@ -198,6 +199,10 @@ private:
     void AlignToBorders();
     void FitColumnWidths();
     void SetAllColumnWidths(QTableView* view, int width);
+    // The width edit changed: the left grid's data columns take it, the
+    // right grid's share its width (or take it too in the equations mode
+    // while the edit has the focus), the left grid's last column fills the rest.
+    void ColumnWidthEdited(int width);
     void WidenGrid(int how);  // 0 left, 1 right, 2 back to the normal split
     // The grid views' data behaviour, hooked once they exist: Alt+mouse over
     // a cell generates one value (Ctrl: complex), a bordered area switches
@@ -267,6 +272,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     QToolButton* runButton_ = nullptr;
     QSpinBox* orderEdit_ = nullptr;
+    QSpinBox* colWidthEdit_ = nullptr;  // the data columns' width
     QSplitter* gridSplitter_ = nullptr;
     QSplitter* mainSplitter_ = nullptr;
     QTableView* leftView_ = nullptr;

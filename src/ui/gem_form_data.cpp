@@ -12,6 +12,8 @@
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
@@ -426,6 +428,22 @@ void TGemForm::SetAllColumnWidths(QTableView* view, int width) {
     for (int c = 0; c < view->model()->columnCount(); ++c) view->setColumnWidth(c, width);
 }
 
+void TGemForm::ColumnWidthEdited(int width) {
+    SetAllColumnWidths(LStringGrid(), width);
+    QTableView* right = RStringGrid();
+    if (sheet_.Mode() == WorksheetMode::Equations && colWidthEdit_->hasFocus()) {
+        SetAllColumnWidths(right, width);
+    } else if (const int columns = right->model()->columnCount(); columns > 0) {
+        SetAllColumnWidths(right, (right->viewport()->width() - ScrollBarWidth(right)) / columns);
+    }
+    // The last column of the left grid fills what is left, never below the width.
+    QTableView* left = LStringGrid();
+    const int columns = left->model()->columnCount();
+    if (columns < 1) return;
+    const int rest = left->viewport()->width() - width * (columns - 1);
+    left->setColumnWidth(columns - 1, std::max(width, rest));
+}
+
 // The left grid's data columns share its width; in the equations mode the
 // right grid's columns share the right grid's width.
 void TGemForm::AlignToBorders() {
@@ -439,6 +457,10 @@ void TGemForm::AlignToBorders() {
     };
     const int width = share(LStringGrid());
     SetAllColumnWidths(LStringGrid(), width);
+    if (colWidthEdit_) {
+        const QSignalBlocker quiet(colWidthEdit_);
+        colWidthEdit_->setValue(width);
+    }
     SetAllColumnWidths(RStringGrid(), share(RStringGrid()));
 }
 

@@ -336,6 +336,16 @@ void TGemForm::BuildToolBar() {
     orderEdit_->setKeyboardTracking(false);
     connect(orderEdit_, &QSpinBox::valueChanged, this, [this](int n) { OrderChanged(n); });
     toolBar_->addWidget(orderEdit_);
+    toolBar_->addSeparator();
+    toolBar_->addWidget(new QLabel(Text("ColWidthsLabel", "Šířka "), this));
+    colWidthEdit_ = new QSpinBox(this);
+    colWidthEdit_->setObjectName(QStringLiteral("ColWidthsEdit"));
+    colWidthEdit_->setRange(10, 1000);
+    colWidthEdit_->setValue(64);
+    colWidthEdit_->setKeyboardTracking(false);
+    colWidthEdit_->setToolTip(Text("ColWidthsEditHint", "Šířka sloupců"));
+    connect(colWidthEdit_, &QSpinBox::valueChanged, this, [this](int w) { ColumnWidthEdited(w); });
+    toolBar_->addWidget(colWidthEdit_);
 }
 
 void TGemForm::RefreshChecks() {

@@ -109,6 +109,22 @@ private slots:
         QVERIFY(w.gem->Model().Editor() != editor);
     }
 
+    // The width edit sets the left grid's data columns; the last one fills
+    // the rest of the grid. Ctrl+Q puts the shared width into the edit.
+    void WidthEditSetsTheColumns() {
+        Windows w;
+        w.Open(false);
+        w.gem->RozmerSpinEdit()->setValue(3);
+        QTableView* left = w.gem->LStringGrid();
+        w.gem->ColWidthsEdit()->setValue(40);
+        QCOMPARE(left->columnWidth(0), 40);
+        QCOMPARE(left->columnWidth(1), 40);
+        QVERIFY(left->columnWidth(2) >= 40);
+        QCOMPARE(left->columnWidth(2), std::max(40, left->viewport()->width() - 80));
+        w.Trigger("Rastr_ZarovnatPoOkraje");
+        QCOMPARE(w.gem->ColWidthsEdit()->value(), left->columnWidth(0));
+    }
+
     void FillAreaAboveTheDiagonalWithSymmetricWriting() {
         Windows w;
         w.Open(false);
