@@ -2,7 +2,7 @@
 // headers, the flat OpenDocument text (escaped texts, number cells) and CSV.
 #include "matrix/spreadsheet_export.h"
 
-#include "output_test_support.h"
+#include "worksheet_data_fixture.h"
 
 namespace tarvix::test {
 namespace {
@@ -15,7 +15,7 @@ std::size_t Count(const std::string& text, std::string_view part) {
     return n;
 }
 
-class SpreadsheetTest : public OutputTest {};
+class SpreadsheetTest : public WorksheetDataTest {};
 
 TEST_F(SpreadsheetTest, EquationsLayoutSplitsOffTheRightHandSideAndTheSolution) {
     sheet.SetMode(WorksheetMode::Equations);

@@ -4,14 +4,14 @@
 #include "matrix/worksheet_charts.h"
 #include <cmath>
 
-#include "output_test_support.h"
+#include "worksheet_data_fixture.h"
 
 namespace tarvix::test {
 namespace {
 
 using Values = TArrayOfExtended;
 
-class ChartsTest : public OutputTest {
+class ChartsTest : public WorksheetDataTest {
 protected:
     ChartsTest() {
         sheet.SetMode(WorksheetMode::Operations);

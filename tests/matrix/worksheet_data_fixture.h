@@ -1,7 +1,8 @@
 // The fixture of the worksheet's data-command tests (generation, editing,
-// searches, conversions): a worksheet on fake ports. The main window has a
-// settable format and domain, an input line and a series, records scalar
-// results, rounding toggles and complex quantities; the dialogs record
+// searches, conversions, outputs, charts): a worksheet on fake ports. The
+// main window has a settable format and domain, an input line and a series,
+// records scalar results, format switches, rounding toggles, complex
+// quantities and the charts it is handed; the dialogs record
 // messages and questions and give scripted answers. The data state is
 // seeded for repeatable draws.
 #pragma once
@@ -28,8 +29,19 @@ public:
     std::vector<ComplexValue> shown;
     int roundingToggles = 0;
     std::vector<int> quantities;
+    struct Charted {
+        CurrentSeries Series;
+        std::string Title;
+        bool Bars;
+    };
+    std::vector<Charted> charts;
 
     FormatOptions CurrentFormat() const override { return format; }
+    void SelectNumberFormat(NumberFormat f) override { format.Display.Format = f; }
+    void SelectComplexForm(ComplexForm form) override { format.Display.Complex = form; }
+    void ChartSeries(CurrentSeries series, std::string_view title, bool bars) override {
+        charts.push_back({std::move(series), std::string(title), bars});
+    }
     void ShowScalarResult(const ComplexValue& v, std::string_view) override { shown.push_back(v); }
     std::string DisplayText() const override { return "0"; }
     std::string InputText() const override { return input; }
@@ -78,6 +90,8 @@ protected:
         main.format.Scope = scope;
         parser.SetNumericalScope(scope);
     }
+    void Complex() { Domain(nsComplex); }
+    static const MatrixMessageTable& Texts() { return BuiltInMatrixMessages(); }
     // A grid of the given mode and order with rows of texts from (1,1).
     void Setup(WorksheetMode mode, int order,
                std::initializer_list<std::initializer_list<const char*>> rows = {}) {

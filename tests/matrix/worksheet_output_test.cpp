@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "output_test_support.h"
+#include "worksheet_data_fixture.h"
 
 namespace tarvix::test {
 namespace {
@@ -24,7 +24,7 @@ std::string ReadBytes(const fs::path& path) {
     return s.str();
 }
 
-class ResultFileTest : public OutputTest {
+class ResultFileTest : public WorksheetDataTest {
 protected:
     ResultFileTest() {
         dir = fs::temp_directory_path() /
@@ -147,15 +147,15 @@ TEST_F(ResultFileTest, GridRowsAreTrimmed) {
 
 // --- Reformatting
 
-class ReformatTest : public OutputTest {
+class ReformatTest : public WorksheetDataTest {
 protected:
     ReformatTest() {
         sheet.SetMode(WorksheetMode::Operations);
         sheet.SetOrder(2);
     }
     void FixedThreeDigits() {
-        main.display.RoundingOn = true;
-        main.display.Digits = 3;
+        main.format.Display.RoundingOn = true;
+        main.format.Display.Digits = 3;
     }
 };
 
@@ -189,13 +189,13 @@ TEST_F(ReformatTest, DigitsAreLostOnlyAfterTheQuestion) {
                           Case{ModalResult::No, true, "1.23456\t2.000"},
                           Case{ModalResult::Cancel, false, "1.23456\t2"}}) {
         SCOPED_TRACE(static_cast<int>(c.Answer));
-        main.display = {};
+        main.format.Display = {};
         Fill(sheet.LeftGrid(), {{"1.23456", "2"}, {"0.5", "-1"}});
         FixedThreeDigits();
         dialogs.messages.clear();
-        dialogs.answer = c.Answer;
+        dialogs.reply = c.Answer;
         EXPECT_EQ(ApplyNumberFormat(sheet, NumberFormat::Fix), c.Written);
-        EXPECT_EQ(main.display.Format, NumberFormat::Fix);
+        EXPECT_EQ(main.format.Display.Format, NumberFormat::Fix);
         ASSERT_EQ(dialogs.messages.size(), 1u);
         EXPECT_EQ(dialogs.messages[0].Text, FormatMessageText(Texts().Format(mxmsg::ReformatLoss, {"1"})));
         EXPECT_EQ(sheet.LeftGrid().RowText(1), c.Row1);
@@ -215,7 +215,7 @@ TEST_F(ReformatTest, ComplexFormsKeepTheValues) {
     Complex();
     Fill(sheet.LeftGrid(), {{"3+4i", "i"}, {"-2", "1/3"}});
     ASSERT_TRUE(ApplyComplexForm(sheet, ComplexForm::Exponential));
-    EXPECT_EQ(main.display.Complex, ComplexForm::Exponential);
+    EXPECT_EQ(main.format.Display.Complex, ComplexForm::Exponential);
     EXPECT_TRUE(dialogs.messages.empty()) << LastMessage();
     const ComplexValue v = sheet.EvaluateCell(sheet.LeftGrid().Cell(1, 1));
     EXPECT_NEAR(static_cast<double>(v.Re), 3.0, 1e-13);
