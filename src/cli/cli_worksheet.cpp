@@ -114,10 +114,11 @@ void PrintGrid(const TextGrid& grid) {
 
 // The fills and conversions before an operation, in the order given; the
 // first failure ends the run with its message.
-bool ApplyPrep(Worksheet& sheet, const std::vector<WorksheetCliPrep>& prep) {
+bool ApplyPrep(Worksheet& sheet, WorksheetDataState& state,
+               const std::vector<WorksheetCliPrep>& prep) {
     for (const WorksheetCliPrep& item : prep) {
         std::string error;
-        const bool done = item.Fill ? ApplyFill(sheet, item.Text, error)
+        const bool done = item.Fill ? ApplyFill(sheet, state, item.Text, error)
                                     : ApplyConversion(sheet, *ConversionFromName(item.Text), error);
         if (!done) {
             std::cerr << FormatMessageText(error) << '\n';
@@ -176,6 +177,7 @@ int RunWorksheetCli(const WorksheetCliRequest& request, Calculator& calculator) 
     CliMainPort main(calculator, args);
     MatrixMemory memory;
     Worksheet sheet(calculator.Parser1(), memory, main, dialogs);
+    WorksheetDataState dataState;  // one random engine for the run
     sheet.SetMode(NeedsEquationsMode(codes.front()) ? WorksheetMode::Equations
                                                     : WorksheetMode::Operations);
     if (!sheet.OpenFile(request.File)) return 1;
@@ -189,7 +191,7 @@ int RunWorksheetCli(const WorksheetCliRequest& request, Calculator& calculator) 
         dialogs.Reset();
         args.Reset(step.Args);
         if (step.HasRhs) ReplaceRhs(sheet, step.Rhs);
-        if (!ApplyPrep(sheet, step.Prep)) return 1;
+        if (!ApplyPrep(sheet, dataState, step.Prep)) return 1;
         if (code == op::Subdeterminant || code == op::Complement) {
             int row = 0, column = 0;
             if (!ParseCell(args.Take(), row, column)) {

@@ -21,7 +21,8 @@ std::optional<int> SmallNumber(std::string_view text, int low, int high) {
 
 }  // namespace
 
-bool ApplyFill(Worksheet& sheet, std::string_view kindAndArgs, std::string& error) {
+bool ApplyFill(Worksheet& sheet, WorksheetDataState& state, std::string_view kindAndArgs,
+               std::string& error) {
     const std::size_t colon = kindAndArgs.find(':');
     const std::string kind(TrimBlanks(kindAndArgs.substr(0, colon)));
     std::string_view args = colon == std::string_view::npos ? std::string_view() : kindAndArgs.substr(colon + 1);
@@ -78,7 +79,6 @@ bool ApplyFill(Worksheet& sheet, std::string_view kindAndArgs, std::string& erro
         return false;
     }
 
-    WorksheetDataState& state = ProgramDataState();
     const GenerationSettings kept = state.Settings;
     state.Settings = settings;
     const DataResult result =

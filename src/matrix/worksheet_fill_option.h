@@ -22,11 +22,15 @@
 #include <string_view>
 
 #include "matrix/worksheet.h"
+#include "matrix/worksheet_generate.h"
 
 namespace tarvix {
 
 // Applies one fill to the worksheet; false with an English message in
 // `error` for an unknown kind, a bad argument or a failed generation.
-bool ApplyFill(Worksheet& sheet, std::string_view kindAndArgs, std::string& error);
+// `state` holds the random engine (seeded once per program run) and the
+// settings, which the fill leaves as they were.
+bool ApplyFill(Worksheet& sheet, WorksheetDataState& state, std::string_view kindAndArgs,
+               std::string& error);
 
 }  // namespace tarvix

@@ -100,11 +100,6 @@ int WorksheetDataState::Draw(int below) {
     return std::uniform_int_distribution<int>(0, below - 1)(engine_);
 }
 
-WorksheetDataState& ProgramDataState() {
-    static WorksheetDataState state;
-    return state;
-}
-
 void ShowWorksheetMessage(Worksheet& sheet, const std::string& text, MessageKind kind) {
     const MessageButtons buttons = kind == MessageKind::Error ? kCancelHelpButtons : kOkButton;
     sheet.Dialogs().ShowMessage(PrepareMessageBox(text, kind, buttons, EMatrixError::kHelpContext,

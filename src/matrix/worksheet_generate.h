@@ -56,9 +56,6 @@ private:
     std::mt19937_64 engine_;
 };
 
-// The program's one data state (created on first use).
-WorksheetDataState& ProgramDataState();
-
 // The outcome of a data command: whether cells changed and the message to show.
 struct DataResult {
     bool Changed = false;

@@ -27,6 +27,7 @@
 
 #include "matrix/recent_files.h"
 #include "matrix/worksheet.h"
+#include "matrix/worksheet_generate.h"
 #include "matrix/worksheet_charts.h"
 #include "storage/data_file_commands.h"
 #include "storage/worksheet_settings.h"
@@ -57,6 +58,8 @@ class WorksheetGridModel;
 struct GemFormServices {
     TParser& Parser;
     MatrixMemory& Memory;
+    // The generation settings and the random engine, kept for the program run.
+    WorksheetDataState& DataState;
     WorksheetMainPort& Main;
     QtDialogs& Dialogs;
     TextCatalog& Texts;
@@ -82,6 +85,7 @@ public:
     ~TGemForm() override;
 
     Worksheet& Model() { return sheet_; }
+    WorksheetDataState& DataState() { return services_.DataState; }
     QTableView* LStringGrid() const { return leftView_; }
     QTableView* RStringGrid() const { return rightView_; }
     QPlainTextEdit* Memo() const { return memo_; }

@@ -108,7 +108,7 @@ void TGemForm::BuildDataMenus() {
     QAction* generate = NewAction("Data_Generovat", "&Generovat", [this] {
         DataCommand([this] {
             SetStatus(2, {});
-            ReportDataResult(sheet_, GenerateData(sheet_, ProgramDataState(), ShiftHeld()));
+            ReportDataResult(sheet_, GenerateData(sheet_, services_.DataState, ShiftHeld()));
         });
     });
     // Shift+Ctrl+D: complex numbers whatever the number kind.
@@ -120,7 +120,7 @@ void TGemForm::BuildDataMenus() {
     for (const bool function : {false, true}) {
         QAction* a = check(NewAction(function ? "Data_GenerovatFunkcniHodnoty" : "Data_GenerovatNahodnaCisla",
                                      function ? "&Funkční hodnoty..." : "&Náhodná čísla",
-                                     [function] { ProgramDataState().Settings.FunctionValues = function; }));
+                                     [this, function] { services_.DataState.Settings.FunctionValues = function; }));
         source->addAction(a);
         data->addAction(a);
     }
@@ -129,7 +129,7 @@ void TGemForm::BuildDataMenus() {
     for (const bool complex : {false, true}) {
         QAction* a = check(NewAction(complex ? "Data_GenerovatKomplexniCisla" : "Data_GenerovatRealnaCisla",
                                      complex ? "&Komplexní čísla" : "&Reálná čísla",
-                                     [complex] { ProgramDataState().Settings.ComplexNumbers = complex; }));
+                                     [this, complex] { services_.DataState.Settings.ComplexNumbers = complex; }));
         kind->addAction(a);
         data->addAction(a);
     }
@@ -137,7 +137,7 @@ void TGemForm::BuildDataMenus() {
     // One setting for the generation and the transformation by a function.
     data->addAction(check(NewAction("Data_SymetrickyZapisovat", "&Symetricky zapisovat", [this] {
         const bool on = Action("Data_SymetrickyZapisovat")->isChecked();
-        ProgramDataState().Settings.Symmetric = on;
+        services_.DataState.Settings.Symmetric = on;
         sheet_.Options().SymmetricWrite = on;
     })));
     QMenu* fill = data->addMenu(Text("OblastPlneniMenu", "Oblast plnění"));
@@ -146,7 +146,7 @@ void TGemForm::BuildDataMenus() {
     QActionGroup* areas = group();
     for (const FillRow& row : kFillAreas) {
         const int code = row.Code;
-        QAction* a = check(NewAction(row.Name, row.Caption, [code] { ProgramDataState().Settings.FillArea = code; }));
+        QAction* a = check(NewAction(row.Name, row.Caption, [this, code] { services_.DataState.Settings.FillArea = code; }));
         areas->addAction(a);
         fill->addAction(a);
     }
@@ -154,7 +154,7 @@ void TGemForm::BuildDataMenus() {
     QActionGroup* contents = group();
     for (const FillRow& row : kFillContents) {
         const int code = row.Code;
-        QAction* a = check(NewAction(row.Name, row.Caption, [code] { ProgramDataState().Settings.FillContent = code; }));
+        QAction* a = check(NewAction(row.Name, row.Caption, [this, code] { services_.DataState.Settings.FillContent = code; }));
         contents->addAction(a);
         fill->addAction(a);
     }
@@ -171,7 +171,7 @@ void TGemForm::BuildDataMenus() {
             DataCommand([this, m] {
                 WaitCursor wait;
                 SetStatus(2, {});
-                ReportDataResult(sheet_, GenerateSpecial(sheet_, ProgramDataState(), m, ShiftHeld()));
+                ReportDataResult(sheet_, GenerateSpecial(sheet_, services_.DataState, m, ShiftHeld()));
             });
             RefreshGenerationChecks();
         }));
@@ -307,7 +307,7 @@ void TGemForm::BuildDataMenus() {
 }
 
 void TGemForm::RefreshGenerationChecks() {
-    const GenerationSettings& s = ProgramDataState().Settings;
+    const GenerationSettings& s = services_.DataState.Settings;
     auto set = [this](std::string_view name, bool on) {
         if (QAction* a = Action(name)) a->setChecked(on);
     };
@@ -323,7 +323,7 @@ void TGemForm::RefreshGenerationChecks() {
 
 void TGemForm::RefreshDataEnabled() {
     if (!dataViewsHooked_ && leftView_) HookDataViews();
-    WorksheetDataState& state = ProgramDataState();
+    WorksheetDataState& state = services_.DataState;
     // The number kind is real whenever the domain is.
     const bool complexDomain = sheet_.Format().Scope == nsComplex;
     if (!complexDomain) state.Settings.ComplexNumbers = false;
@@ -402,13 +402,13 @@ void TGemForm::SelectAllClick() {
 
 void TGemForm::CopyAreaClick() {
     QtClipboard clipboard;
-    CopyArea(sheet_, ProgramDataState(), clipboard);
+    CopyArea(sheet_, services_.DataState, clipboard);
     RefreshDataEnabled();
 }
 
 void TGemForm::PasteAreaClick() {
     const QtClipboard clipboard;
-    if (!PasteEnabled(ProgramDataState(), clipboard)) return;
+    if (!PasteEnabled(services_.DataState, clipboard)) return;
     DataCommand([this, &clipboard] { PasteAreaText(sheet_, clipboard.Text()); });
 }
 
@@ -513,7 +513,7 @@ void TGemForm::HookDataViews() {
         connect(view, &QTableView::entered, this, [this, right](const QModelIndex& at) {
             const Qt::KeyboardModifiers keys = QGuiApplication::keyboardModifiers();
             if (!keys.testFlag(Qt::AltModifier) || !sheet_.Finished() || !at.isValid()) return;
-            const DataResult result = GenerateOneCell(sheet_, ProgramDataState(), right, at.row() + 1,
+            const DataResult result = GenerateOneCell(sheet_, services_.DataState, right, at.row() + 1,
                                                       at.column() + 1, keys.testFlag(Qt::ControlModifier));
             ReportDataResult(sheet_, result);
             if (result.Changed) GridModel(right)->CellChanged(at.row() + 1, at.column() + 1);

@@ -106,6 +106,7 @@ void TMainForm::OpenWorksheet(bool equations) {
     if (!m.Form) {
         GemFormServices services{.Parser = calculator_.Parser1(),
                                  .Memory = m.Memory,
+                                 .DataState = m.DataState,
                                  .Main = *m.Port,
                                  .Dialogs = dialogs_,
                                  .Texts = texts_,

@@ -57,6 +57,7 @@ private:
 
 struct MainMatrixState {
     MatrixMemory Memory;
+    WorksheetDataState DataState;
     RecentFiles Recent;
     GemFormPlacement Placement;
     GemVFormPlacement VariantPlacement;

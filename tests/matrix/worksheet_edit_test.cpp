@@ -255,7 +255,7 @@ TEST_F(WorksheetEditTest, FillOptionOfTheCommandLine) {
     for (const Case& c : cases) {
         Setup(WorksheetMode::Equations, 3);
         std::string error;
-        EXPECT_EQ(ApplyFill(sheet, c.option, error), c.ok) << c.option;
+        EXPECT_EQ(ApplyFill(sheet, state, c.option, error), c.ok) << c.option;
         EXPECT_NE(error.find(c.errorPart), std::string::npos) << c.option << ": " << error;
         if (c.ok) {
             EXPECT_FALSE(sheet.LeftGrid().Cell(1, 1).empty()) << c.option;
@@ -263,21 +263,21 @@ TEST_F(WorksheetEditTest, FillOptionOfTheCommandLine) {
     }
     Setup(WorksheetMode::Equations, 3);
     std::string error;
-    ASSERT_TRUE(ApplyFill(sheet, "identity", error));
+    ASSERT_TRUE(ApplyFill(sheet, state, "identity", error));
     EXPECT_EQ(sheet.LeftGrid().Cell(2, 4), "1");
     EXPECT_TRUE(sheet.LeftGrid().Cell(2, 1).empty());
-    ASSERT_TRUE(ApplyFill(sheet, "random:area=4,symmetric", error));
+    ASSERT_TRUE(ApplyFill(sheet, state, "random:area=4,symmetric", error));
     EXPECT_EQ(sheet.LeftGrid().Cell(2, 2), "1");  // not in the area: kept
     EXPECT_EQ(sheet.LeftGrid().Cell(3, 1), sheet.LeftGrid().Cell(1, 3));
     main.format.Scope = nsComplex;
-    ASSERT_TRUE(ApplyFill(sheet, "complex", error)) << error;
+    ASSERT_TRUE(ApplyFill(sheet, state, "complex", error)) << error;
     EXPECT_TRUE(sheet.LeftGrid().Cell(1, 1).ends_with("i"));
     main.input = "X*Y";
     main.format.Scope = nsReal;
-    ASSERT_TRUE(ApplyFill(sheet, "function", error)) << error;
+    ASSERT_TRUE(ApplyFill(sheet, state, "function", error)) << error;
     EXPECT_EQ(sheet.LeftGrid().Cell(3, 2), "6");
     // The fill's settings do not stay behind in the program's state.
-    EXPECT_FALSE(ProgramDataState().Settings.FunctionValues);
+    EXPECT_FALSE(state.Settings.FunctionValues);
 }
 
 }  // namespace

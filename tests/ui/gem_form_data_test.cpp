@@ -27,9 +27,6 @@ struct Windows {
     std::vector<MessageBoxRequest> messages;
 
     Windows() {
-        // The generation settings live as long as the program: every test
-        // starts from the defaults.
-        ProgramDataState().Settings = GenerationSettings{};
         main.Dialogs().SetMessageHook([this](const MessageBoxRequest& request) {
             messages.push_back(request);
             return ModalResult::Ok;
@@ -231,7 +228,7 @@ private slots:
         w.Trigger("Data_VycislovatFunkcniHodnoty");
         QVERIFY(w.gem->Model().Options().GenerateFunctionValues);
         w.Trigger("Data_GenerovatFunkcniHodnoty");
-        QVERIFY(ProgramDataState().Settings.FunctionValues);
+        QVERIFY(w.gem->DataState().Settings.FunctionValues);
         QVERIFY(w.gem->Model().Options().GenerateFunctionValues);  // independent
         // Complex numbers need the complex domain.
         QVERIFY(!w.gem->Action("Data_GenerovatKomplexniCisla")->isEnabled());
