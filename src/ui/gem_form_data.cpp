@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -526,6 +527,35 @@ void TGemForm::HookDataViews() {
                     view->setEditTriggers(sheet_.BorderedArea(right) ? QAbstractItemView::NoEditTriggers
                                                                      : editing);
                 });
+        // While an area exists a press on a header keeps it, and the release
+        // extends it up or down to that row (row header) or left or right to
+        // that column (column header).
+        for (QHeaderView* header : {view->verticalHeader(), view->horizontalHeader()}) {
+            const bool rows = header == view->verticalHeader();
+            auto* hook = new EventHook(header->viewport(), [this, view, right, header, rows](QEvent* event) {
+                if (event->type() != QEvent::MouseButtonPress &&
+                    event->type() != QEvent::MouseButtonRelease)
+                    return false;
+                const auto* mouse = static_cast<QMouseEvent*>(event);
+                const std::optional<GridArea> area = sheet_.BorderedArea(right);
+                if (!area || mouse->button() != Qt::LeftButton) return false;
+                if (event->type() == QEvent::MouseButtonPress) return true;
+                const int section = header->logicalIndexAt(mouse->position().toPoint()) + 1;
+                if (section < 1) return true;
+                GridArea extended = *area;
+                int& low = rows ? extended.Top : extended.Left;
+                int& high = rows ? extended.Bottom : extended.Right;
+                low = std::min(low, section);
+                high = std::max(high, section);
+                const QAbstractItemModel* model = view->model();
+                view->selectionModel()->select(
+                    QItemSelection(model->index(extended.Top - 1, extended.Left - 1),
+                                   model->index(extended.Bottom - 1, extended.Right - 1)),
+                    QItemSelectionModel::ClearAndSelect);
+                return true;
+            });
+            header->viewport()->installEventFilter(hook);
+        }
         // The corner cell: a double click widens this grid.
         if (QWidget* corner = view->findChild<QAbstractButton*>()) {
             auto* filter = new EventHook(corner, [this, right](QEvent* event) {

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QSpinBox>
 #include <QTableView>
+#include <QHeaderView>
 #include <QtTest>
 
 #include "matrix/worksheet_generate.h"
@@ -120,6 +121,22 @@ private slots:
         QCOMPARE(left->columnWidth(2), std::max(40, left->viewport()->width() - 80));
         w.Trigger("Rastr_ZarovnatPoOkraje");
         QCOMPARE(w.gem->ColWidthsEdit()->value(), left->columnWidth(0));
+    }
+
+    // With an area selected, a click on a row header extends it to that row.
+    void HeaderClickExtendsTheArea() {
+        Windows w;
+        w.Open(false);
+        w.gem->RozmerSpinEdit()->setValue(4);
+        QTableView* view = w.gem->LStringGrid();
+        view->selectionModel()->select(
+            QItemSelection(view->model()->index(0, 0), view->model()->index(1, 1)),
+            QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(w.gem->Model().BorderedArea(false), std::optional(GridArea{1, 1, 2, 2}));
+        QHeaderView* rows = view->verticalHeader();
+        const QPoint at(rows->width() / 2, rows->sectionViewportPosition(3) + rows->sectionSize(3) / 2);
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(w.gem->Model().BorderedArea(false), std::optional(GridArea{1, 1, 4, 2}));
     }
 
     void FillAreaAboveTheDiagonalWithSymmetricWriting() {
