@@ -152,8 +152,8 @@ TEST_F(SearchTest, ComplexCellsCompareTheChosenQuantity) {
     const Case cases[] = {
         {0, "4.5..6", {{1, 1}, {1, 2}}},   // modulus 5 and 6
         {1, "89..181", {{1, 2}, {2, 1}}},  // argument 180 and 90 degrees
-        {2, "0.5..3", {{1, 1}, {2, 2}}},   // real parts 3 and 1
-        {3, "2..4", {{1, 1}, {2, 1}}},     // imaginary parts 4 and 2
+        {2, "0.5..3", {{1, 1}, {2, 2}}},   // real part: 3 and 1
+        {3, "2..4", {{1, 1}, {2, 1}}},     // imaginary part: 4 and 2
         {4, "5.5..6", {{1, 2}}},           // the Gaussian plane compares the modulus
     };
     for (const Case& c : cases) {
