@@ -207,6 +207,7 @@ private:
     // right grid's share its width (or take it too in the equations mode
     // while the edit has the focus), the left grid's last column fills the rest.
     void ColumnWidthEdited(int width);
+    void KeepLastColumnReadable();
     void WidenGrid(int how);  // 0 left, 1 right, 2 back to the normal split
     // The grid views' data behaviour, hooked once they exist: Alt+mouse over
     // a cell generates one value (Ctrl: complex), a bordered area switches

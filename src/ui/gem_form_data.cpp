@@ -111,6 +111,7 @@ void TGemForm::BuildDataMenus() {
             SetStatus(2, {});
             ReportDataResult(sheet_, GenerateData(sheet_, services_.DataState, ShiftHeld()));
         });
+        KeepLastColumnReadable();
     });
     // Shift+Ctrl+D: complex numbers whatever the number kind.
     generate->setShortcuts({QKeySequence(QStringLiteral("Ctrl+D")), QKeySequence(QStringLiteral("Shift+Ctrl+D"))});
@@ -174,6 +175,7 @@ void TGemForm::BuildDataMenus() {
                 SetStatus(2, {});
                 ReportDataResult(sheet_, GenerateSpecial(sheet_, services_.DataState, m, ShiftHeld()));
             });
+            KeepLastColumnReadable();
             RefreshGenerationChecks();
         }));
     }
@@ -427,6 +429,15 @@ void TGemForm::ClearAreaClick() {
 void TGemForm::SetAllColumnWidths(QTableView* view, int width) {
     width = std::max(width, 10);
     for (int c = 0; c < view->model()->columnCount(); ++c) view->setColumnWidth(c, width);
+}
+
+// After a generation into the left grid its last column (the right-hand
+// side in the equations mode) is at least 40 pixels wide.
+void TGemForm::KeepLastColumnReadable() {
+    if (GenerationTargetIsRight(sheet_)) return;
+    QTableView* left = LStringGrid();
+    const int last = left->model()->columnCount() - 1;
+    if (last >= 0 && left->columnWidth(last) < 40) left->setColumnWidth(last, 40);
 }
 
 void TGemForm::ColumnWidthEdited(int width) {

@@ -121,6 +121,12 @@ private slots:
         QCOMPARE(left->columnWidth(2), std::max(40, left->viewport()->width() - 80));
         w.Trigger("Rastr_ZarovnatPoOkraje");
         QCOMPARE(w.gem->ColWidthsEdit()->value(), left->columnWidth(0));
+        // Without automatic alignment a generation widens a narrow last column.
+        w.Trigger("Rastr_AutomatickyZarovnavat");
+        QVERIFY(!w.gem->Action("Rastr_AutomatickyZarovnavat")->isChecked());
+        left->setColumnWidth(2, 15);
+        w.Trigger("Data_Generovat");
+        QCOMPARE(left->columnWidth(2), 40);
     }
 
     // With an area selected, a click on a row header extends it to that row.
