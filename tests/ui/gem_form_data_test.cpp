@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QtTest>
 
+#include "gem_form_windows.h"
 #include "matrix/worksheet_generate.h"
 #include "ui/gem_form.h"
 #include "ui/main_form.h"
@@ -22,31 +23,9 @@ using namespace tarvix;
 
 namespace {
 
-struct Windows {
-    TMainForm main;
-    QPointer<TGemForm> gem;
-    std::vector<MessageBoxRequest> messages;
+struct Windows : test::GemWindows {
+    Windows() : GemWindows(ModalResult::Ok) {}
 
-    Windows() {
-        main.Dialogs().SetMessageHook([this](const MessageBoxRequest& request) {
-            messages.push_back(request);
-            return ModalResult::Ok;
-        });
-        main.show();
-    }
-
-    void Open(bool equations) {
-        if (equations)
-            main.SoustavaRovnicItemClick();
-        else
-            main.OperaceSMaticemiItemClick();
-        gem = main.GemForm();
-        QVERIFY(gem);
-        gem->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(gem));
-    }
-    QAbstractItemModel* Left() const { return gem->LStringGrid()->model(); }
-    QString LeftCell(int row, int col) const { return Left()->index(row - 1, col - 1).data().toString(); }
     void Trigger(const char* name) {
         QAction* a = gem->Action(name);
         QVERIFY2(a, name);

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "gem_form_windows.h"
 #include "series/chart_model.h"
 #include "ui/chart_link.h"
 #include "ui/gem_form.h"
@@ -27,32 +28,20 @@ using namespace tarvix;
 
 namespace {
 
-struct Windows {
-    TMainForm main;
-    QPointer<TGemForm> gem;
-    std::vector<MessageBoxRequest> messages;
+struct Windows : test::GemWindows {
     std::optional<std::filesystem::path> saveAnswer;
     std::vector<FileDialogRequest> fileRequests;
 
-    Windows() {
-        main.Dialogs().SetMessageHook([this](const MessageBoxRequest& request) {
-            messages.push_back(request);
-            return ModalResult::Yes;
-        });
+    Windows() : GemWindows(ModalResult::Yes) {
         main.Files().SetHook([this](const FileDialogRequest& request, bool) {
             fileRequests.push_back(request);
             return saveAnswer;
         });
-        main.show();
     }
 
     // The operations mode with a 3×3 matrix 1…9 in the left grid.
     void OpenWithMatrix() {
-        main.OperaceSMaticemiItemClick();
-        gem = main.GemForm();
-        QVERIFY(gem);
-        gem->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(gem));
+        Open(false);
         gem->RozmerSpinEdit()->setValue(3);
         QAbstractItemModel* left = gem->LStringGrid()->model();
         for (int i = 0; i < 3; ++i)

@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <vector>
 
+#include "gem_form_windows.h"
 #include "ui/gem_form.h"
 #include "ui/main_form.h"
 #include "ui/worksheet_grid_model.h"
@@ -19,33 +20,21 @@ using namespace tarvix;
 
 namespace {
 
-struct Windows {
-    TMainForm main;
-    QPointer<TGemForm> gem;
-    std::vector<MessageBoxRequest> messages;
+struct Windows : test::GemWindows {
     std::vector<std::string> prompts;
-    std::optional<std::string> answer;
+    std::optional<std::string> rangeText;  // what the range input box gets
 
-    Windows() {
-        main.Dialogs().SetMessageHook([this](const MessageBoxRequest& request) {
-            messages.push_back(request);
-            return ModalResult::Ok;
-        });
+    Windows() : GemWindows(ModalResult::Ok) {
         main.Dialogs().SetTextHook(
             [this](std::string_view caption, std::string_view prompt, std::string_view) {
                 prompts.push_back(std::string(caption) + "|" + std::string(prompt));
-                return answer;
+                return rangeText;
             });
-        main.show();
     }
 
     // The operations mode with the rows typed into the left grid.
     void Open(const std::vector<std::vector<const char*>>& rows) {
-        main.OperaceSMaticemiItemClick();
-        gem = main.GemForm();
-        QVERIFY(gem);
-        gem->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(gem));
+        GemWindows::Open(false);
         gem->RozmerSpinEdit()->setValue(static_cast<int>(rows.size()));
         QAbstractItemModel* left = gem->LStringGrid()->model();
         for (int i = 0; i < static_cast<int>(rows.size()); ++i)
@@ -84,7 +73,7 @@ private slots:
         QVERIFY(!highlight->isEnabled());
         QVERIFY(w.Action("Hledat_RozmeziHodnot")->isEnabled());
 
-        w.answer = "2 .. 5";
+        w.rangeText = "2 .. 5";
         w.Action("Hledat_RozmeziHodnot")->trigger();
         QVERIFY2(w.messages.empty(), w.messages.empty() ? "" : w.messages.back().Text.c_str());
         QCOMPARE(w.prompts.size(), std::size_t{1});
@@ -127,7 +116,7 @@ private slots:
         QVERIFY(!highlight->isChecked());
 
         // A range without separator warns and keeps the marks.
-        w.answer = "2-5";
+        w.rangeText = "2-5";
         w.Action("Hledat_RozmeziHodnot")->trigger();
         QCOMPARE(w.messages.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(w.messages[0].Text),

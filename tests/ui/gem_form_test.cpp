@@ -7,6 +7,7 @@
 // the main window, the memory dialog and the variant window, the windows'
 // placements and the recent files kept across runs. Message boxes are
 // answered by a hook.
+#include "gem_form_windows.h"
 #include "ui/gem_form.h"
 
 #include <QAction>
@@ -32,42 +33,10 @@ using namespace tarvix;
 
 namespace {
 
-struct Windows {
-    TMainForm main;
-    QPointer<TGemForm> gem;
-    std::vector<MessageBoxRequest> messages;
-    // Answers a message box; the default cancels.
-    std::function<ModalResult(const MessageBoxRequest&)> answer = [](const MessageBoxRequest&) {
-        return ModalResult::Cancel;
-    };
+// Message boxes are cancelled unless a test answers them.
+struct Windows : test::GemWindows {
+    Windows() : GemWindows(ModalResult::Cancel) {}
 
-    Windows() {
-        main.Dialogs().SetMessageHook([this](const MessageBoxRequest& request) {
-            messages.push_back(request);
-            return answer(request);
-        });
-        main.show();
-    }
-
-    void Open(bool equations) {
-        if (equations)
-            main.SoustavaRovnicItemClick();
-        else
-            main.OperaceSMaticemiItemClick();
-        gem = main.GemForm();
-        QVERIFY(gem);
-        QVERIFY(gem->isVisible());
-        gem->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(gem));
-    }
-
-    QAbstractItemModel* Left() const { return gem->LStringGrid()->model(); }
-    QAbstractItemModel* Right() const { return gem->RStringGrid()->model(); }
-    QString LeftCell(int row, int col) const { return Left()->index(row - 1, col - 1).data().toString(); }
-    QString RightCell(int row, int col) const { return Right()->index(row - 1, col - 1).data().toString(); }
-    void SetLeft(int row, int col, const QString& text) {
-        QVERIFY(Left()->setData(Left()->index(row - 1, col - 1), text, Qt::EditRole));
-    }
     // The sample system 2a−3b+4c=1, 5a+2b−6c=2, 3a−2b+3c=3 typed into the grid.
     void TypeSample() {
         gem->RozmerSpinEdit()->setValue(3);
