@@ -15,54 +15,55 @@ int CorrectState(int state) {
     return state == kWindowMinimized || state == kWindowMaximized ? state : kWindowNormal;
 }
 
+// The keys both worksheet windows share: position, size and window state.
+template <typename Placement>
+void ReadGeometry(const Settings& settings, std::string_view section, Placement& p) {
+    p.Left = settings.OptionalInteger(section, "Left");
+    p.Top = settings.OptionalInteger(section, "Top");
+    p.Width = settings.Int(section, "Width");
+    p.Width1 = settings.Int(section, "Width1");
+    p.Height = settings.Int(section, "Height");
+    p.WindowState = CorrectState(settings.Int(section, "WindowState"));
+}
+
+template <typename Placement>
+void WriteGeometry(const Placement& p, Settings& settings, std::string_view section) {
+    settings.SetOptionalInteger(section, "Left", p.Left);
+    settings.SetOptionalInteger(section, "Top", p.Top);
+    settings.SetInteger(section, "Width", p.Width);
+    settings.SetInteger(section, "Width1", p.Width1);
+    settings.SetInteger(section, "Height", p.Height);
+    settings.SetInteger(section, "WindowState", p.WindowState);
+}
+
 }  // namespace
 
 GemFormPlacement ReadGemFormPlacement(const Settings& settings) {
     GemFormPlacement p;
-    p.Left = settings.OptionalInteger(kGemForm, "Left");
-    p.Top = settings.OptionalInteger(kGemForm, "Top");
-    p.Width = settings.Int(kGemForm, "Width");
-    p.Width1 = settings.Int(kGemForm, "Width1");
+    ReadGeometry(settings, kGemForm, p);
     p.RWidth = settings.Int(kGemForm, "RWidth");
-    p.Height = settings.Int(kGemForm, "Height");
     p.Height1 = settings.Int(kGemForm, "Height1");
-    p.WindowState = CorrectState(settings.Int(kGemForm, "WindowState"));
     return p;
 }
 
 void WriteGemFormPlacement(const GemFormPlacement& p, Settings& settings) {
-    settings.SetOptionalInteger(kGemForm, "Left", p.Left);
-    settings.SetOptionalInteger(kGemForm, "Top", p.Top);
-    settings.SetInteger(kGemForm, "Width", p.Width);
-    settings.SetInteger(kGemForm, "Width1", p.Width1);
+    WriteGeometry(p, settings, kGemForm);
     settings.SetInteger(kGemForm, "RWidth", p.RWidth);
-    settings.SetInteger(kGemForm, "Height", p.Height);
     settings.SetInteger(kGemForm, "Height1", p.Height1);
-    settings.SetInteger(kGemForm, "WindowState", p.WindowState);
 }
 
 GemVFormPlacement ReadGemVFormPlacement(const Settings& settings) {
     GemVFormPlacement p;
-    p.Left = settings.OptionalInteger(kGemVForm, "Left");
-    p.Top = settings.OptionalInteger(kGemVForm, "Top");
-    p.Width = settings.Int(kGemVForm, "Width");
-    p.Width1 = settings.Int(kGemVForm, "Width1");
-    p.Height = settings.Int(kGemVForm, "Height");
+    ReadGeometry(settings, kGemVForm, p);
     p.LUpDown = settings.Int(kGemVForm, "LUpDown");
     p.RUpDown = settings.Int(kGemVForm, "RUpDown");
-    p.WindowState = CorrectState(settings.Int(kGemVForm, "WindowState"));
     return p;
 }
 
 void WriteGemVFormPlacement(const GemVFormPlacement& p, Settings& settings) {
-    settings.SetOptionalInteger(kGemVForm, "Left", p.Left);
-    settings.SetOptionalInteger(kGemVForm, "Top", p.Top);
-    settings.SetInteger(kGemVForm, "Width", p.Width);
-    settings.SetInteger(kGemVForm, "Width1", p.Width1);
-    settings.SetInteger(kGemVForm, "Height", p.Height);
+    WriteGeometry(p, settings, kGemVForm);
     settings.SetInteger(kGemVForm, "LUpDown", p.LUpDown);
     settings.SetInteger(kGemVForm, "RUpDown", p.RUpDown);
-    settings.SetInteger(kGemVForm, "WindowState", p.WindowState);
 }
 
 std::vector<std::string> ReadRecentWorksheets(const Settings& settings) {
