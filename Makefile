@@ -36,7 +36,7 @@ fuzz: deps
 	@[ -f build-fuzz/build.ninja ] || cmake --preset fuzz
 	cmake --build build-fuzz --target fuzz_compiler fuzz_profile fuzz_range fuzz_stat_import
 	mkdir -p build-fuzz/corpus build-fuzz/corpus_range build-fuzz/corpus_stat build-fuzz/corpus_profile
-	./build-fuzz/fuzz/fuzz_compiler -max_total_time=60 -max_len=200 -timeout=10 build-fuzz/corpus fuzz/corpus
+	./build-fuzz/fuzz/fuzz_compiler -max_total_time=60 -max_len=200 -timeout=10 -dict=fuzz/compiler.dict build-fuzz/corpus fuzz/corpus
 	./build-fuzz/fuzz/fuzz_range -max_total_time=60 -max_len=200 -timeout=10 build-fuzz/corpus_range fuzz/corpus_range
 	./build-fuzz/fuzz/fuzz_stat_import -max_total_time=60 -max_len=2000 -timeout=10 build-fuzz/corpus_stat fuzz/corpus_stat
 	./build-fuzz/fuzz/fuzz_profile -max_total_time=60 -max_len=2000 -timeout=10 build-fuzz/corpus_profile

@@ -1,8 +1,14 @@
 // Fuzz target: random texts compiled and evaluated in every mode must never
 // crash, hang or leak; engine errors are the expected outcome for most inputs.
+//
+// Input: a mode byte, then the text. With the mode's top bit set, two count
+// bytes follow and the text is "head\nmiddle\ntail": the compiled text is
+// head repeated count times, the middle and tail repeated count times, so a
+// short input nests or chains as deep as 65,536 levels.
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "engine/engine_modes.h"
 #include "engine/parser.h"
@@ -12,6 +18,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1) return 0;
     const std::uint8_t modes = data[0];
     std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    if ((modes & 0x80) && size >= 3) {
+        const std::size_t count = 1 + (std::size_t(data[1]) | std::size_t(data[2]) << 8);
+        const std::string_view pattern(reinterpret_cast<const char*>(data + 3), size - 3);
+        const std::size_t first = pattern.find('\n');
+        const std::size_t second =
+            first == std::string_view::npos ? first : pattern.find('\n', first + 1);
+        const std::string_view head = pattern.substr(0, first);
+        const std::string_view middle = first == std::string_view::npos
+                                            ? std::string_view()
+                                            : pattern.substr(first + 1, second - first - 1);
+        const std::string_view tail =
+            second == std::string_view::npos ? std::string_view() : pattern.substr(second + 1);
+        text.clear();
+        for (std::size_t i = 0; i < count; ++i) text += head;
+        text += middle;
+        for (std::size_t i = 0; i < count; ++i) text += tail;
+    }
 
     EngineModes = EngineModesBlock{};
     EngineModes.ImaginaryUnitChar = (modes & 0x40) ? 'j' : 'i';

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/expression_recognizer.h"
@@ -22,10 +23,11 @@ namespace {
 
 class Compilation;
 
-// Compiles one text into one list; calculus arguments get their own.
+// Compiles one text into one list; calculus arguments get their own, whose
+// levels continue below the call's, so the whole text keeps within the limit.
 class ListBuilder {
 public:
-    ListBuilder(Compilation& owner, std::string_view text, OperationList& list);
+    ListBuilder(Compilation& owner, std::string_view text, OperationList& list, int level);
     void Build();
 
 private:
@@ -42,6 +44,7 @@ private:
     Compilation& owner_;
     ExpressionRecognizer rec_;
     OperationList& list_;
+    int level_;  // the level of the list's root term
     std::array<int, kMaxNestingLevel + 2> used_{};
     std::vector<Placed> placed_;
 };
@@ -60,7 +63,7 @@ public:
     std::unique_ptr<OperationList> Run(std::string_view text) {
         try {
             auto list = std::make_unique<OperationList>();
-            ListBuilder(*this, Prepare(text), *list).Build();
+            ListBuilder(*this, Prepare(text), *list, 0).Build();
             for (const auto& name : used_.Names()) input_.UsedVariables->Add(name);
             for (const auto& name : added_) input_.NewVariables->Add(name);
             return list;
@@ -86,10 +89,15 @@ public:
     std::unique_ptr<OperationList> CompileArgument(std::string_view text) override {
         auto list = std::make_unique<OperationList>();
         const bool signed_ = !text.empty() && (text[0] == '+' || text[0] == '-');
-        ListBuilder(*this, Keep(signed_ ? "0" + std::string(text) : std::string(text)), *list)
+        ListBuilder(*this, Keep(signed_ ? "0" + std::string(text) : std::string(text)), *list,
+                    argumentLevel_)
             .Build();
         return list;
     }
+
+    // The level at which the arguments bound next are compiled; returns the
+    // previous one.
+    int SetArgumentLevel(int level) { return std::exchange(argumentLevel_, level); }
 
     ComplexValue* VariableSlot(std::string_view name) override {
         if (input_.Variables->Contains(name)) return UseVariable(name);
@@ -120,14 +128,16 @@ private:
     NameList used_;
     std::vector<std::string> added_;
     std::vector<std::unique_ptr<std::string>> texts_;
+    int argumentLevel_ = 0;
 };
 
-ListBuilder::ListBuilder(Compilation& owner, std::string_view text, OperationList& list)
-    : owner_(owner), rec_(text, owner.Environment()), list_(list) {}
+ListBuilder::ListBuilder(Compilation& owner, std::string_view text, OperationList& list,
+                         int level)
+    : owner_(owner), rec_(text, owner.Environment()), list_(list), level_(level) {}
 
 void ListBuilder::Build() {
     TextRange root = rec_.StripBrackets(rec_.Whole());
-    ComplexValue* result = BuildTerm(root, 0);
+    ComplexValue* result = BuildTerm(root, level_);
     std::sort(placed_.begin(), placed_.end(), [](const Placed& a, const Placed& b) {
         return a.Level != b.Level ? a.Level > b.Level : a.Position < b.Position;
     });
@@ -238,7 +248,9 @@ ComplexValue* ListBuilder::BuildTerm(TextRange t, int level) {
         std::size_t r = NewRecord(level, okFunction2, f->Callback);
         ComplexValue* dest = list_.Records()[r].Dest;
         if (f->Binder) {
+            const int outer = owner_.SetArgumentLevel(level + 1);
             auto context = f->Binder(owner_, rec_.Sub(o.Left), rec_.Sub(o.Right));
+            owner_.SetArgumentLevel(outer);
             ComplexValue* unused = list_.NewSlot();
             OperationRec& rec = list_.Records()[r];
             rec.Context = list_.Own(std::move(context));
