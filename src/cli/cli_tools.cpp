@@ -21,11 +21,11 @@
 
 #include "calculator/calculator.h"
 #include "calculator/float_mask.h"
-#include "calculator/value_text.h"
 #include "engine/name_utils.h"
 #include "tools/constants_table.h"
 #include "tools/date_period.h"
 #include "tools/tool_messages.h"
+#include "tools/unit_conversion_model.h"
 #include "tools/unit_converter.h"
 #include "tools/vat_mode.h"
 
@@ -137,7 +137,7 @@ int Convert(const ToolArguments& args) {
     if (!to) throw ToolError(toolmsg::UnknownUnit, {args.Operands[2]});
     Calculator calculator;  // the evaluator of the value, in the cli's degrees
     calculator.SetAngleUnits(auDeg);
-    const long double value = ParseValueText(args.Operands[3], calculator.Parser1()).Re;
+    const long double value = ReadConversionInput(args.Operands[3], calculator.Parser1());
     UnitConverter converter(table);
     const long double result = converter.Convert(*category, *from, *to, value);
     std::cout << FormatFloat(result, FloatMask{}, args.Separator) << '\n';

@@ -6,6 +6,8 @@
 
 #include "calculator/float_mask.h"
 #include "calculator/value_text.h"
+#include "engine/parser_errors.h"
+#include "engine/parser_messages.h"
 #include "tools/tool_messages.h"
 
 namespace tarvix {
@@ -38,12 +40,17 @@ std::string UnitConversionModel::NoteText(std::string_view prefix) const {
     return std::string(prefix) + (noteOfInput_ ? "  " : "") + category.Units[unit].Note;
 }
 
-void UnitConversionModel::Convert(TParser& evaluator, char decimalSeparator) {
-    std::string text;
-    for (char c : input_) {
-        if (c != ' ' && c != '\t') text += c;
+long double ReadConversionInput(std::string_view text, TParser& evaluator) {
+    std::string value;
+    for (char c : text) {
+        if (c != ' ' && c != '\t') value += c;
     }
-    const long double value = ParseValueText(text, evaluator).Re;
+    if (value.empty()) Raise<ESyntaxError>(msg::Parse, {}, 11);  // the compiler's help context
+    return ParseValueText(value, evaluator).Re;
+}
+
+void UnitConversionModel::Convert(TParser& evaluator, char decimalSeparator) {
+    const long double value = ReadConversionInput(input_, evaluator);
     long double result = 0.0L;
     try {
         result = converter_.Convert(category_, inputUnit_, outputUnit_, value);

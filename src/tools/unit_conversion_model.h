@@ -5,11 +5,17 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "engine/parser.h"
 #include "tools/unit_converter.h"
 
 namespace tarvix {
+
+// The value of a conversion's input text: blanks removed, decimal comma, a
+// plain number directly, anything else evaluated by `evaluator`, which keeps
+// no trace of it. An empty text is not a number: the engine's syntax error.
+long double ReadConversionInput(std::string_view text, TParser& evaluator);
 
 class UnitConversionModel {
 public:
@@ -33,9 +39,8 @@ public:
     // prefix for the input unit); empty when that unit has no note.
     std::string NoteText(std::string_view prefix) const;
 
-    // Reads the input (blanks removed, decimal comma; a plain number directly,
-    // anything else evaluated by `evaluator`, which keeps no trace of it) and
-    // converts it; the output is the "%g" text with the decimal separator.
+    // Reads the input (ReadConversionInput) and converts it; the output is
+    // the "%g" text with the decimal separator.
     // Errors propagate: a definition without X clears the output, a missing
     // inverse formula and evaluation errors leave it as it was.
     void Convert(TParser& evaluator, char decimalSeparator);

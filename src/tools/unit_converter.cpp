@@ -1,10 +1,13 @@
 // Unit conversion through the base unit of a quantity.
 #include "tools/unit_converter.h"
 
+#include <cmath>
 #include <string>
 
 #include "engine/engine_modes.h"
 #include "engine/number_literal.h"
+#include "engine/parser_errors.h"
+#include "engine/parser_messages.h"
 #include "tools/tool_messages.h"
 
 namespace tarvix {
@@ -40,7 +43,11 @@ long double UnitConverter::Convert(std::size_t category, std::size_t from, std::
                                    long double value) {
     const UnitCategory& units = table_.Category(category);
     const long double base = ToBase(units.Units.at(from), value);
-    return FromBase(units.Units.at(to), base);
+    const long double result = FromBase(units.Units.at(to), base);
+    // A factor can take a finite value past the top of the range.
+    if (!std::isfinite(base) || !std::isfinite(result))
+        Raise<EArithmeticError>(msg::FloatOverflow);
+    return result;
 }
 
 long double UnitConverter::ToBase(const UnitDefinition& unit, long double value) {

@@ -17,8 +17,9 @@ public:
 
     const UnitTable& Table() const { return table_; }
     // The value of unit `from` in unit `to` of the category. Raises ToolError
-    // for a definition without X or a formula without its inverse, and the
-    // evaluator's errors of a formula.
+    // for a definition without X or a formula without its inverse, the
+    // evaluator's errors of a formula, and the engine's overflow error when
+    // the value leaves the range of numbers.
     long double Convert(std::size_t category, std::size_t from, std::size_t to, long double value);
     // The value in the category's base unit, and back.
     long double ToBase(const UnitDefinition& unit, long double value);

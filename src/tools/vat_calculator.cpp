@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "engine/parser_errors.h"
+#include "engine/parser_messages.h"
 #include "tools/tool_messages.h"
 
 namespace tarvix {
@@ -26,7 +28,7 @@ long double RoundToUnit(long double x, long double unit) {
     if (unit == 0.0L) return x;
     // The product is cleaned to 15 digits: 0.1 has no exact binary form, and
     // 1000 units of it should read as 100 exactly.
-    return RoundToSignificant(unit * std::round(RoundToSignificant(x / unit, 12)), 15);
+    return RoundToSignificant(unit * std::round(RoundToSignificant(x / unit, 15)), 15);
 }
 
 VatResult ComputeVat(VatField entered, const VatValues& values, const VatRounding& rounding) {
@@ -61,6 +63,10 @@ VatResult ComputeVat(VatField entered, const VatValues& values, const VatRoundin
             result.Write[Index(VatField::Total)] = v.Total != values.Total;
             break;
     }
+    // Finite prices give an infinite one (and a tax of INF − INF) only past
+    // the top of the range.
+    if (!std::isfinite(v.Base) || !std::isfinite(v.Tax) || !std::isfinite(v.Total))
+        Raise<EArithmeticError>(msg::FloatOverflow);
     return result;
 }
 

@@ -30,12 +30,16 @@ struct VatResult {
 };
 
 // x rounded to a multiple of unit, half away from zero; x / unit is first
-// rounded to 12 significant digits so that 1.05 at 0.10 gives 1.10 although
-// 1.05 / 0.10 is 10.4999… in binary. A unit of 0 leaves x as it is.
+// rounded to 15 significant digits so that 1.05 at 0.10 gives 1.10 although
+// 1.05 / 0.10 is 10.4999… in binary. The 80-bit quotient holds 18 digits, so
+// the 15 are exact and amounts up to 1e13 keep their cents. A unit of 0
+// leaves x as it is.
 long double RoundToUnit(long double x, long double unit);
 
 // Computes from the entered field. Raises ToolError when the rate makes the
-// computation impossible: 0 % with the tax entered, −100 % with the total.
+// computation impossible: 0 % with the tax entered, −100 % with the total;
+// EArithmeticError with the engine's overflow message when a price exceeds
+// the range of numbers.
 VatResult ComputeVat(VatField entered, const VatValues& values, const VatRounding& rounding);
 
 }  // namespace tarvix

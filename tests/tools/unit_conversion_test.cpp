@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "calculator/calculator.h"
+#include "engine/parser_errors.h"
 #include "tools/text_match.h"
 #include "tools/tool_messages.h"
 #include "tools/unit_conversion_model.h"
@@ -179,6 +180,32 @@ TEST(UnitConversionModel, NotesAndErrorsKeepTheState) {
     model.SetInputText("1+");
     EXPECT_ANY_THROW(model.Convert(calculator.Parser1(), '.'));
     EXPECT_EQ(model.OutputText(), before);
+}
+
+// An empty input is not the number 0, and a value past the top of the
+// range is not "INF": both are the engine's messages, the output unchanged.
+TEST(UnitConversionModel, EmptyInputAndOverflowAreErrors) {
+    Calculator calculator;
+    UnitConversionModel model;
+    model.SelectInputUnit(0);   // metr
+    model.SelectOutputUnit(6);  // palec
+    model.Convert(calculator.Parser1(), '.');
+    const std::string before = model.OutputText();
+    auto messageOf = [&](const std::string& input) -> std::string {
+        model.SetInputText(input);
+        try {
+            model.Convert(calculator.Parser1(), '.');
+        } catch (const EMathParserError& e) {
+            return e.what();
+        }
+        return "no error";
+    };
+    EXPECT_EQ(messageOf(""), "Syntaktická chyba ve výrazu");
+    EXPECT_EQ(messageOf(" \t "), "Syntaktická chyba ve výrazu");
+    EXPECT_EQ(messageOf("1e4932"), "Přetečení rozsahu čísla s pohyblivou řádovou čárkou");
+    EXPECT_EQ(model.OutputText(), before);
+    EXPECT_THROW(ReadConversionInput("", calculator.Parser1()), ESyntaxError);
+    EXPECT_EQ(ReadConversionInput(" 2 * 3 ", calculator.Parser1()), 6.0L);
 }
 
 }  // namespace

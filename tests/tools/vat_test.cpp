@@ -1,14 +1,20 @@
 // VAT rounding, computation and the mode on the calculator's registers.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <random>
+#include <string>
+
 #include "calculator/calculator.h"
+#include "calculator/float_mask.h"
 #include "tools/tool_messages.h"
 #include "tools/vat_mode.h"
+#include "../engine/small_stack.h"
 
 namespace tarvix {
 namespace {
 
-TEST(VatRounding, HalfAwayFromZeroAfterTwelveDigits) {
+TEST(VatRounding, HalfAwayFromZeroAfterFifteenDigits) {
     struct Case {
         long double X, Unit, Expected;
     };
@@ -19,6 +25,65 @@ TEST(VatRounding, HalfAwayFromZeroAfterTwelveDigits) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(RoundToUnit(c.X, c.Unit), c.Expected) << static_cast<double>(c.X);
+    }
+}
+
+// Amounts of up to 13 integer digits keep their cents, and halfway cases of
+// 13 digits round away from zero (12-digit rounding lost both).
+TEST(VatRounding, LargeAmountsKeepTheirCents) {
+    struct Case {
+        long double X, Unit, Expected;
+    };
+    const Case cases[] = {
+        {123456789012.35L, 0.01L, 123456789012.35L},
+        {123456789012.35L, 0.10L, 123456789012.4L},
+        {9876543210987.65L, 0.01L, 9876543210987.65L},
+        {-9876543210987.65L, 0.01L, -9876543210987.65L},
+        {1234567890123.45L, 0.10L, 1234567890123.5L},
+        {41259396475.15L, 0.10L, 41259396475.2L},
+        {-41259396475.15L, 0.10L, -41259396475.2L},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RoundToUnit(c.X, c.Unit), c.Expected) << static_cast<double>(c.X);
+    }
+}
+
+// Halfway amounts of 10 to 13 significant digits at the units 0.01, 0.10 and
+// 0.50, both signs, against the decimal result written out as text.
+TEST(VatRounding, HalfwayCasesOfTenToThirteenDigits) {
+    std::mt19937_64 random(26);
+    auto read = [](const std::string& text) { return ReadFloatText(text, '.').value(); };
+    for (int digits = 10; digits <= 13; ++digits) {
+        // The integer part has `digits` − 2 digits for the units 0.10 and
+        // 0.50 (two decimals), `digits` − 3 for 0.01 (three decimals).
+        auto integerPart = [&](int length) {
+            long long low = 1;
+            for (int i = 1; i < length; ++i) low *= 10;
+            return low + static_cast<long long>(random() % static_cast<unsigned long long>(9 * low));
+        };
+        for (int i = 0; i < 300; ++i) {
+            const std::string sign = i % 2 ? "-" : "";
+            const long long whole = integerPart(digits - 2);
+            const int tenth = static_cast<int>(random() % 10);
+            // x.t5 at 0.10 gives x.(t+1).
+            const std::string tenths = std::to_string(whole) + "." + std::to_string(tenth) + "5";
+            const std::string tenthsUp =
+                std::to_string(whole + (tenth + 1) / 10) + "." + std::to_string((tenth + 1) % 10);
+            EXPECT_EQ(RoundToUnit(read(sign + tenths), 0.10L), read(sign + tenthsUp)) << tenths;
+            // x.25 and x.75 at 0.50 give x.5 and x + 1.
+            const std::string quarter = std::to_string(whole) + (i % 4 < 2 ? ".25" : ".75");
+            const std::string quarterUp =
+                i % 4 < 2 ? std::to_string(whole) + ".5" : std::to_string(whole + 1);
+            EXPECT_EQ(RoundToUnit(read(sign + quarter), 0.50L), read(sign + quarterUp)) << quarter;
+            // x.cc5 at 0.01 gives x.(cc+1).
+            const long long cents = integerPart(digits - 3);
+            const int hundredth = static_cast<int>(random() % 100);
+            char text[64], up[64];
+            std::snprintf(text, sizeof text, "%lld.%02d5", cents, hundredth);
+            std::snprintf(up, sizeof up, "%lld.%02d", cents + (hundredth + 1) / 100,
+                          (hundredth + 1) % 100);
+            EXPECT_EQ(RoundToUnit(read(sign + text), 0.01L), read(sign + up)) << text;
+        }
     }
 }
 
@@ -143,6 +208,44 @@ TEST_F(VatFixture, NoFieldFocusedAndZeroRate) {
     EXPECT_EQ(calculator.Calculate(), CalcOutcome::Failed);
     EXPECT_EQ(Box(BoxId::X), "0");  // nothing written
     EXPECT_EQ(log.texts.back(), BuiltInToolMessages().Text(toolmsg::VatZeroRate));
+}
+
+TEST_F(VatFixture, ABaseBeyondTheRangeIsAnOverflowAndNothingIsWritten) {
+    calculator.SetRegisterBox(BoxId::X, "1e4932");
+    hooks.focus = BoxId::X;
+    EXPECT_EQ(calculator.Calculate(), CalcOutcome::Failed);
+    ASSERT_FALSE(log.texts.empty());
+    EXPECT_EQ(log.texts.back(), "Přetečení rozsahu čísla s pohyblivou řádovou čárkou");
+    EXPECT_EQ(Box(BoxId::X), "1e4932");
+    EXPECT_EQ(Box(BoxId::A), "0");
+    EXPECT_EQ(Box(BoxId::B), "0");
+}
+
+TEST_F(VatFixture, CentsOfALargeBaseStayWithACentUnit) {
+    VatSettings settings;
+    settings.BaseRoundUnit = "0,01";
+    mode.SetSettings(settings);
+    calculator.SetRegisterBox(BoxId::X, "123456789012,35");
+    EXPECT_TRUE(mode.Compute(BoxId::X));
+    EXPECT_EQ(Box(BoxId::X), "123456789012,35");
+    EXPECT_EQ(Box(BoxId::B), "150617282595.00");
+    EXPECT_EQ(Box(BoxId::A), "27160493582.65");
+}
+
+// A field's text is an expression: one nested 100,000 deep is refused with
+// the nesting message on a small stack, and nothing is written.
+TEST_F(VatFixture, ADeeplyNestedFieldIsRefused) {
+    std::string deep(100000, '(');
+    deep += '1';
+    deep.append(100000, ')');
+    calculator.SetRegisterBox(BoxId::X, deep);
+    hooks.focus = BoxId::X;
+    CalcOutcome outcome = CalcOutcome::Evaluated;
+    testing::RunOnSmallStack([&] { outcome = calculator.Calculate(); });
+    EXPECT_EQ(outcome, CalcOutcome::Failed);
+    ASSERT_FALSE(log.texts.empty());
+    EXPECT_EQ(log.texts.back(), "Výraz je příliš zahnízděný");
+    EXPECT_EQ(Box(BoxId::A), "0");
 }
 
 }  // namespace
