@@ -59,7 +59,8 @@ TEST(VatRounding, HalfwayCasesOfTenToThirteenDigits) {
         auto integerPart = [&](int length) {
             long long low = 1;
             for (int i = 1; i < length; ++i) low *= 10;
-            return low + static_cast<long long>(random() % static_cast<unsigned long long>(9 * low));
+            const auto span = static_cast<unsigned long long>(9 * low);
+            return low + static_cast<long long>(random() % span);
         };
         for (int i = 0; i < 300; ++i) {
             const std::string sign = i % 2 ? "-" : "";
