@@ -7,39 +7,44 @@
 namespace tarvix {
 namespace {
 
-// Values as given, duplicates included: the gravitational constant appears as
-// 7 and C, and the radiation constant F is the older Stefan–Boltzmann value
-// next to P.
+// The CODATA 2018 recommended values (h, e, k and N_A exact since the SI of
+// 2019, and with them F, R, the Stefan–Boltzmann constant, the Loschmidt
+// constant and the molar volume at 273.15 K and 101.325 kPa); the
+// astronomical unit is the IAU's exact 149 597 870 700 m and g the standard
+// 9.80665 m/s². The magnetic moments of the electron, the neutron and the
+// muon are negative; the table gives their magnitudes. The gravitational
+// constant appears as 7 and C, and the radiation constant F is the
+// Stefan–Boltzmann constant of P.
 constexpr BuiltInConstant kConstants[] = {
-    {'0', "Astronomická jednotka", "AU [m]", "1,4959787E11"},
-    {'1', "Avogadrova konstanta", "NA [mol]", "6,0221367E23"},
-    {'2', "Bohrův rádius", "a₀ [m]", "5,29177249E-11"},
-    {'3', "Bohrův magneton", "μB [J/T]", "9,2740154E-24"},
-    {'4', "Boltzmannova konstanta", "k [J/K]", "1,380658E-23"},
-    {'5', "Elektrický náboj elektronu", "e [C]", "1,60217733E-19"},
-    {'6', "Faradayova konstanta", "F [C/mol]", "9,6485309E4"},
-    {'7', "Gravitační konstanta", "G [N·m²/kg²]", "6,67259E-11"},
-    {'8', "Hmotnost elektronu", "µe [kg]", "9,1093897E-31"},
-    {'9', "Hmotnost muonu", "mµ [kg]", "1,8835327E-28"},
-    {'A', "Hmotnost neutronu", "µn [kg]", "1,6749543E-27"},
-    {'B', "Hmotnost protonu", "µp [kg]", "1,6726231E-27"},
-    {'C', "Newtonova gravitační konst.", "G [N·m²/kg²]", "6,67259E-11"},
-    {'D', "Permitivita vakua", "ε₀ [F/m]", "8,854187817E-12"},
-    {'E', "Permeabilita vakua", "μ₀ [H/m]", "1,2566370614E-6"},
-    {'F', "Konstanta záření", "σ [W/(m²·K⁴)]", "5,6697E-8"},
-    {'G', "Loschmidtova konstanta", "N_L [m⁻³]", "2,6874E25"},
-    {'H', "Magnetický moment protonu", "μp [J/T]", "1,41060761E-26"},
-    {'I', "Magnetický moment elektronu", "μe [J/T]", "9,2847701E-24"},
-    {'J', "Magnetický moment neutronu", "μn [J/T]", "9,6623707E-27"},
-    {'K', "Magnetický moment muonu", "μµ [J/T]", "4,4904514E-26"},
-    {'L', "Molární objem ideálního plynu", "Vm [m³/mol]", "2,24141E-2"},
-    {'M', "Planckova konstanta", "h [Js]", "6,6260755E-34"},
-    {'N', "Rydbergova konstanta", "R∞ [m⁻¹]", "1,0973731534E7"},
-    {'O', "Rychlost světla ve vakuu", "c [m/s]", "2,99792458E8"},
-    {'P', "Stefan-Boltzmannova konst.", "σ [W/(m²·K⁴)]", "5,67051E-8"},
-    {'Q', "Gravitační zrychlení", "g [m/s²]", "9,80665"},
-    {'R', "Univerzální plynová konst.", "R [J/(mol·K)]", "8,314510"},
-    {'S', "Nukleární magneton", "μN [J/T]", "5,0507866E-27"},
+    {'0', "Astronomická jednotka", "AU [m]", "1,495978707E11", 1.495978707E11L},
+    {'1', "Avogadrova konstanta", "NA [mol]", "6,02214076E23", 6.02214076E23L},
+    {'2', "Bohrův rádius", "a₀ [m]", "5,29177210903E-11", 5.29177210903E-11L},
+    {'3', "Bohrův magneton", "μB [J/T]", "9,2740100783E-24", 9.2740100783E-24L},
+    {'4', "Boltzmannova konstanta", "k [J/K]", "1,380649E-23", 1.380649E-23L},
+    {'5', "Elektrický náboj elektronu", "e [C]", "1,602176634E-19", 1.602176634E-19L},
+    {'6', "Faradayova konstanta", "F [C/mol]", "9,648533212E4", 9.648533212E4L},
+    {'7', "Gravitační konstanta", "G [N·m²/kg²]", "6,67430E-11", 6.67430E-11L},
+    {'8', "Hmotnost elektronu", "µe [kg]", "9,1093837015E-31", 9.1093837015E-31L},
+    {'9', "Hmotnost muonu", "mµ [kg]", "1,883531627E-28", 1.883531627E-28L},
+    {'A', "Hmotnost neutronu", "µn [kg]", "1,67492749804E-27", 1.67492749804E-27L},
+    {'B', "Hmotnost protonu", "µp [kg]", "1,67262192369E-27", 1.67262192369E-27L},
+    {'C', "Newtonova gravitační konst.", "G [N·m²/kg²]", "6,67430E-11", 6.67430E-11L},
+    {'D', "Permitivita vakua", "ε₀ [F/m]", "8,8541878128E-12", 8.8541878128E-12L},
+    {'E', "Permeabilita vakua", "μ₀ [H/m]", "1,25663706212E-6", 1.25663706212E-6L},
+    {'F', "Konstanta záření", "σ [W/(m²·K⁴)]", "5,670374419E-8", 5.670374419E-8L},
+    {'G', "Loschmidtova konstanta", "N_L [m⁻³]", "2,686780111E25", 2.686780111E25L},
+    {'H', "Magnetický moment protonu", "μp [J/T]", "1,41060679736E-26", 1.41060679736E-26L},
+    {'I', "Magnetický moment elektronu", "μe [J/T]", "9,2847647043E-24", 9.2847647043E-24L},
+    {'J', "Magnetický moment neutronu", "μn [J/T]", "9,6623651E-27", 9.6623651E-27L},
+    {'K', "Magnetický moment muonu", "μµ [J/T]", "4,4904483E-26", 4.4904483E-26L},
+    {'L', "Molární objem ideálního plynu", "Vm [m³/mol]", "2,241396954E-2", 2.241396954E-2L},
+    {'M', "Planckova konstanta", "h [Js]", "6,62607015E-34", 6.62607015E-34L},
+    {'N', "Rydbergova konstanta", "R∞ [m⁻¹]", "1,0973731568160E7", 1.0973731568160E7L},
+    {'O', "Rychlost světla ve vakuu", "c [m/s]", "2,99792458E8", 2.99792458E8L},
+    {'P', "Stefan-Boltzmannova konst.", "σ [W/(m²·K⁴)]", "5,670374419E-8", 5.670374419E-8L},
+    {'Q', "Gravitační zrychlení", "g [m/s²]", "9,80665", 9.80665L},
+    {'R', "Univerzální plynová konst.", "R [J/(mol·K)]", "8,314462618", 8.314462618L},
+    {'S', "Nukleární magneton", "μN [J/T]", "5,0507837461E-27", 5.0507837461E-27L},
 };
 
 void AppendEscaped(std::string& out, std::string_view field) {

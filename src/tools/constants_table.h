@@ -1,4 +1,5 @@
-// The 29 built-in physical constants of the main window's constants menu, and
+// The 29 built-in physical constants of the main window's constants menu (the
+// CODATA 2018 values), and
 // the user's own constants ("name~shortcut~value" in the settings) with the
 // rules of their editing grid.
 #pragma once
@@ -16,7 +17,8 @@ struct BuiltInConstant {
     char Key;                 // "0" … "9", "A" … "S": the menu item's mnemonic
     std::string_view Name;    // replaceable caption text
     std::string_view Symbol;  // symbol and unit, e.g. "c [m/s]"
-    std::string_view Value;   // the text inserted
+    std::string_view Value;   // the text inserted (decimal comma)
+    long double Number;       // the value the text reads as
 };
 
 std::span<const BuiltInConstant> BuiltInConstants();

@@ -214,7 +214,7 @@ private slots:
         w.Input()->end(false);
         QToolButton* constPanel = w.form.findChild<QToolButton*>(QStringLiteral("ConstPanel"));
         QTest::mouseClick(constPanel, Qt::LeftButton, Qt::ShiftModifier);
-        QCOMPARE(w.Input()->text(), QStringLiteral("2*1,4959787E11"));
+        QCOMPARE(w.Input()->text(), QStringLiteral("2*1,495978707E11"));
 
         // Planck's constant with the X box focused replaces its selection.
         w.Box(BoxId::X)->setFocus();
@@ -226,8 +226,8 @@ private slots:
         }
         QVERIFY(planck);
         planck->trigger();
-        QCOMPARE(w.Box(BoxId::X)->text(), QStringLiteral("6,6260755E-34"));
-        QCOMPARE(w.Input()->text(), QStringLiteral("2*1,4959787E11"));
+        QCOMPARE(w.Box(BoxId::X)->text(), QStringLiteral("6,62607015E-34"));
+        QCOMPARE(w.Input()->text(), QStringLiteral("2*1,495978707E11"));
         QVERIFY(planck->isChecked());
         QVERIFY(constPanel->toolTip().startsWith(QStringLiteral("Planckova konstanta: ")));
     }
