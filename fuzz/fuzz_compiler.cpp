@@ -4,7 +4,9 @@
 // Input: a mode byte, then the text. With the mode's top bit set, two count
 // bytes follow and the text is "head\nmiddle\ntail": the compiled text is
 // head repeated count times, the middle and tail repeated count times, so a
-// short input nests or chains as deep as 65,536 levels.
+// short input nests or chains as deep as 65,536 levels (the repeated parts
+// are kept within about 200,000 characters).
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,6 +14,8 @@
 
 #include "engine/engine_modes.h"
 #include "engine/parser.h"
+
+constexpr std::size_t kMaxRepeatedLength = 200000;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tarvix;
@@ -30,10 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                             : pattern.substr(first + 1, second - first - 1);
         const std::string_view tail =
             second == std::string_view::npos ? std::string_view() : pattern.substr(second + 1);
+        const std::size_t repeats = std::min(
+            count, kMaxRepeatedLength / std::max<std::size_t>(1, head.size() + tail.size()));
         text.clear();
-        for (std::size_t i = 0; i < count; ++i) text += head;
+        for (std::size_t i = 0; i < repeats; ++i) text += head;
         text += middle;
-        for (std::size_t i = 0; i < count; ++i) text += tail;
+        for (std::size_t i = 0; i < repeats; ++i) text += tail;
     }
 
     EngineModes = EngineModesBlock{};

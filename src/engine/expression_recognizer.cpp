@@ -96,14 +96,17 @@ ExpressionRecognizer::ExpressionRecognizer(std::string_view text, const Recogniz
         opens_[i + 1] = opens_[i] + (text[i] == '(');
         closes_[i + 1] = closes_[i] + (text[i] == ')');
     }
-    minDepth_.emplace_back(text.size() + 1);
-    for (std::size_t i = 0; i <= text.size(); ++i) minDepth_[0][i] = opens_[i] - closes_[i];
-    for (std::size_t k = 1; (std::size_t(1) << k) <= text.size() + 1; ++k) {
-        const std::size_t half = std::size_t(1) << (k - 1);
-        const auto& prev = minDepth_[k - 1];
-        std::vector<std::int32_t> level(text.size() + 2 - 2 * half);
-        for (std::size_t i = 0; i < level.size(); ++i) level[i] = std::min(prev[i], prev[i + half]);
-        minDepth_.push_back(std::move(level));
+    // The next prefix position whose depth is below each one's, by a stack
+    // of positions whose depths rise.
+    const auto depth = [&](std::size_t p) { return opens_[p] - closes_[p]; };
+    nextLower_.assign(text.size() + 1, static_cast<std::uint32_t>(text.size() + 1));
+    std::vector<std::uint32_t> rising;
+    for (std::size_t p = 0; p <= text.size(); ++p) {
+        while (!rising.empty() && depth(p) < depth(rising.back())) {
+            nextLower_[rising.back()] = static_cast<std::uint32_t>(p);
+            rising.pop_back();
+        }
+        rising.push_back(static_cast<std::uint32_t>(p));
     }
     operators_.resize(std::size(kTokens));
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -156,14 +159,8 @@ bool ExpressionRecognizer::Balanced(TextRange t) const {
 }
 
 bool ExpressionRecognizer::ProperlyNested(TextRange t) const {
-    if (!Balanced(t)) return false;
-    // Least depth over the prefix positions start .. end.
-    const std::size_t from = t.Start, count = std::size_t(t.Length) + 1;
-    std::size_t k = 0;
-    while ((std::size_t(2) << k) <= count) ++k;
-    const std::int32_t least =
-        std::min(minDepth_[k][from], minDepth_[k][from + count - (std::size_t(1) << k)]);
-    return least >= opens_[from] - closes_[from];
+    // No prefix position of the text lies below the depth at its start.
+    return Balanced(t) && nextLower_[t.Start] > t.Start + t.Length;
 }
 
 bool ExpressionRecognizer::HasBracket(TextRange t) const {
@@ -171,9 +168,9 @@ bool ExpressionRecognizer::HasBracket(TextRange t) const {
 }
 
 bool ExpressionRecognizer::Is(Recognizer rec, TextRange t) {
+    if (++steps_ > kMaxRecognitionSteps) Raise<EExpressionTooComplex>(msg::TooComplex, {}, 11);
     // No recogniser accepts a text whose brackets do not balance.
     if (t.Length == 0 || !ProperlyNested(t) || !Plausible(rec, t)) return false;
-    if (++steps_ > kMaxRecognitionSteps) Raise<EExpressionTooComplex>(msg::TooComplex, {}, 11);
     std::uint64_t key = MakeKey(rec, t);
     if (std::int32_t state = MemoSlot(key).State; state != 0) return state >= 2;
     std::int32_t data = 0;
@@ -292,10 +289,8 @@ bool ExpressionRecognizer::ScanOperator(int token, std::uint32_t leftMask,
     const std::uint32_t end = t.Start + t.Length;
     auto first =
         std::lower_bound(list.begin(), list.end(), std::make_pair(bracketDepth, t.Start + 1));
-    auto stop = first;
-    while (stop != list.end() && stop->first == bracketDepth && stop->second + 1 < end &&
-           stop->second + w <= end)
-        ++stop;
+    const std::uint32_t bound = end - std::max<std::uint32_t>(1, w - 1);
+    auto stop = std::lower_bound(first, list.end(), std::make_pair(bracketDepth, bound));
     if (first == stop) return false;
     // No operand that "*" or "^" allows on its left holds that operator
     // outside brackets, and none that "/" allows on its right holds a "/":

@@ -29,10 +29,10 @@ inline constexpr int kMaxParseDepth = 2 * kMaxNestingLevel;
 // deeper chain is refused with the same message before the recursion can
 // exhaust the stack: it takes about 150 KB at most (0.5 KB a recogniser).
 inline constexpr int kMaxRecognitionDepth = 6 * kMaxNestingLevel;
-// The most recognisers one text may try (memoised answers included). The
-// largest expressions that fit the tree's limits take some tens of
-// thousands; a text that would take more is refused with "Výraz je příliš
-// komplexní" within a fraction of a second.
+// The most recognisers one text may try (memoised and ruled-out ones
+// included). The largest expressions that fit the tree's limits take some
+// hundred thousand; a text that would take more is refused with "Výraz je
+// příliš komplexní" within a fraction of a second.
 inline constexpr std::size_t kMaxRecognitionSteps = std::size_t(1) << 22;
 
 // A sub-text of the recogniser's text.
@@ -131,8 +131,9 @@ private:
     int depth_ = 0;  // recognisers at work inside one another
     std::vector<std::int32_t> opens_;   // prefix counts of "("
     std::vector<std::int32_t> closes_;  // prefix counts of ")"
-    // minDepth_[k][i]: least bracket depth among positions i .. i + 2^k - 1.
-    std::vector<std::vector<std::int32_t>> minDepth_;
+    // nextLower_[p]: the first prefix position after p whose bracket depth is
+    // below p's (one past the end when there is none).
+    std::vector<std::uint32_t> nextLower_;
     // Occurrences of each operator token as (bracket depth before it, index),
     // sorted: the balanced splits of a range are those at the depth of its start.
     std::vector<std::vector<std::pair<std::int32_t, std::uint32_t>>> operators_;
