@@ -15,6 +15,9 @@
 namespace tarvix {
 namespace {
 
+// The settings section of the window's options.
+constexpr std::string_view kSection = "StatForm";
+
 // The running flag of a computation or import, cleared on every exit path.
 class BusyGuard {
 public:
@@ -71,6 +74,26 @@ void StatWindow::SetXy(bool xy) {
         Compute();
     else
         ClearResults();
+}
+
+void StatWindow::ReadSettings(const Settings& s) {
+    StatWindowOptions options;
+    options.RndData = s.Bool(kSection, "RndData");
+    options.RndStatData = s.Bool(kSection, "RndStatData");
+    options.RndPrecision = s.Int(kSection, "RndPrecision");
+    SetOptions(options);
+    table_.SetXy(regression_ || s.Bool(kSection, "xyData"));
+    const auto& keys = ReportItemSettingsKeys();
+    for (std::size_t i = 0; i < kReportItems; ++i) selection_.Items[i] = s.Bool(kSection, keys[i]);
+}
+
+void StatWindow::WriteSettings(Settings& s) const {
+    s.SetBool(kSection, "RndData", options_.RndData);
+    s.SetBool(kSection, "RndStatData", options_.RndStatData);
+    s.SetInteger(kSection, "RndPrecision", options_.RndPrecision);
+    if (!regression_) s.SetBool(kSection, "xyData", table_.Xy());
+    const auto& keys = ReportItemSettingsKeys();
+    for (std::size_t i = 0; i < kReportItems; ++i) s.SetBool(kSection, keys[i], selection_.Items[i]);
 }
 
 std::string StatWindow::Caption() const {

@@ -23,6 +23,7 @@
 #include "calculator/calculator.h"
 #include "series/current_series.h"
 #include "storage/data_file_commands.h"
+#include "storage/settings_store.h"
 
 namespace tarvix {
 
@@ -81,6 +82,12 @@ public:
     void SetOptions(const StatWindowOptions& options);
     // "x-y": recomputes when there are rows.
     void SetXy(bool xy);
+    // Section `StatForm` of the settings: the rounding options, "x-y" and
+    // the report selection. The window reads them when it opens and writes
+    // them when it closes; the headless report reads them the same way.
+    void ReadSettings(const Settings& settings);
+    // "x-y" is kept only in the statistics mode (the regression mode forces it on).
+    void WriteSettings(Settings& settings) const;
 
     // --- Texts of the window
     std::string Caption() const;

@@ -2,11 +2,10 @@
 #include "cli/cli_series.h"
 
 #include "calculator/text_trim.h"
+#include "cli/cli_settings.h"
 #include "engine/name_utils.h"
 #include "series/series_settings.h"
-#include "storage/profile_file.h"
 #include "storage/settings_apply.h"
-#include "storage/settings_file.h"
 
 namespace tarvix {
 namespace {
@@ -44,10 +43,6 @@ OptionTaken TakeSeriesOption(std::string_view a, const std::function<std::string
         std::optional<BoxId> box = parts ? RegisterByLetter(parts->first) : std::nullopt;
         if (!box) return OptionTaken::BadArgument;
         o.Boxes.emplace_back(*box, parts->second);
-    } else if (a == "--set") {
-        auto parts = SplitAssignment(next());
-        if (!parts || parts->first.find('/') == std::string::npos) return OptionTaken::BadArgument;
-        o.Sets.push_back(*parts);
     } else if (a == "--import-vector" || a == "--export-vector") {
         auto parts = SplitAssignment(next());
         if (!parts || parts->second.empty()) return OptionTaken::BadArgument;
@@ -75,29 +70,12 @@ bool CliSeries::ApplySettingsKeys() {
     CaptureSettings(calc_, current);
     WriteDataSeriesSettings(series_.Settings(), current);
     WriteVarAsVector(series_.VarAsVector(), current);
-    ProfileFile profile;
+    const std::optional<Settings> read = OverlaySettingsKeys(current, options_.Sets, err_);
+    if (!read) return false;
     std::vector<std::string> warnings;
-    WriteSettings(current, profile, warnings);
-    for (const auto& [path, value] : options_.Sets) {
-        const std::size_t slash = path.find('/');
-        const std::string section = path.substr(0, slash);
-        const std::string key = path.substr(slash + 1);
-        const SettingSpec* known = FindSetting(section, key);
-        const SettingSpec* list = FindSetting(section, "");
-        if (!known && !(list && list->IsList() && !key.empty())) {
-            err_ << "tarvix-cli: unknown settings key " << path << '\n';
-            return false;
-        }
-        profile.WriteString(section, key, value);
-    }
-    SettingsReadResult read = ReadSettings(profile, SettingsContext{});
-    if (!read.Warnings.empty()) {
-        for (const std::string& w : read.Warnings) err_ << w << '\n';
-        return false;
-    }
-    ApplySettings(read.Values, calc_, warnings);
-    series_.SetSettings(ReadDataSeriesSettings(read.Values));
-    series_.SetVarAsVector(ReadVarAsVector(read.Values));
+    ApplySettings(*read, calc_, warnings);
+    series_.SetSettings(ReadDataSeriesSettings(*read));
+    series_.SetVarAsVector(ReadVarAsVector(*read));
     return true;
 }
 

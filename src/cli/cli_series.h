@@ -20,7 +20,7 @@ namespace tarvix {
 struct CliSeriesOptions {
     std::vector<std::pair<BoxId, std::string>> Boxes;          // --box NAME=TEXT
     bool Vectors = false;                                      // --vectors
-    std::vector<std::pair<std::string, std::string>> Sets;     // --set Section/Key=Value
+    std::vector<std::pair<std::string, std::string>> Sets;     // --set Section/Key=Value (cli_settings.h)
     std::string SeriesFile;                                    // --series-file FILE ("-": stdout)
     std::vector<std::pair<std::string, std::string>> Imports;  // --import-vector NAME=FILE
     std::vector<std::pair<std::string, std::string>> Exports;  // --export-vector NAME=FILE
@@ -30,8 +30,9 @@ struct CliSeriesOptions {
 
 enum class OptionTaken : std::uint8_t { No, Yes, BadArgument };
 
-// Takes one of the options above; `next` gives the following word (and
-// ends the program with a usage error when there is none).
+// Takes one of the options above but --set, which every family takes
+// (cli_settings.h); `next` gives the following word (and ends the program
+// with a usage error when there is none).
 OptionTaken TakeSeriesOption(std::string_view option, const std::function<std::string_view()>& next,
                              CliSeriesOptions& options);
 

@@ -18,8 +18,10 @@ void PrintLines(std::ostream& out, std::string_view text) {
     for (std::string_view line : SplitLines(text)) out << line << '\n';
 }
 
-bool RunStat(Calculator& calc, const CliStatOptions& options, std::ostream& out) {
+bool RunStat(Calculator& calc, const CliStatOptions& options, const Settings& settings,
+             std::ostream& out) {
     StatWindow window(calc);
+    window.ReadSettings(settings);
     if (options.Model) {
         window.SetRegressionMode(true);
         window.SetModel(*options.Model);
@@ -83,9 +85,10 @@ OptionTaken TakeStatOption(std::string_view option, const std::function<std::str
     return OptionTaken::Yes;
 }
 
-bool RunCliStat(Calculator& calculator, const CliStatOptions& options, std::ostream& out) {
+bool RunCliStat(Calculator& calculator, const CliStatOptions& options, const Settings& settings,
+                std::ostream& out) {
     bool ok = true;
-    if (!options.StatFile.empty()) ok = RunStat(calculator, options, out) && ok;
+    if (!options.StatFile.empty()) ok = RunStat(calculator, options, settings, out) && ok;
     if (!options.FourierFile.empty()) ok = RunFourier(calculator, options.FourierFile, out) && ok;
     return ok;
 }

@@ -1,6 +1,7 @@
 // The analysis options of tarvix-cli: --stat FILE imports a statistics
 // file as the statistics window does and prints the report of the file
-// export (every item but the date and time); --xy takes two columns;
+// export (the items the window's settings select, never the date and time);
+// --xy takes two columns;
 // --regress lin|log|exp|pow computes the regression with that model;
 // --fourier FILE analyses one sample per line and prints each order with its
 // relative amplitude. Messages go through the calculator's dialogs port.
@@ -15,6 +16,7 @@
 #include "analysis/regression.h"
 #include "calculator/calculator.h"
 #include "cli/cli_series.h"
+#include "storage/settings_store.h"
 
 namespace tarvix {
 
@@ -35,7 +37,10 @@ inline constexpr std::string_view kStatUsage =
     "                  [--stat FILE [--xy] [--regress lin|log|exp|pow]] [--fourier FILE]\n";
 
 // After the lines: the statistics report, then the harmonic analysis. False
-// when one of them failed (its message has been shown).
-bool RunCliStat(Calculator& calculator, const CliStatOptions& options, std::ostream& out);
+// when one of them failed (its message has been shown). The report follows
+// the statistics window's settings (section StatForm: result rounding,
+// rounding of the data, "x-y", report items; the date and time never).
+bool RunCliStat(Calculator& calculator, const CliStatOptions& options, const Settings& settings,
+                std::ostream& out);
 
 }  // namespace tarvix

@@ -229,7 +229,7 @@ private:
     VatMode& mode_;
 };
 
-int Vat(const ToolArguments& args) {
+int Vat(const ToolArguments& args, const Settings& values) {
     if (!args.Operands.empty() || args.VatEntries.empty()) throw UsageError{};
     Calculator calculator;
     CalculatorOptions options = calculator.Options();
@@ -238,9 +238,7 @@ int Vat(const ToolArguments& args) {
     ToolDialogs dialogs;
     calculator.SetDialogs(&dialogs);
     VatMode mode(calculator);
-    VatSettings settings;
-    settings.CurrencyDecimals = SystemCurrencyDecimals();
-    mode.SetSettings(settings);
+    mode.SetSettings(ReadVatSettings(values));
     VatHooks hooks(mode);
     calculator.SetHooks(&hooks);
     mode.SwitchOn();
@@ -269,7 +267,7 @@ int Vat(const ToolArguments& args) {
 
 }  // namespace
 
-std::optional<int> RunToolCommand(int argc, char** argv) {
+std::optional<int> RunToolCommand(int argc, char** argv, const Settings& settings) {
     bool found = false;
     for (int i = 1; i < argc && !found; ++i) {
         for (std::string_view option : kToolOptions) found = found || option == argv[i];
@@ -281,7 +279,7 @@ std::optional<int> RunToolCommand(int argc, char** argv) {
         if (args.Command == "--period") return Period(args);
         if (args.Command == "--move-date") return MoveDateCommand(args);
         if (args.Command == "--constants") return Constants(args);
-        return Vat(args);
+        return Vat(args, settings);
     } catch (const HelpRequest&) {
         Usage();
         return 0;

@@ -4,11 +4,14 @@
 
 #include <optional>
 
+#include "storage/settings_store.h"
+
 namespace tarvix {
 
 // When the arguments hold one of the tools' options, runs it and returns the
 // exit status (0 done, 1 a failure with its message on standard error, 2 a
-// usage error); otherwise nothing.
-std::optional<int> RunToolCommand(int argc, char** argv);
+// usage error); otherwise nothing. --vat takes its rates and rounding units
+// from the settings (the defaults with the --set keys).
+std::optional<int> RunToolCommand(int argc, char** argv, const Settings& settings);
 
 }  // namespace tarvix

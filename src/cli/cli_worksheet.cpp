@@ -133,16 +133,47 @@ bool HasResultGrid(MatrixOperationCode code) {
            (IsRightOperandOp(code) && code != op::Rank);
 }
 
-void ReplaceRhs(Worksheet& sheet, std::string_view values) {
-    TextGrid& left = sheet.LeftGrid();
-    const int column = left.Cols();
-    int row = 1;
+// --rhs "v1;v2;…": one value per equation, in order, each non-empty. The
+// values replace the right-hand-side column only when they fit it exactly;
+// otherwise a message and false, and the grid is unchanged.
+bool ReplaceRhs(Worksheet& sheet, MatrixOperationCode code, std::string_view operation,
+                std::string_view values) {
+    if (!NeedsEquationsMode(code)) {
+        std::cerr << "--rhs gives the right-hand sides of solve, lu or nodal, not of " << operation
+                  << '\n';
+        return false;
+    }
+    // solve and nodal switch to the equations mode anyway; lu in the
+    // operations mode refuses to run with its own message.
+    if (code != op::LuResolve) sheet.SetMode(WorksheetMode::Equations);
+    if (sheet.Mode() != WorksheetMode::Equations) return true;
+    if (TrimBlanks(values).empty()) {
+        std::cerr << "--rhs is empty (one value per equation, separated by \";\")\n";
+        return false;
+    }
+    std::vector<std::string> parts;
     std::size_t start = 0;
-    for (std::size_t k = 0; k <= values.size() && row <= left.Rows(); ++k)
+    for (std::size_t k = 0; k <= values.size(); ++k)
         if (k == values.size() || values[k] == ';') {
-            left.SetCell(row++, column, std::string(TrimBlanks(values.substr(start, k - start))));
+            parts.emplace_back(TrimBlanks(values.substr(start, k - start)));
             start = k + 1;
         }
+    TextGrid& left = sheet.LeftGrid();
+    if (static_cast<int>(parts.size()) != left.Rows()) {
+        std::cerr << "--rhs has " << parts.size() << (parts.size() == 1 ? " value" : " values")
+                  << ", the system has " << left.Rows()
+                  << (left.Rows() == 1 ? " equation" : " equations")
+                  << " (one value each, separated by \";\")\n";
+        return false;
+    }
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        if (parts[i].empty()) {
+            std::cerr << "--rhs: value " << i + 1 << " is empty\n";
+            return false;
+        }
+    for (int row = 1; row <= left.Rows(); ++row)
+        left.SetCell(row, left.Cols(), std::move(parts[static_cast<std::size_t>(row - 1)]));
+    return true;
 }
 
 }  // namespace
@@ -190,7 +221,7 @@ int RunWorksheetCli(const WorksheetCliRequest& request, Calculator& calculator) 
         const MatrixOperationCode code = codes[s];
         dialogs.Reset();
         args.Reset(step.Args);
-        if (step.HasRhs) ReplaceRhs(sheet, step.Rhs);
+        if (step.HasRhs && !ReplaceRhs(sheet, code, step.Operation, step.Rhs)) return 1;
         if (!ApplyPrep(sheet, dataState, step.Prep)) return 1;
         if (code == op::Subdeterminant || code == op::Complement) {
             int row = 0, column = 0;

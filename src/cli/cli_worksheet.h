@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "matrix/worksheet_file.h"
+
 namespace tarvix {
 
 class Calculator;
@@ -35,7 +37,7 @@ struct WorksheetCliRequest {
     std::string PendingRhs;
     bool HasPendingRhs = false;
     std::vector<WorksheetCliPrep> PendingPrep;
-    int Order = 0;           // --order: 1..400, 0 keeps the file's
+    int Order = 0;           // --order: 1..kMaxMatrixOrder, 0 keeps the file's
     std::string ResultFile;  // --result-file: written after the last operation
 
     bool Active() const { return !File.empty(); }
@@ -64,9 +66,12 @@ bool TakeWorksheetOption(std::string_view option, Next next, WorksheetCliRequest
         request.PendingPrep.push_back({option == "--fill", std::string(next())});
     } else if (option == "--order") {
         const std::string text(next());
+        constexpr int kTooLarge = kMaxMatrixOrder + 1;
         int order = 0;
-        for (char c : text) order = (c >= '0' && c <= '9' && order <= 400) ? order * 10 + (c - '0') : 401;
-        if (text.empty() || order < 1 || order > 400) bad = true;
+        for (char c : text)
+            order = (c >= '0' && c <= '9' && order <= kMaxMatrixOrder) ? order * 10 + (c - '0')
+                                                                       : kTooLarge;
+        if (text.empty() || order < 1 || order > kMaxMatrixOrder) bad = true;
         else request.Order = order;
     } else if (option == "--result-file") {
         request.ResultFile = next();
@@ -86,8 +91,11 @@ bool TakeWorksheetOption(std::string_view option, Next next, WorksheetCliRequest
 
 // Runs the steps on the calculator's modes and evaluator; prints each step's
 // result grid (TAB-separated cells), its solution and check columns and its
-// scalar result to standard output, messages to standard error. Returns the
-// exit status: 0, 1 when a step or the file failed, 2 for a bad request.
+// scalar result to standard output, messages to standard error. A --rhs
+// must give one non-empty value per equation to an operation that has
+// right-hand sides (solve, lu, nodal); otherwise the run ends there with a
+// message. Returns the exit status: 0, 1 when a step, a --rhs or the file
+// failed, 2 for a bad request.
 int RunWorksheetCli(const WorksheetCliRequest& request, Calculator& calculator);
 
 }  // namespace tarvix

@@ -25,6 +25,12 @@
 // --worksheet FILE runs matrix operations on a worksheet file instead of
 // lines (cli_worksheet.h); the mode and format options apply to it.
 //
+// --set SECTION/KEY=VALUE is taken by every family (cli_settings.h): the
+// keys are checked before anything runs; the calculator takes them before
+// the lines or the worksheet run, the statistics report takes section
+// StatForm (the statistics window's rounding and report items), --vat the
+// rates and rounding units of section Localization.
+//
 // The exit status is 1 when any line failed: an error message, or a line
 // left without a result by a cancelled question; also when the data file
 // does not open (no line runs then) or cannot be saved.
@@ -32,6 +38,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,10 +47,11 @@
 #include "calculator/mode_switches.h"
 #include "calculator/text_trim.h"
 #include "cli/cli_series.h"
+#include "cli/cli_settings.h"
 #include "cli/cli_stat.h"
-#include "series/series_hooks.h"
 #include "cli/cli_tools.h"
 #include "cli/cli_worksheet.h"
+#include "series/series_hooks.h"
 #include "storage/data_file_commands.h"
 #include "storage/text_catalog.h"
 
@@ -63,7 +71,8 @@ void Usage() {
                  "                  --op OP [--arg TEXT]... [--rhs \"v1;v2;...\" --op OP]...\n"
                  "                  [--result-file FILE]\n"
                  "Without EXPR, one expression per line is read from standard input.\n"
-                 "Tools: --convert, --period, --move-date, --constants, --vat (tarvix-cli --vat -h).\n";
+                 "Tools: --convert, --period, --move-date, --constants, --vat (tarvix-cli --vat -h).\n"
+                 "--set Section/Key=Value applies to every form, the tools included.\n";
 }
 
 [[noreturn]] void BadUsage() {
@@ -218,12 +227,21 @@ std::string CleanLine(std::string line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::vector<char*> args(argv, argv + argc);
+    const TakenSettingsKeys keys = TakeSettingsKeys(args);
+    if (keys.Bad) BadUsage();
+    // The defaults with the keys: what the families without a calculator
+    // state of their own read (the tools, the statistics window's section).
+    const std::optional<Settings> keyed = OverlaySettingsKeys(Settings{}, keys.Keys, std::cerr);
+    if (!keyed) return 1;
+    const int count = static_cast<int>(args.size());
     // The tools' options (--convert, --period, …) run on their own.
-    if (std::optional<int> status = RunToolCommand(argc, argv)) return *status;
+    if (std::optional<int> status = RunToolCommand(count, args.data(), *keyed)) return *status;
     Calculator calculator;
     ModeSwitches modes = calculator.Switches();
     modes.AngleUnits = auDeg;  // the cli's default angle unit
-    CliSettings settings = ParseArguments(argc, argv, modes);
+    CliSettings settings = ParseArguments(count, args.data(), modes);
+    settings.Series.Sets = keys.Keys;
     calculator.Switches() = modes;
     calculator.ApplySwitchChanges({});
     calculator.SetImaginaryUnit(settings.ImaginaryUnit);
@@ -237,13 +255,14 @@ int main(int argc, char** argv) {
     DataFileDocument document;
     DataFileCommands dataFile(calculator, texts, document);
     if (!settings.OpenFile.empty() && !dataFile.OpenFile(settings.OpenFile)) return 1;
-    if (settings.Worksheet.Active()) return RunWorksheetCli(settings.Worksheet, calculator);
     SeriesController series(calculator);
     SeriesHooks seriesHooks(series);
     calculator.SetHooks(&seriesHooks);
     series.SetDataFilePath([&document] { return document.FullPath(); });
     CliSeries cliSeries(calculator, series, settings.Series, std::cout, std::cerr);
+    // The settings keys, boxes and imports apply to the worksheet as to the lines.
     if (!cliSeries.Prepare()) return 1;
+    if (settings.Worksheet.Active()) return RunWorksheetCli(settings.Worksheet, calculator);
 
     if (settings.Lines.empty() && !settings.Stat.Requested()) {
         for (std::string line; std::getline(std::cin, line);) settings.Lines.push_back(line);
@@ -271,7 +290,8 @@ int main(int argc, char** argv) {
     }
     if (settings.Stat.Requested()) {
         dialogs.NextLine();
-        if (!RunCliStat(calculator, settings.Stat, std::cout) || dialogs.Failed()) status = 1;
+        if (!RunCliStat(calculator, settings.Stat, *keyed, std::cout) || dialogs.Failed())
+            status = 1;
     }
     if (!cliSeries.Finish()) status = 1;
     if (!settings.SaveFile.empty() && !dataFile.SaveFile(DataFilePath(settings.SaveFile))) {

@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "engine/float_guard.h"
+#include "matrix/pivot_tolerance.h"
 #include "matrix/scalar_ops.h"
 
 namespace tarvix {
@@ -47,7 +48,7 @@ void GaussSolve(CMatrix& a, CVector& b, CVector& x, std::vector<int>& perm,
         RealMatrix r = RealPart(a);
         const LuOutcome outcome = LuFactor(r, perm, context.Pivot, context.Monitor);
         a = FromReal(r);
-        if (outcome.ZeroPivot >= 0) context.Fail(mxmsg::SingularMatrix);
+        if (outcome.Singular()) context.Fail(mxmsg::SingularMatrix);
         CheckRegularDiagonal(a);
         std::vector<long double> rb(static_cast<std::size_t>(n)), rx;
         for (int i = 0; i < n; ++i) rb[i] = b[i].Re;
@@ -58,7 +59,7 @@ void GaussSolve(CMatrix& a, CVector& b, CVector& x, std::vector<int>& perm,
         }
     } else {
         const LuOutcome outcome = LuFactor(a, perm, context.Pivot, context.Monitor);
-        if (outcome.ZeroPivot >= 0) context.Fail(mxmsg::SingularMatrix);
+        if (outcome.Singular()) context.Fail(mxmsg::SingularMatrix);
         CheckRegularDiagonal(a);
         LuSolve(a, perm, b, x);
     }
@@ -94,9 +95,16 @@ void TridiagonalSolve(CMatrix& a, CVector& b, CVector& x, const MatrixContext& c
         }
     }
     const SolveMonitor& monitor = context.Monitor;
+    const long double tolerance = PivotTolerance(a);
+    // An exact zero on the diagonal is named; a negligible one makes the
+    // system singular as in the Gaussian solve.
+    auto checkPivot = [&](int g) {
+        if (g + 1 < n && IsZero(a(g, g))) context.Fail(mxmsg::DiagonalZero, {std::to_string(g + 1)});
+        if (IsNegligiblePivot(a(g, g), tolerance)) context.Fail(mxmsg::SingularMatrix);
+    };
     for (int k = 1; k < n; ++k) {
         const int g = k - 1;
-        if (IsZero(a(g, g))) context.Fail(mxmsg::DiagonalZero, {std::to_string(k)});
+        checkPivot(g);
         if (!IsZero(a(k, g))) {
             const ComplexValue m = Div(a(k, g), a(g, g));
             MulSub(a(k, k), m, a(g, k));
@@ -112,7 +120,7 @@ void TridiagonalSolve(CMatrix& a, CVector& b, CVector& x, const MatrixContext& c
     for (int i = n - 1; i >= 0; --i) {
         ComplexValue s = b[i];
         if (i + 1 < n) MulSub(s, a(i, i + 1), x[i + 1]);
-        if (IsZero(a(i, i))) context.Fail(mxmsg::SingularMatrix);
+        if (i == n - 1) checkPivot(i);
         x[i] = Div(s, a(i, i));
     }
     CheckFiniteVector(x);

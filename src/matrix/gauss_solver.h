@@ -28,19 +28,23 @@ struct GaussFactors {
 // Solves a·x = b. a is replaced by the factors, b by the forward result
 // L⁻¹·P·b. In the real domain (and for a complex system with no imaginary
 // part) the real kernel runs on the real parts. Raises the singular-matrix
-// message for a zero pivot, the engine's arithmetic error for a non-finite
-// result, ComputationStopped at a stop request.
+// message for a pivot within the tolerance that Rank uses (PivotTolerance),
+// the engine's arithmetic error for a non-finite result, ComputationStopped
+// at a stop request.
 void GaussSolve(CMatrix& a, CVector& b, CVector& x, std::vector<int>& perm,
                 const MatrixContext& context);
 
 // A new right-hand side with the kept factors: x := U⁻¹·L⁻¹·P·b. Raises
 // "Nejdříve je nutno provést výpočet Gaussovou metodou" without valid factors
-// of the order of b, and the zero-diagonal message naming the element.
+// of the order of b, and the zero-diagonal message naming the element. (The
+// factors of a completed solve have no negligible pivot: the solve refused
+// them.)
 void LuResolve(const GaussFactors& factors, CVector& b, CVector& x, const MatrixContext& context);
 
 // The tridiagonal system: refuses a matrix with a non-zero element outside
 // the three central diagonals (naming it); a zero diagonal element on the way
-// gives "Diagonální prvek k je roven nule". a receives its factors (no row
+// gives "Diagonální prvek k je roven nule", a negligible one (or a zero last
+// one) the singular-matrix message. a receives its factors (no row
 // exchanges; multipliers below the diagonal), b the forward result.
 void TridiagonalSolve(CMatrix& a, CVector& b, CVector& x, const MatrixContext& context);
 

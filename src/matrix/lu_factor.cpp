@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "matrix/pivot_tolerance.h"
 #include "matrix/scalar_ops.h"
 
 namespace tarvix {
@@ -87,9 +88,19 @@ void UpdateRow(DenseMatrix<T>& a, int r, int k0, int k1, int c0, int c1) {
     }
 }
 
+// Records a zero or negligible pivot of column k; false when the pivot is
+// zero (the column has nothing to eliminate with).
+template <class T>
+bool NotePivot(const T& pivot, int k, long double tolerance, LuOutcome& out) {
+    if (out.NegligiblePivot < 0 && IsNegligiblePivot(pivot, tolerance)) out.NegligiblePivot = k;
+    if (!IsZero(pivot)) return true;
+    if (out.ZeroPivot < 0) out.ZeroPivot = k;
+    return false;
+}
+
 template <class T, bool Poll>
 LuOutcome BlockedLu(DenseMatrix<T>& a, std::vector<int>& perm, Pivoting pivoting,
-                    const SolveMonitor& monitor) {
+                    long double tolerance, const SolveMonitor& monitor) {
     const int n = a.Rows();
     LuOutcome out;
     for (int k0 = 0; k0 < n; k0 += kBlock) {
@@ -98,10 +109,7 @@ LuOutcome BlockedLu(DenseMatrix<T>& a, std::vector<int>& perm, Pivoting pivoting
         for (int k = k0; k < k1; ++k) {
             SwapRows(a, perm, out, FindPivot(a, k, pivoting), k);
             const T pivot = a(k, k);
-            if (IsZero(pivot)) {
-                if (out.ZeroPivot < 0) out.ZeroPivot = k;
-                continue;
-            }
+            if (!NotePivot(pivot, k, tolerance, out)) continue;
             const T* rk = a.Row(k);
             for (int i = k + 1; i < n; ++i) {
                 T* ri = a.Row(i);
@@ -134,16 +142,13 @@ LuOutcome BlockedLu(DenseMatrix<T>& a, std::vector<int>& perm, Pivoting pivoting
 // value", the watched cell and the stop poll; the watch question after each pass.
 template <class T>
 LuOutcome TracedLu(DenseMatrix<T>& a, std::vector<int>& perm, Pivoting pivoting,
-                   SolveMonitor& monitor) {
+                   long double tolerance, SolveMonitor& monitor) {
     const int n = a.Rows();
     LuOutcome out;
     for (int k = 0; k < n; ++k) {
         SwapRows(a, perm, out, FindPivot(a, k, pivoting), k);
         const T pivot = a(k, k);
-        if (IsZero(pivot)) {
-            if (out.ZeroPivot < 0) out.ZeroPivot = k;
-            continue;
-        }
+        if (!NotePivot(pivot, k, tolerance, out)) continue;
         if (k == n - 1) break;
         const T* rk = a.Row(k);
         for (int i = k + 1; i < n; ++i) {
@@ -170,9 +175,10 @@ LuOutcome Factor(DenseMatrix<T>& a, std::vector<int>& perm, Pivoting pivoting,
                  SolveMonitor& monitor) {
     perm.resize(static_cast<std::size_t>(a.Rows()));
     std::iota(perm.begin(), perm.end(), 0);
-    if (monitor.PerElement()) return TracedLu(a, perm, pivoting, monitor);
-    if (monitor.Poll()) return BlockedLu<T, true>(a, perm, pivoting, monitor);
-    return BlockedLu<T, false>(a, perm, pivoting, monitor);
+    const long double tolerance = PivotTolerance(a);
+    if (monitor.PerElement()) return TracedLu(a, perm, pivoting, tolerance, monitor);
+    if (monitor.Poll()) return BlockedLu<T, true>(a, perm, pivoting, tolerance, monitor);
+    return BlockedLu<T, false>(a, perm, pivoting, tolerance, monitor);
 }
 
 template <class T>

@@ -23,12 +23,19 @@ enum class Pivoting {
 struct LuOutcome {
     int Sign = 1;        // sign of the row permutation
     int ZeroPivot = -1;  // first column without a non-zero pivot (0-based), -1 when none
+    // First column whose pivot lies within PivotTolerance of the matrix
+    // (0-based; every zero pivot is one), -1 when none.
+    int NegligiblePivot = -1;
+
+    // Solvers refuse a factorisation with a negligible pivot: its solution
+    // would be rounding noise (the rank is below the order).
+    bool Singular() const { return NegligiblePivot >= 0; }
 };
 
 // perm receives the original row index of every factor row. A column without
 // a non-zero pivot is left as it is and the elimination goes on (the
-// determinant is then 0; solvers refuse such a factorisation). Raises
-// ComputationStopped at a stop request.
+// determinant, the product of the pivots, is then 0); a negligible non-zero
+// pivot is used as it is. Raises ComputationStopped at a stop request.
 LuOutcome LuFactor(RealMatrix& a, std::vector<int>& perm, Pivoting pivoting, SolveMonitor& monitor);
 LuOutcome LuFactor(CMatrix& a, std::vector<int>& perm, Pivoting pivoting, SolveMonitor& monitor);
 

@@ -2,11 +2,12 @@
 #include "matrix/matrix_algebra.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <numeric>
+#include <optional>
 
 #include "engine/float_guard.h"
 #include "matrix/lu_factor.h"
+#include "matrix/pivot_tolerance.h"
 #include "matrix/scalar_ops.h"
 
 namespace tarvix {
@@ -29,19 +30,33 @@ DenseMatrix<T> SolveColumns(const DenseMatrix<T>& lu, const std::vector<int>& pe
     return result;
 }
 
-// Factors a copy of a (real kernel when real) and solves for b's columns.
-CMatrix FactorAndSolve(const CMatrix& a, const CMatrix& b, const MatrixContext& context) {
+// Factors a copy of a (real kernel when real) and solves for b's columns;
+// nothing when a pivot is negligible (the matrix is singular).
+std::optional<CMatrix> FactorAndSolve(const CMatrix& a, const CMatrix& b,
+                                      const MatrixContext& context) {
     std::vector<int> perm;
     if (context.Real() || (IsRealMatrix(a) && IsRealMatrix(b))) {
         RealMatrix lu = RealPart(a);
-        if (LuFactor(lu, perm, context.Pivot, context.Monitor).ZeroPivot >= 0)
-            context.Fail(mxmsg::SingularMatrix);
+        if (LuFactor(lu, perm, context.Pivot, context.Monitor).Singular()) return std::nullopt;
         return FromReal(SolveColumns(lu, perm, RealPart(b), context));
     }
     CMatrix lu = a;
-    if (LuFactor(lu, perm, context.Pivot, context.Monitor).ZeroPivot >= 0)
-        context.Fail(mxmsg::SingularMatrix);
+    if (LuFactor(lu, perm, context.Pivot, context.Monitor).Singular()) return std::nullopt;
     return SolveColumns(lu, perm, b, context);
+}
+
+// The inverse, or nothing for a singular matrix.
+std::optional<CMatrix> InverseOf(const CMatrix& a, const MatrixContext& context) {
+    std::optional<CMatrix> result = FactorAndSolve(a, CMatrix::Identity(a.Rows()), context);
+    if (!result) return result;
+    context.Monitor.TraceLine("==========");
+    if (context.Monitor.Trace()) {
+        for (int i = 0; i < result->Rows(); ++i)
+            for (int j = 0; j < result->Cols(); ++j)
+                context.Monitor.TraceElement(std::to_string(a.Rows()), i + 1, j + 1, (*result)(i, j));
+    }
+    CheckFiniteMatrix(*result);
+    return result;
 }
 
 }  // namespace
@@ -54,15 +69,9 @@ void RequireSquare(const CMatrix& a, const MatrixContext& context) {
 
 CMatrix Inverse(const CMatrix& a, const MatrixContext& context) {
     RequireSquare(a, context);
-    CMatrix result = FactorAndSolve(a, CMatrix::Identity(a.Rows()), context);
-    context.Monitor.TraceLine("==========");
-    if (context.Monitor.Trace()) {
-        for (int i = 0; i < result.Rows(); ++i)
-            for (int j = 0; j < result.Cols(); ++j)
-                context.Monitor.TraceElement(std::to_string(a.Rows()), i + 1, j + 1, result(i, j));
-    }
-    CheckFiniteMatrix(result);
-    return result;
+    std::optional<CMatrix> result = InverseOf(a, context);
+    if (!result) context.Fail(mxmsg::SingularMatrix);
+    return std::move(*result);
 }
 
 CMatrix SolveMany(const CMatrix& a, const CMatrix& b, const MatrixContext& context) {
@@ -71,9 +80,10 @@ CMatrix SolveMany(const CMatrix& a, const CMatrix& b, const MatrixContext& conte
     if (b.Rows() != a.Cols())
         context.Fail(mxmsg::SizeMismatch, {std::to_string(a.Rows()), std::to_string(a.Cols()),
                                            std::to_string(b.Rows()), std::to_string(b.Cols())});
-    CMatrix result = FactorAndSolve(a, b, context);
-    CheckFiniteMatrix(result);
-    return result;
+    std::optional<CMatrix> result = FactorAndSolve(a, b, context);
+    if (!result) context.Fail(mxmsg::SingularMatrix);
+    CheckFiniteMatrix(*result);
+    return std::move(*result);
 }
 
 ComplexValue Determinant(const CMatrix& a, const MatrixContext& context) {
@@ -132,9 +142,13 @@ CMatrix Adjugate(const CMatrix& a, const MatrixContext& context) {
     const int n = a.Rows();
     if (n == 1) return CMatrix::Identity(1);
     const ComplexValue det = Determinant(a, context);
+    // det(A)·A⁻¹ while A is regular; a singular A (a negligible pivot) has
+    // no usable inverse, its adjugate comes from the cofactors.
+    std::optional<CMatrix> inverse;
+    if (!IsZero(det)) inverse = InverseOf(a, context);
     CMatrix adj(n, n);
-    if (!IsZero(det)) {
-        adj = Inverse(a, context);
+    if (inverse) {
+        adj = std::move(*inverse);
         for (int i = 0; i < n; ++i)
             for (int j = 0; j < n; ++j) adj(i, j) = Mul(det, adj(i, j));
     } else {
@@ -158,10 +172,7 @@ int Rank(const CMatrix& a, const MatrixContext& context) {
     if (context.Real())
         for (int i = 0; i < m; ++i)
             for (int j = 0; j < c; ++j) w(i, j).Im = 0.0L;
-    long double largest = 0.0L;
-    for (int i = 0; i < m; ++i)
-        for (int j = 0; j < c; ++j) largest = std::max(largest, Magnitude(w(i, j)));
-    const long double tolerance = std::max(m, c) * LDBL_EPSILON * largest;
+    const long double tolerance = PivotTolerance(w);
     const SolveMonitor& monitor = context.Monitor;
     int rank = 0;
     for (int k = 0; k < std::min(m, c); ++k) {
@@ -174,7 +185,7 @@ int Rank(const CMatrix& a, const MatrixContext& context) {
                     p = i;
                     q = j;
                 }
-        if (best <= tolerance) break;
+        if (IsNegligiblePivot(w(p, q), tolerance)) break;
         if (p != k) std::swap_ranges(w.Row(p), w.Row(p) + c, w.Row(k));
         if (q != k)
             for (int i = 0; i < m; ++i) std::swap(w(i, q), w(i, k));

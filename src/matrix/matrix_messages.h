@@ -52,6 +52,7 @@ inline constexpr std::string_view DimensionRange = "Msg_MatrixDimensionRange";
 inline constexpr std::string_view FileNotFound = "Msg_MatrixFileNotFound";
 inline constexpr std::string_view ReadError = "Msg_MatrixReadError";
 inline constexpr std::string_view WriteError = "Msg_MatrixWriteError";
+inline constexpr std::string_view BinaryRange = "Msg_MatrixBinaryRange";
 inline constexpr std::string_view EquationExpression = "Msg_MatrixEquationExpression";
 inline constexpr std::string_view EquationCount = "Msg_MatrixEquationCount";
 inline constexpr std::string_view TitleEquations = "Msg_MatrixTitleEquations";

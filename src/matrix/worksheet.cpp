@@ -246,7 +246,7 @@ bool Worksheet::SaveFile(const std::string& path) {
                 for (int j = 1; j <= left_.Cols(); ++j) {
                     const std::string& text = left_.Cell(i, j);
                     const ComplexValue v = ParseValueText(text.empty() ? "0" : text, parser_);
-                    AppendBinaryValue(bytes, v, format);
+                    AppendBinaryValue(bytes, v, format, texts_);
                 }
         } catch (const TarvixError& error) {
             ShowError(error.what());

@@ -34,7 +34,7 @@ bool Worksheet::ConvertEquations(bool fromMenu) {
     }
     const int n = static_cast<int>(parsed.Unknowns.size());
     if (n < 1 || n > kMaxMatrixOrder) {
-        ShowError(texts_.Format(mxmsg::DimensionRange, {std::to_string(kMaxMatrixOrder)}));
+        ShowError(OrderRangeMessage(texts_));
         return false;
     }
     if (fromMenu) mode_ = WorksheetMode::Equations;

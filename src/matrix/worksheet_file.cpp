@@ -7,7 +7,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
+#include "calculator/float_mask.h"
 #include "calculator/text_trim.h"
 #include "calculator/value_format.h"
 #include "storage/text_codec.h"
@@ -76,8 +78,26 @@ std::vector<std::string> SplitCells(std::string_view line) {
     return cells;
 }
 
+struct BinaryExtension {
+    std::string_view Extension;
+    WorksheetFileFormat Format;
+};
+
+constexpr BinaryExtension kBinaryExtensions[] = {
+    {".re4", WorksheetFileFormat::Real4},
+    {".re8", WorksheetFileFormat::Real8},
+    {".cp4", WorksheetFileFormat::Complex4},
+    {".cp8", WorksheetFileFormat::Complex8},
+};
+
+std::string_view ExtensionOf(WorksheetFileFormat format) {
+    for (const BinaryExtension& e : kBinaryExtensions)
+        if (e.Format == format) return e.Extension;
+    return ".txt";
+}
+
 [[noreturn]] void DimensionError(const MatrixMessageTable& texts) {
-    throw EMatrixError(texts.Format(mxmsg::DimensionRange, {std::to_string(kMaxMatrixOrder)}));
+    throw EMatrixError(OrderRangeMessage(texts));
 }
 
 void Shape(WorksheetFileData& data, int rows, int cols) {
@@ -89,11 +109,13 @@ void Shape(WorksheetFileData& data, int rows, int cols) {
 
 }  // namespace
 
+std::string OrderRangeMessage(const MatrixMessageTable& texts) {
+    return texts.Format(mxmsg::DimensionRange, {std::to_string(kMaxMatrixOrder)});
+}
+
 WorksheetFileFormat FileFormatOf(std::string_view path) {
-    if (EndsWithNoCase(path, ".re4")) return WorksheetFileFormat::Real4;
-    if (EndsWithNoCase(path, ".re8")) return WorksheetFileFormat::Real8;
-    if (EndsWithNoCase(path, ".cp4")) return WorksheetFileFormat::Complex4;
-    if (EndsWithNoCase(path, ".cp8")) return WorksheetFileFormat::Complex8;
+    for (const BinaryExtension& e : kBinaryExtensions)
+        if (EndsWithNoCase(path, e.Extension)) return e.Format;
     return WorksheetFileFormat::Text;
 }
 
@@ -192,11 +214,20 @@ WorksheetFileData ParseWorksheetBinary(std::string_view bytes, WorksheetFileForm
     return data;
 }
 
-void AppendBinaryValue(std::string& bytes, const ComplexValue& value, WorksheetFileFormat format) {
+void AppendBinaryValue(std::string& bytes, const ComplexValue& value, WorksheetFileFormat format,
+                       const MatrixMessageTable& texts) {
     if (format == WorksheetFileFormat::Text) return;
     const bool complex = format == WorksheetFileFormat::Complex4 || format == WorksheetFileFormat::Complex8;
     const bool single = format == WorksheetFileFormat::Real4 || format == WorksheetFileFormat::Complex4;
+    const long double largest = single ? std::numeric_limits<float>::max()
+                                       : std::numeric_limits<double>::max();
     auto put = [&](long double v) {
+        if (!(std::fabs(v) <= largest)) {
+            const FloatMask mask{MaskKind::General, 7};
+            throw EMatrixError(texts.Format(
+                mxmsg::BinaryRange, {FormatFloat(v, FloatMask{}, '.'), ExtensionOf(format),
+                                     FormatFloat(largest, mask, '.')}));
+        }
         if (single) {
             const auto bits = std::bit_cast<std::uint32_t>(static_cast<float>(v));
             for (int b = 0; b < 4; ++b) bytes += static_cast<char>((bits >> (8 * b)) & 0xFF);

@@ -23,7 +23,11 @@ enum class WorksheetMode {
 
 enum class WorksheetFileFormat { Text, Real4, Real8, Complex4, Complex8 };
 
+// The largest order of the worksheet; the smallest is 1.
 constexpr int kMaxMatrixOrder = 400;
+
+// The message of an order outside 1..kMaxMatrixOrder, the limit substituted.
+std::string OrderRangeMessage(const MatrixMessageTable& texts);
 
 // The format of a file name's extension (compared without regard to case).
 WorksheetFileFormat FileFormatOf(std::string_view path);
@@ -49,8 +53,12 @@ WorksheetFileData ParseWorksheetBinary(std::string_view bytes, WorksheetFileForm
 
 // Appends one value in a binary form: a 4-byte single or an 8-byte double
 // (real part only), or two of them (real part, then imaginary part),
-// little-endian. The text form appends nothing.
-void AppendBinaryValue(std::string& bytes, const ComplexValue& value, WorksheetFileFormat format);
+// little-endian. The text form appends nothing. A part beyond the range of
+// the form (about 3.4e38 for a single, 1.8e308 for a double) would be stored
+// as an infinity that no reader takes back: it raises the range message
+// naming the value, so the caller writes nothing.
+void AppendBinaryValue(std::string& bytes, const ComplexValue& value, WorksheetFileFormat format,
+                       const MatrixMessageTable& texts);
 
 // The text form of a grid's cells (CR LF line ends): header "rows\cols" in the
 // operations mode, "order\" in the equations mode.

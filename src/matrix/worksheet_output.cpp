@@ -129,27 +129,34 @@ std::string ResultFileText(const Worksheet& sheet) {
 
 bool WriteResultFile(const Worksheet& sheet, const std::string& path, std::string& error) {
     const WorksheetFileFormat format = FileFormatOf(path);
+    const MatrixMessageTable& texts = sheet.Texts();
     std::string bytes;
-    if (format == WorksheetFileFormat::Text) {
-        bytes = ResultFileText(sheet);
-    } else if (sheet.Mode() == WorksheetMode::Operations) {
-        const CMatrix& target = sheet.TargetMatrix();
-        if (target.Rows() == 0) {
-            error = sheet.Texts().Text(mxmsg::NoResultValues);
-            return false;
+    try {
+        if (format == WorksheetFileFormat::Text) {
+            bytes = ResultFileText(sheet);
+        } else if (sheet.Mode() == WorksheetMode::Operations) {
+            const CMatrix& target = sheet.TargetMatrix();
+            if (target.Rows() == 0) {
+                error = texts.Text(mxmsg::NoResultValues);
+                return false;
+            }
+            for (int i = 0; i < target.Rows(); ++i)
+                for (int j = 0; j < target.Cols(); ++j)
+                    AppendBinaryValue(bytes, target(i, j), format, texts);
+        } else {
+            const CVector& unknowns = sheet.UnknownsVector();
+            if (unknowns.empty()) {
+                error = texts.Text(mxmsg::NoResultValues);
+                return false;
+            }
+            for (const ComplexValue& v : unknowns) AppendBinaryValue(bytes, v, format, texts);
         }
-        for (int i = 0; i < target.Rows(); ++i)
-            for (int j = 0; j < target.Cols(); ++j) AppendBinaryValue(bytes, target(i, j), format);
-    } else {
-        const CVector& unknowns = sheet.UnknownsVector();
-        if (unknowns.empty()) {
-            error = sheet.Texts().Text(mxmsg::NoResultValues);
-            return false;
-        }
-        for (const ComplexValue& v : unknowns) AppendBinaryValue(bytes, v, format);
+    } catch (const EMatrixError& e) {
+        error = e.what();  // a value beyond the binary form's range: nothing written
+        return false;
     }
     if (!WriteFileAtomically(path, bytes).ok()) {
-        error = sheet.Texts().Format(mxmsg::WriteError, {FileNameOnly(path)});
+        error = texts.Format(mxmsg::WriteError, {FileNameOnly(path)});
         return false;
     }
     return true;

@@ -44,7 +44,8 @@ std::string ResultFileText(const Worksheet& sheet);
 // row in the operations mode, the unknowns in the equations mode; any other
 // extension the text form), through a temporary file renamed over the
 // target. The worksheet's own file name stays. False with the message in
-// `error` (a write error names the file without its folder).
+// `error` (a write error names the file without its folder; a value beyond
+// the binary form's range is named and nothing is written).
 bool WriteResultFile(const Worksheet& sheet, const std::string& path, std::string& error);
 // The menu command's part after the dialog: writes, and shows a failure as
 // an error message.

@@ -22,6 +22,16 @@ int SystemCurrencyDecimals() {
     return digits == CHAR_MAX || digits < 0 || digits > 6 ? 2 : digits;
 }
 
+VatSettings ReadVatSettings(const Settings& settings) {
+    VatSettings vat;
+    vat.Rate = settings.String("Localization", "VATRate");
+    vat.ReducedRate = settings.String("Localization", "ReducedVATRate");
+    vat.BaseRoundUnit = settings.String("Localization", "BasisPriceRoundUnit");
+    vat.TotalRoundUnit = settings.String("Localization", "TotalPriceRoundUnit");
+    vat.CurrencyDecimals = SystemCurrencyDecimals();
+    return vat;
+}
+
 VatMode::VatMode(Calculator& calculator)
     : calculator_(calculator), messages_(&BuiltInToolMessages()) {}
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "calculator/calculator.h"
+#include "storage/settings_store.h"
 #include "tools/vat_calculator.h"
 
 namespace tarvix {
@@ -32,6 +33,10 @@ struct VatSettings {
 
 // The currency decimals of the system's locale; 2 when it does not say.
 int SystemCurrencyDecimals();
+
+// The rates and rounding units of section Localization with the system's
+// currency decimals: what the main window and the headless --vat use.
+VatSettings ReadVatSettings(const Settings& settings);
 
 class VatMode {
 public:

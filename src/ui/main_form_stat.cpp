@@ -67,16 +67,7 @@ void TMainForm::FourierVectorClick(const std::string& name) {
 void TMainForm::ReadStatSettings() {
     if (!statForm_) return;
     const Settings& s = session_->Values();
-    StatWindow& model = statForm_->Model();
-    StatWindowOptions options;
-    options.RndData = s.Bool(kStat, "RndData");
-    options.RndStatData = s.Bool(kStat, "RndStatData");
-    options.RndPrecision = std::clamp(s.Int(kStat, "RndPrecision"), 1, 15);
-    model.SetOptions(options);
-    model.Table().SetXy(s.Bool(kStat, "xyData"));
-    const auto& keys = ReportItemSettingsKeys();
-    for (std::size_t i = 0; i < kReportItems; ++i)
-        model.Selection().Items[i] = s.Bool(kStat, keys[i]);
+    statForm_->Model().ReadSettings(s);
     ApplyGeometry(*statForm_, s.OptionalInteger(kStat, "Left"), s.OptionalInteger(kStat, "Top"),
                   std::max(300, s.Int(kStat, "Width")), std::max(240, s.Int(kStat, "Height")));
     statForm_->SetGridPanelWidth(s.Int(kStat, "LeftPanelWidth"));
@@ -85,14 +76,7 @@ void TMainForm::ReadStatSettings() {
 void TMainForm::WriteStatSettings() {
     if (!statForm_) return;
     Settings& s = session_->Values();
-    StatWindow& model = statForm_->Model();
-    s.SetBool(kStat, "RndData", model.Options().RndData);
-    s.SetBool(kStat, "RndStatData", model.Options().RndStatData);
-    s.SetInteger(kStat, "RndPrecision", model.Options().RndPrecision);
-    if (!model.RegressionMode()) s.SetBool(kStat, "xyData", model.Table().Xy());
-    const auto& keys = ReportItemSettingsKeys();
-    for (std::size_t i = 0; i < kReportItems; ++i)
-        s.SetBool(kStat, keys[i], model.Selection().Items[i]);
+    statForm_->Model().WriteSettings(s);
     if (!statForm_->isMinimized() && !statForm_->isMaximized()) {
         s.SetOptionalInteger(kStat, "Left", statForm_->x());
         s.SetOptionalInteger(kStat, "Top", statForm_->y());

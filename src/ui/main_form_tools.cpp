@@ -287,14 +287,7 @@ void TMainForm::PrepareVat() {
     for (std::size_t i = 0; i < 4; ++i)
         names.Names[i] = texts_.Text(kMsg, kVatNameKeys[i], names.Names[i]);
     tools_->Vat.SetNames(std::move(names));
-    const Settings& settings = session_->Values();
-    VatSettings vat;
-    vat.Rate = settings.String("Localization", "VATRate");
-    vat.ReducedRate = settings.String("Localization", "ReducedVATRate");
-    vat.BaseRoundUnit = settings.String("Localization", "BasisPriceRoundUnit");
-    vat.TotalRoundUnit = settings.String("Localization", "TotalPriceRoundUnit");
-    vat.CurrencyDecimals = SystemCurrencyDecimals();
-    tools_->Vat.SetSettings(std::move(vat));
+    tools_->Vat.SetSettings(ReadVatSettings(session_->Values()));
     for (const MessageEntry& entry : tools_->Messages.Entries())
         tools_->Messages.Replace(entry.Key, texts_.Text(kMsg, entry.Key, entry.Default));
     tools_->Vat.SetMessages(&tools_->Messages);

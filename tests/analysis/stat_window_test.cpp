@@ -203,6 +203,39 @@ TEST_F(StatWindowTest, SeriesImport) {
     EXPECT_EQ(window.Table().Rows()[2], (StatRow{"2", "0.333"}));
 }
 
+// Section StatForm drives the results as the window shows them, for the
+// window and for the headless report alike; what the model writes back
+// reads again.
+TEST_F(StatWindowTest, SettingsRoundTheResultsAndSelectTheReportItems) {
+    Settings settings;
+    settings.SetBool("StatForm", "RndStatData", true);
+    settings.SetInteger("StatForm", "RndPrecision", 3);
+    settings.SetBool("StatForm", "DateTime", false);
+    settings.SetBool("StatForm", "xyData", true);
+    window.ReadSettings(settings);
+    EXPECT_TRUE(window.Options().RndStatData);
+    EXPECT_EQ(window.Options().RndPrecision, 3);
+    EXPECT_TRUE(window.Table().Xy());
+    EXPECT_FALSE(window.Selection().Items[ReportSelection::DateTime]);
+
+    window.Table().SetXy(false);
+    for (const char* v : {"1", "2", "3", "4"}) window.Table().Append(v);
+    ASSERT_TRUE(window.Compute());
+    EXPECT_EQ(window.Panels()->Y[4], "2.21");  // the geometric mean, 2.21336383940064
+    EXPECT_EQ(window.Panels()->Y[10], "1.12");
+
+    Settings written;
+    window.WriteSettings(written);
+    EXPECT_TRUE(written.Bool("StatForm", "RndStatData"));
+    EXPECT_EQ(written.Int("StatForm", "RndPrecision"), 3);
+    EXPECT_FALSE(written.Bool("StatForm", "DateTime"));
+    EXPECT_FALSE(written.Bool("StatForm", "xyData"));
+    // Precision 0 (allowed in the file) counts as one digit.
+    settings.SetInteger("StatForm", "RndPrecision", 0);
+    window.ReadSettings(settings);
+    EXPECT_EQ(window.Options().RndPrecision, 1);
+}
+
 TEST_F(StatWindowTest, VectorImportIntoSecondColumn) {
     ASSERT_TRUE(window.ImportVector({{1, 0}, {2, 0}}, 2));
     EXPECT_EQ(window.Table().Rows(), Pairs({{"", "1"}, {"", "2"}}));

@@ -26,6 +26,34 @@ TEST(Inverse, SingularAndNonSquareAreRefused) {
               Texts().Format(mxmsg::NotSquare, {"2", "3"}));
 }
 
+// Rank 2, but rounded to binary the last pivot is noise, not 0: the inverse
+// and the division used to return elements near 1e19.
+const CMatrix kDecimalSingular = M({{0.1L, 0.2L, 0.3L}, {0.4L, 0.5L, 0.6L}, {0.7L, 0.8L, 0.9L}});
+
+TEST(Inverse, NegligiblePivotIsASingularMatrixAsForRank) {
+    for (TNumericalScope scope : {nsReal, nsComplex}) {
+        TestContext t(scope);
+        ASSERT_EQ(Rank(kDecimalSingular, t.context), 2);
+        EXPECT_EQ(MessageOf([&] { Inverse(kDecimalSingular, t.context); }),
+                  Texts().Text(mxmsg::SingularMatrix));
+        EXPECT_EQ(MessageOf([&] { SolveMany(kDecimalSingular, M({{1}, {1}, {2}}), t.context); }),
+                  Texts().Text(mxmsg::SingularMatrix));
+    }
+}
+
+TEST(Determinant, StaysTheProductOfThePivotsOfANearlySingularMatrix) {
+    TestContext t;
+    const ComplexValue d = Determinant(kDecimalSingular, t.context);
+    // Not forced to 0: the rounding noise of the last pivot times the others.
+    EXPECT_NE(d.Re, 0.0L);
+    EXPECT_LT(std::fabs(d.Re), 1e-18L);
+    // The adjugate of such a matrix comes from its cofactors, not from the
+    // noise of an inverse: (0.5·0.9 − 0.6·0.8) = −0.03 and so on.
+    ExpectMatrixNear(Adjugate(kDecimalSingular, t.context),
+                     M({{-0.03L, 0.06L, -0.03L}, {0.06L, -0.12L, 0.06L}, {-0.03L, 0.06L, -0.03L}}),
+                     1e-17L);
+}
+
 TEST(Inverse, ComplexMatrix) {
     TestContext t(nsComplex);
     CMatrix a(1, 1);

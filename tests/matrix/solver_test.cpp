@@ -6,6 +6,7 @@
 #include <random>
 
 #include "matrix/gauss_solver.h"
+#include "matrix/matrix_algebra.h"
 #include "matrix_test_support.h"
 
 namespace tarvix::test {
@@ -98,10 +99,75 @@ TEST(GaussSolve, SingularMatrixIsRefused) {
 
 TEST(GaussSolve, OverflowIsAnArithmeticError) {
     TestContext t;
-    CMatrix a = M({{1e-4000L, 0}, {0, 1}});
+    // Both pivots of the size of the matrix, so the system is regular; only
+    // the solution, 1e8000, overflows.
+    CMatrix a = M({{1e-4000L, 0}, {0, 1e-4000L}});
     CVector b = V({1e4000L, 1}), x;
     std::vector<int> perm;
     EXPECT_THROW(GaussSolve(a, b, x, perm, t.context), EArithmeticError);
+}
+
+// Rank 2: the third row is twice the second minus the first. Rounded to
+// binary the elimination leaves a last pivot of rounding noise instead of 0,
+// and the solve used to answer with values near 1e19.
+const CMatrix kDecimalSingular = M({{0.1L, 0.2L, 0.3L}, {0.4L, 0.5L, 0.6L}, {0.7L, 0.8L, 0.9L}});
+
+// The same matrix times (1 + i): the complex kernel's case.
+CMatrix ComplexDecimalSingular() {
+    CMatrix a = kDecimalSingular;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) a(i, j).Im = a(i, j).Re;
+    return a;
+}
+
+TEST(GaussSolve, NegligiblePivotIsRefusedInEveryKernelAndDomain) {
+    RecordingHooks polling;
+    RecordingHooks tracing;
+    tracing.trace = true;
+    for (SolveHooks* hooks : {static_cast<SolveHooks*>(nullptr), static_cast<SolveHooks*>(&polling),
+                              static_cast<SolveHooks*>(&tracing)})
+        for (Pivoting pivoting : {Pivoting::Partial, Pivoting::None})
+            for (const auto& [scope, matrix] :
+                 {std::pair{nsReal, kDecimalSingular}, std::pair{nsComplex, ComplexDecimalSingular()}}) {
+                SCOPED_TRACE(testing::Message() << "hooks " << (hooks == nullptr ? 0 : hooks == &polling ? 1 : 2)
+                                                << " pivoting " << static_cast<int>(pivoting)
+                                                << " scope " << static_cast<int>(scope));
+                TestContext t(scope, hooks, pivoting);
+                CMatrix a = matrix;
+                CVector b = V({1, 1, 2}), x;
+                std::vector<int> perm;
+                EXPECT_EQ(MessageOf([&] { GaussSolve(a, b, x, perm, t.context); }),
+                          Texts().Text(mxmsg::SingularMatrix));
+            }
+}
+
+// Rank and the solvers judge with one tolerance: a product of an n × (n−1)
+// and an (n−1) × n matrix of decimal fractions has rank n − 1 and is
+// refused; the same with a full-rank last factor is solved.
+TEST(GaussSolve, RefusesExactlyWhatRankCallsDeficient) {
+    std::mt19937_64 gen(7);
+    std::uniform_int_distribution<int> tenths(-30, 30);
+    for (int n : {3, 5, 8, 12}) {
+        for (bool deficient : {true, false}) {
+            const int inner = deficient ? n - 1 : n;
+            CMatrix b(n, inner), c(inner, n), a(n, n);
+            for (int i = 0; i < n; ++i)
+                for (int k = 0; k < inner; ++k) b(i, k) = {tenths(gen) / 10.0L, 0};
+            for (int k = 0; k < inner; ++k)
+                for (int j = 0; j < n; ++j) c(k, j) = {tenths(gen) / 10.0L + (k == j ? 5 : 0), 0};
+            for (int i = 0; i < n; ++i)
+                for (int j = 0; j < n; ++j)
+                    for (int k = 0; k < inner; ++k) a(i, j).Re += b(i, k).Re * c(k, j).Re;
+            SCOPED_TRACE(testing::Message() << "n " << n << (deficient ? " deficient" : " full"));
+            TestContext t;
+            ASSERT_EQ(Rank(a, t.context), inner);
+            CMatrix work = a;
+            CVector rhs(static_cast<std::size_t>(n), ComplexValue{1, 0}), x;
+            std::vector<int> perm;
+            const std::string message = MessageOf([&] { GaussSolve(work, rhs, x, perm, t.context); });
+            EXPECT_EQ(message, deficient ? Texts().Text(mxmsg::SingularMatrix) : std::string());
+        }
+    }
 }
 
 TEST(GaussSolve, RealDomainIgnoresImaginaryParts) {
@@ -276,6 +342,17 @@ TEST(TridiagonalSolve, SolvesBandAndRefusesOffBandElements) {
     b = V({1, 1});
     EXPECT_EQ(MessageOf([&] { TridiagonalSolve(zero, b, x, t.context); }),
               Texts().Format(mxmsg::DiagonalZero, {"1"}));
+}
+
+TEST(TridiagonalSolve, NegligiblePivotIsASingularMatrix) {
+    TestContext t;
+    // Rank 2 (0.1·(0.35 − 0.05) − 0.2·0.15 = 0); the last pivot comes out
+    // as rounding noise.
+    CMatrix a = M({{0.1L, 0.2L, 0}, {0.3L, 0.7L, 0.1L}, {0, 0.5L, 0.5L}});
+    ASSERT_EQ(Rank(a, t.context), 2);
+    CVector b = V({1, 3, 1}), x;
+    EXPECT_EQ(MessageOf([&] { TridiagonalSolve(a, b, x, t.context); }),
+              Texts().Text(mxmsg::SingularMatrix));
 }
 
 }  // namespace

@@ -46,6 +46,9 @@ TEST(WorksheetText, CellsMemoAndEmptyFirstCell) {
 TEST(WorksheetText, OrderAboveTheLimitIsRefused) {
     EXPECT_EQ(MessageOf([] { ParseWorksheetText("401\\\n", WorksheetMode::Equations, Texts()); }),
               Texts().Format(mxmsg::DimensionRange, {"400"}));
+    // The range starts at 1 (a 1 × 1 system is allowed) and names the limit.
+    EXPECT_EQ(OrderRangeMessage(Texts()), "Rozměr matice musí být v rozmezí 1..400");
+    EXPECT_EQ(ParseWorksheetText("1\\\n5\t10\n", WorksheetMode::Equations, Texts()).Rows, 1);
 }
 
 TEST(WorksheetText, WrittenTextReadsBack) {

@@ -117,6 +117,55 @@ TEST_F(ResultFileTest, BinaryWithoutANumericResultWritesNothing) {
     EXPECT_EQ(LastMessage(), FormatMessageText(Texts().Text(mxmsg::NoResultValues)));
 }
 
+// A single holds at most about 3.4e38 and a double 1.8e308; beyond that
+// the file would hold an infinity that cannot be read back. The value is
+// named and nothing is written: an earlier file stays as it was.
+TEST_F(ResultFileTest, ValueBeyondTheBinaryRangeIsRefusedAndTheFileKept) {
+    struct Case {
+        const char* Extension;
+        const char* Cell;
+        bool Complex;
+        const char* Value;    // as the message names it
+        const char* Largest;  // the form's largest value
+    };
+    for (const Case& c : {Case{".re4", "1e39", false, "1E39", "3.402823E38"},
+                          Case{".cp4", "2-4e38i", true, "-4E38", "3.402823E38"},
+                          Case{".re8", "-1e400", false, "-1E400", "1.797693E308"},
+                          Case{".cp8", "2e308+1", true, "2E308", "1.797693E308"}}) {
+        SCOPED_TRACE(c.Extension);
+        Domain(c.Complex ? nsComplex : nsReal);
+        Left({{c.Cell, "1"}, {"0", "1"}});
+        ASSERT_EQ(sheet.SelectOperation(op::Evaluate), RunOutcome::Done);
+        const fs::path path = dir / (std::string("old") + c.Extension);
+        std::ofstream(path, std::ios::binary) << "earlier";
+        dialogs.messages.clear();
+        EXPECT_FALSE(SaveResultFile(sheet, path.string()));
+        EXPECT_EQ(LastMessage(), FormatMessageText(Texts().Format(
+                                     mxmsg::BinaryRange, {c.Value, c.Extension, c.Largest})));
+        EXPECT_EQ(ReadBytes(path), "earlier");
+    }
+    // The largest single itself fits.
+    Domain(nsReal);
+    Left({{"3.40282346638528859811704183484516925e38"}});
+    ASSERT_EQ(sheet.SelectOperation(op::Evaluate), RunOutcome::Done);
+    std::string error;
+    EXPECT_TRUE(WriteResultFile(sheet, (dir / "largest.re4").string(), error)) << error;
+    EXPECT_EQ(ReadBytes(dir / "largest.re4"), std::string("\xff\xff\x7f\x7f", 4));
+}
+
+// Saving the worksheet itself in a binary form refuses such a cell the same way.
+TEST_F(ResultFileTest, WorksheetSaveRefusesACellBeyondTheBinaryRange) {
+    Left({{"1", "1e39"}, {"2", "3"}});
+    const fs::path path = dir / "sheet.re4";
+    std::ofstream(path, std::ios::binary) << "earlier";
+    const std::string fileBefore = sheet.FileName();
+    EXPECT_FALSE(sheet.SaveFile(path.string()));
+    EXPECT_EQ(LastMessage(),
+              FormatMessageText(Texts().Format(mxmsg::BinaryRange, {"1E39", ".re4", "3.402823E38"})));
+    EXPECT_EQ(ReadBytes(path), "earlier");
+    EXPECT_EQ(sheet.FileName(), fileBefore);
+}
+
 TEST_F(ResultFileTest, WriteErrorNamesTheFileWithoutItsFolder) {
     Inverse();
     const fs::path path = dir / "missing-folder" / "out.txt";
