@@ -41,6 +41,7 @@
 #include "calculator/text_trim.h"
 #include "cli/cli_series.h"
 #include "cli/cli_stat.h"
+#include "cli/cli_task.h"
 #include "series/series_hooks.h"
 #include "cli/cli_tools.h"
 #include "cli/cli_worksheet.h"
@@ -220,6 +221,7 @@ std::string CleanLine(std::string line) {
 int main(int argc, char** argv) {
     // The tools' options (--convert, --period, …) run on their own.
     if (std::optional<int> status = RunToolCommand(argc, argv)) return *status;
+    const TaskCliRequest task = TakeTaskOptions(argc, argv);  // --task (cli_task.h)
     Calculator calculator;
     ModeSwitches modes = calculator.Switches();
     modes.AngleUnits = auDeg;  // the cli's default angle unit
@@ -244,8 +246,12 @@ int main(int argc, char** argv) {
     series.SetDataFilePath([&document] { return document.FullPath(); });
     CliSeries cliSeries(calculator, series, settings.Series, std::cout, std::cerr);
     if (!cliSeries.Prepare()) return 1;
+    if (task.Active()) {
+        const int status = RunTaskCli(task, calculator, series, dialogs, std::cout, std::cerr);
+        if (status != 0) return status;
+    }
 
-    if (settings.Lines.empty() && !settings.Stat.Requested()) {
+    if (settings.Lines.empty() && !settings.Stat.Requested() && !task.Active()) {
         for (std::string line; std::getline(std::cin, line);) settings.Lines.push_back(line);
     }
     int status = 0;
@@ -273,6 +279,7 @@ int main(int argc, char** argv) {
         dialogs.NextLine();
         if (!RunCliStat(calculator, settings.Stat, std::cout) || dialogs.Failed()) status = 1;
     }
+    if (task.Active() && settings.Series.Vectors) PrintTaskVectors(series, calculator, std::cout);
     if (!cliSeries.Finish()) status = 1;
     if (!settings.SaveFile.empty() && !dataFile.SaveFile(DataFilePath(settings.SaveFile))) {
         status = 1;
