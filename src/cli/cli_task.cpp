@@ -211,9 +211,10 @@ int RunTaskCli(const TaskCliRequest& request, Calculator& calculator, SeriesCont
         }
         bytes = ReadAll(in);
     }
-    std::error_code error;
+    // No working folder: file names without a folder stay relative to the
+    // current directory (and messages show them as written).
     TaskCliProgram program{DecodeText(bytes), std::filesystem::path(request.File).stem().string(),
-                           std::filesystem::current_path(error)};
+                           {}};
     return RunTaskProgramCli(program, request, calculator, series, restoreDialogs, out, err);
 }
 

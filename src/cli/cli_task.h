@@ -54,7 +54,7 @@ int RunTaskProgramCli(const TaskCliProgram& program, const TaskCliRequest& reque
                       DialogsPort& restoreDialogs, std::ostream& out, std::ostream& err);
 
 // --task FILE: reads the file (UTF-8, or cp1250 when it is not) and runs it
-// with the current folder as the working folder.
+// in the current directory.
 int RunTaskCli(const TaskCliRequest& request, Calculator& calculator, SeriesController& series,
                DialogsPort& restoreDialogs, std::ostream& out, std::ostream& err);
 

@@ -18,18 +18,6 @@ namespace {
 constexpr int kPlotHelp = 527;
 constexpr int kSolverHelp = 201;
 
-std::vector<std::string> SplitAt(std::string_view text, char separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t at = text.find(separator, start);
-        parts.emplace_back(text.substr(start, at - start));
-        if (at == std::string_view::npos) break;
-        start = at + 1;
-    }
-    return parts;
-}
-
 std::vector<long double> RealParts(const ParserFloatArray& values) {
     std::vector<long double> reals;
     reals.reserve(values.size());
@@ -62,7 +50,7 @@ TaskInterpreter::Flow TaskInterpreter::Vector(const Statement& s) {
             }
             after = std::min(line + 1, program_.LineCount());
         } else {
-            for (const std::string& value : SplitAt(StripOuterParentheses(rest), ';')) {
+            for (const std::string& value : SplitList(StripOuterParentheses(rest), ';')) {
                 values.push_back(host_.ParseValue(value));
             }
         }
@@ -79,7 +67,7 @@ TaskInterpreter::Flow TaskInterpreter::Vector(const Statement& s) {
 
 TaskInterpreter::Flow TaskInterpreter::Interp(const Statement& s) {
     const std::string text(StripOuterParentheses(RemoveBlanksAndTabs(s.Arguments)));
-    const std::vector<std::string> parts = SplitAt(text, ',');
+    const std::vector<std::string> parts = SplitList(text, ',');
     if (parts.size() < 4 || parts[0].empty() || parts[1].empty() || parts[3].empty()) {
         Fail(taskmsg::MissingVariableName);
     }
@@ -124,7 +112,7 @@ TaskInterpreter::Flow TaskInterpreter::Interp(const Statement& s) {
 
 TaskInterpreter::Flow TaskInterpreter::Plot(const Statement& s) {
     const std::string text(StripOuterParentheses(RemoveBlanksAndTabs(s.Arguments)));
-    const std::vector<std::string> parts = SplitAt(text, ',');
+    const std::vector<std::string> parts = SplitList(text, ',');
     std::vector<long double> values;
     for (const std::string& part : parts) {
         try {

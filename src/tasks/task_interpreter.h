@@ -237,6 +237,9 @@ private:
     Flow Open(const Statement& s);
     Flow Close(const Statement& s);
     int ShowMsg(std::string_view arguments);
+    // "#n" at the start of PRINT's and INPUT's arguments: the file number,
+    // taken off the text (-1 when there is none).
+    int LeadingFileNumber(std::string_view& text) const;
     std::string FormatValues(std::string_view format, const std::vector<ComplexValue>& values);
     std::filesystem::path ResolvePath(std::string_view name) const;
     void OpenFile(std::string_view arguments);

@@ -16,19 +16,11 @@ namespace {
 
 constexpr int kMsgHelp = 528;
 
-// The values of a list: blanks removed, separated by ",".
+// The values of a list: blanks removed, separated by ","; none when empty.
 std::vector<std::string> ValueTexts(std::string_view list) {
     const std::string compact = RemoveBlanksAndTabs(list);
-    std::vector<std::string> texts;
-    if (compact.empty()) return texts;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = compact.find(',', start);
-        texts.push_back(compact.substr(start, comma - start));
-        if (comma == std::string::npos) break;
-        start = comma + 1;
-    }
-    return texts;
+    if (compact.empty()) return {};
+    return SplitList(compact, ',');
 }
 
 // The text between the double quote at `open` and the next one; `close`
@@ -137,16 +129,21 @@ std::string TaskInterpreter::FormatValues(std::string_view format,
     return std::move(result.Text);
 }
 
+int TaskInterpreter::LeadingFileNumber(std::string_view& text) const {
+    if (text.empty() || text.front() != '#') return -1;
+    if (text.size() < 2 || text[1] < '0' || text[1] > '9') Fail(taskmsg::FileNumberRange);
+    const int file = text[1] - '0';
+    text = TrimTask(text.substr(2));
+    return file;
+}
+
 // --- PRINT
 
 TaskInterpreter::Flow TaskInterpreter::Print(const Statement& s) {
     std::string_view text = TrimTask(s.Arguments);
-    int file = -1;
-    if (!text.empty() && text.front() == '#') {
-        if (text.size() < 2 || text[1] < '0' || text[1] > '9') Fail(taskmsg::FileNumberRange);
-        file = text[1] - '0';
-        text = TrimTask(text.substr(2));
-        if (!text.empty() && text.front() == ',') text = TrimTask(text.substr(1));
+    const int file = LeadingFileNumber(text);
+    if (!text.empty() && text.front() == ',') text = TrimTask(text.substr(1));
+    if (file >= 0) {
         if (files_.ModeOf(file) != TaskFiles::Mode::Output) {
             Fail(taskmsg::FileNotOpenForWriting, {"#" + std::to_string(file)});
         }
@@ -230,12 +227,7 @@ TaskInterpreter::Flow TaskInterpreter::Msg(const Statement& s) {
 
 TaskInterpreter::Flow TaskInterpreter::Input(const Statement& s) {
     std::string_view text = TrimTask(s.Arguments);
-    int file = -1;
-    if (!text.empty() && text.front() == '#') {
-        if (text.size() < 2 || text[1] < '0' || text[1] > '9') Fail(taskmsg::FileNumberRange);
-        file = text[1] - '0';
-        text = TrimTask(text.substr(2));
-    }
+    const int file = LeadingFileNumber(text);
     auto skipComma = [&text] {
         if (!text.empty() && text.front() == ',') text = TrimTask(text.substr(1));
     };

@@ -45,7 +45,8 @@ class TaskProgram {
 public:
     TaskProgram() = default;
     // The program text (lines end with LF, CR LF or CR), the task's title and
-    // the folder where file names without a folder are taken.
+    // the folder where file names without a folder are taken (empty: the
+    // current directory).
     TaskProgram(std::string_view text, std::string title, std::filesystem::path workingFolder);
 
     int LineCount() const { return static_cast<int>(lines_.size()); }

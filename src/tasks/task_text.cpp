@@ -69,6 +69,17 @@ std::size_t FindWordOutsideQuotes(std::string_view text, std::string_view word,
     return std::string_view::npos;
 }
 
+std::vector<std::string> SplitList(std::string_view text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t at = text.find(separator, start);
+        parts.emplace_back(text.substr(start, at - start));
+        if (at == std::string_view::npos) return parts;
+        start = at + 1;
+    }
+}
+
 std::vector<std::string> SplitTopLevel(std::string_view text, char separator) {
     std::vector<std::string> parts;
     if (text.empty()) return parts;

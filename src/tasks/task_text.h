@@ -33,6 +33,9 @@ std::size_t FindTextOutsideQuotes(std::string_view text, std::string_view what,
 std::size_t FindWordOutsideQuotes(std::string_view text, std::string_view word,
                                   std::size_t from = 0);
 
+// The parts between the separators (an empty text gives one empty part).
+std::vector<std::string> SplitList(std::string_view text, char separator);
+
 // The parts of a list separated by `separator` at the top level: outside
 // double quotes and outside parentheses. An empty text gives no parts.
 std::vector<std::string> SplitTopLevel(std::string_view text, char separator);

@@ -42,18 +42,6 @@ std::string ArgumentText(std::string_view arguments) {
     return text;
 }
 
-std::vector<std::string> Parts(std::string_view text) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = text.find(',', start);
-        parts.emplace_back(text.substr(start, comma - start));
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    return parts;
-}
-
 std::optional<long> ReadInteger(std::string_view text) {
     long value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -92,7 +80,7 @@ std::string_view TaskWindowName(TaskWindow window) {
 }
 
 WindowCommandRead ReadWindowCommand(std::string_view arguments, const VariableLookup& lookup) {
-    const std::vector<std::string> parts = Parts(ArgumentText(arguments));
+    const std::vector<std::string> parts = SplitList(ArgumentText(arguments), ',');
     WindowCommandRead read;
     std::optional<TaskWindow> window = TaskWindowByName(parts[0]);
     if (!window) {

@@ -154,23 +154,18 @@ TEST(TaskEquationsTest, InterpResamplesVectorsOfTheTask) {
     EXPECT_NEAR(zs[1].Re, 0.25L, 1e-15L);
     EXPECT_NEAR(zs[3].Re, 2.25L, 1e-15L);
 
-    struct Case {
-        const char* statement;
-        std::string_view key;
-        const char* arg;
-    } cases[] = {
-        {"INTERP(xs, ys, 5)", taskmsg::MissingVariableName, nullptr},
-        {"INTERP(xs, 1y, 5, zs)", taskmsg::InvalidIdentifier, "1y"},
-        {"INTERP(xs, n, 5, zs)", taskmsg::NotVector, "n"},
-        {"INTERP(xs, ys, 2000, zs)", taskmsg::TooManySamples, "ys"},
-        {"INTERP(xs, ys, 1, zs)", taskmsg::TooFewSamples, nullptr},
-    };
-    for (const Case& c : cases) {
-        const StepResult failed = f.Run(c.statement);
-        ASSERT_EQ(failed.Status, StepStatus::Error) << c.statement;
-        EXPECT_EQ(failed.Error.Message, c.arg ? f.Message(c.key, {c.arg}) : f.Message(c.key))
-            << c.statement;
-    }
+    const std::string vectors = "VECTOR xs = (1; 2; 3)\nVECTOR ys = (0; 1; 4)\n";
+    ExpectFaults({
+        {vectors + "INTERP(xs, ys, 5)", taskmsg::MissingVariableName, ""},
+        {vectors + "INTERP(xs, 1y, 5, zs)", taskmsg::InvalidIdentifier, "1y"},
+        {vectors + "n=5\nINTERP(xs, n, 5, zs)", taskmsg::NotVector, "n"},
+        {vectors + "INTERP(xs, ys, 2000, zs)", taskmsg::TooManySamples, "ys"},
+        {vectors + "INTERP(xs, ys, 1, zs)", taskmsg::TooFewSamples, ""},
+        {"VECTOR xs = (1; 2; 4)\nVECTOR ys = (0; 1; 4)\nINTERP(xs, ys, 5, zs)",
+         taskmsg::NodesNotEquidistant, "xs"},
+        {"VECTOR xs = (1; 2)\nVECTOR ys = (0; 1; 4)\nINTERP(xs, ys, 5, zs)",
+         taskmsg::VectorLengths, "xs", "ys"},
+    });
 }
 
 }  // namespace

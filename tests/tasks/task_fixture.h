@@ -1,52 +1,21 @@
 // A task run against a real calculator: the interpreter with a host whose
-// window side is recorded (printed lines, windows, keys, points) and a
-// dialogs port whose answers and inputs are scripted.
+// window side is recorded (printed lines, windows, keys, points) and the
+// calculator tests' dialogs port, whose answers and inputs are scripted.
 #pragma once
 
-#include <deque>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "calculator/calculator.h"
+#include "calculator_test_support.h"
 #include "series/series_controller.h"
 #include "series/series_hooks.h"
 #include "tasks/calculator_task_host.h"
 #include "tasks/task_interpreter.h"
 
 namespace tarvix {
-
-// Answers the next scripted result (or OK, else Cancel, as the inert port
-// does) and the next scripted input (or closes the box).
-class ScriptedDialogs : public DialogsPort {
-public:
-    ModalResult ShowMessage(const MessageBoxRequest& request) override {
-        Shown.push_back(request);
-        if (!Answers.empty()) {
-            const ModalResult answer = Answers.front();
-            Answers.pop_front();
-            return answer;
-        }
-        return request.Buttons.Has(MessageButton::Ok) ? ModalResult::Ok : ModalResult::Cancel;
-    }
-    std::optional<std::string> AskText(std::string_view caption, std::string_view prompt,
-                                       std::string_view defaultText) override {
-        Asked.push_back({std::string(caption), std::string(prompt), std::string(defaultText)});
-        if (Inputs.empty()) return std::nullopt;
-        std::optional<std::string> input = Inputs.front();
-        Inputs.pop_front();
-        return input;
-    }
-
-    struct Question {
-        std::string Caption, Prompt, Default;
-    };
-    std::vector<MessageBoxRequest> Shown;
-    std::vector<Question> Asked;
-    std::deque<ModalResult> Answers;
-    std::deque<std::optional<std::string>> Inputs;
-};
 
 class RecordingTaskHost : public CalculatorTaskHost {
 public:
@@ -93,7 +62,7 @@ struct TaskFixture {
     Calculator calc;
     SeriesController series{calc};
     SeriesHooks hooks{series};
-    ScriptedDialogs dialogs;
+    testing::ScriptedDialogs dialogs;
     RecordingTaskHost host{calc, series, dialogs};
     TaskMessageTable texts;
     TaskInterpreter interpreter{host, texts};
@@ -132,5 +101,30 @@ struct TaskFixture {
         return FormatMessageText(texts.Text(key), args);
     }
 };
+
+// A program that fails with the message of `Key` (with `Arg` and `Arg2` for
+// its "%s" when not empty).
+struct FaultCase {
+    std::string Program;
+    std::string_view Key;
+    std::string Arg;
+    std::string Arg2 = {};
+};
+
+// Runs each program in a fresh fixture and checks its error message; nothing
+// is printed before the fault.
+inline void ExpectFaults(std::initializer_list<FaultCase> cases,
+                         const std::filesystem::path& folder = {}) {
+    for (const FaultCase& c : cases) {
+        TaskFixture f;
+        const StepResult result = f.Run(c.Program, folder);
+        ASSERT_EQ(result.Status, StepStatus::Error) << c.Program;
+        const std::string expected = c.Arg2.empty()  ? c.Arg.empty() ? f.Message(c.Key)
+                                                                    : f.Message(c.Key, {c.Arg})
+                                     : f.Message(c.Key, {c.Arg, c.Arg2});
+        EXPECT_EQ(result.Error.Message, expected) << c.Program;
+        EXPECT_TRUE(f.host.Printed.empty()) << c.Program;
+    }
+}
 
 }  // namespace tarvix

@@ -26,27 +26,15 @@ TEST(TaskStatementsTest, PrintFormatsValuesAndListsThemWithoutAFormat) {
 }
 
 TEST(TaskStatementsTest, PrintFormatFaultsAreTaskErrors) {
-    struct Case {
-        const char* program;
-        std::string_view key;
-        const char* arg;
-    } cases[] = {
+    ExpectFaults({
         {"PRINT \"%g %g\", 1", taskmsg::FormatMismatch, "%g %g"},
         {"PRINT \"%g\", 1, 2", taskmsg::FormatMismatch, "%g"},
         {"PRINT \"%w\", 1", taskmsg::FormatInvalid, "%w"},
         {"PRINT \"%d\", 1e300", taskmsg::FormatIntegerRange, "1E300"},
-        {"PRINT \"open", taskmsg::TextNotTerminated, nullptr},
-        {"PRINT #x, 1", taskmsg::FileNumberRange, nullptr},
+        {"PRINT \"open", taskmsg::TextNotTerminated, ""},
+        {"PRINT #x, 1", taskmsg::FileNumberRange, ""},
         {"PRINT #3, 1", taskmsg::FileNotOpenForWriting, "#3"},
-    };
-    for (const Case& c : cases) {
-        TaskFixture f;
-        const StepResult result = f.Run(c.program);
-        ASSERT_EQ(result.Status, StepStatus::Error) << c.program;
-        EXPECT_EQ(result.Error.Message, c.arg ? f.Message(c.key, {c.arg}) : f.Message(c.key))
-            << c.program;
-        EXPECT_TRUE(f.host.Printed.empty()) << c.program;
-    }
+    });
 }
 
 TEST(TaskStatementsTest, MsgBoxesTakeTheirKindButtonsAndValues) {
@@ -56,15 +44,15 @@ TEST(TaskStatementsTest, MsgBoxesTakeTheirKindButtonsAndValues) {
                     "MSG \"\"")
                   .Status,
               StepStatus::Finished);
-    ASSERT_EQ(f.dialogs.Shown.size(), 3u);
-    EXPECT_EQ(f.dialogs.Shown[0].Kind, MessageKind::Information);
-    EXPECT_EQ(f.dialogs.Shown[0].Buttons, kOkButton);
-    EXPECT_EQ(f.dialogs.Shown[1].Kind, MessageKind::Confirmation);
-    EXPECT_EQ(f.dialogs.Shown[1].Buttons, kYesNoCancelButtons);
-    EXPECT_EQ(f.dialogs.Shown[2].Text, "x=6");
-    EXPECT_EQ(f.dialogs.Shown[2].Kind, MessageKind::Warning);
+    ASSERT_EQ(f.dialogs.Messages.size(), 3u);
+    EXPECT_EQ(f.dialogs.Messages[0].Kind, MessageKind::Information);
+    EXPECT_EQ(f.dialogs.Messages[0].Buttons, kOkButton);
+    EXPECT_EQ(f.dialogs.Messages[1].Kind, MessageKind::Confirmation);
+    EXPECT_EQ(f.dialogs.Messages[1].Buttons, kYesNoCancelButtons);
+    EXPECT_EQ(f.dialogs.Messages[2].Text, "x=6");
+    EXPECT_EQ(f.dialogs.Messages[2].Kind, MessageKind::Warning);
     // IGNORE is one word: no No button.
-    EXPECT_EQ(f.dialogs.Shown[2].Buttons,
+    EXPECT_EQ(f.dialogs.Messages[2].Buttons,
               MessageButton::Abort | MessageButton::Retry | MessageButton::Ignore);
 }
 
@@ -82,8 +70,8 @@ TEST(TaskStatementsTest, MsgButtonsAreWholeWordsOrRunsOfThem) {
     for (const Case& c : cases) {
         TaskFixture f;
         f.Run(std::string("MSG \"q\", INFO, ") + c.buttons);
-        ASSERT_EQ(f.dialogs.Shown.size(), 1u) << c.buttons;
-        EXPECT_EQ(f.dialogs.Shown[0].Buttons, c.expected) << c.buttons;
+        ASSERT_EQ(f.dialogs.Messages.size(), 1u) << c.buttons;
+        EXPECT_EQ(f.dialogs.Messages[0].Buttons, c.expected) << c.buttons;
     }
 }
 
@@ -94,29 +82,29 @@ TEST(TaskStatementsTest, AnIfConditionMayAskWithMsg) {
         f.dialogs.Answers = {answer};
         ASSERT_EQ(f.Run("IF MSG \"Je a=b?\", CONF = 6 THEN PRINT \"yes\" ELSE PRINT \"no\"").Status,
                   StepStatus::Finished);
-        ASSERT_EQ(f.dialogs.Shown.size(), 1u);
-        EXPECT_EQ(f.dialogs.Shown[0].Text, "Je a=b?");
+        ASSERT_EQ(f.dialogs.Messages.size(), 1u);
+        EXPECT_EQ(f.dialogs.Messages[0].Text, "Je a=b?");
         EXPECT_EQ(f.host.Printed, Lines({printed}));
     }
     TaskFixture f;
     f.dialogs.Answers = {ModalResult::Cancel};
     f.Run("IF MSG \"Konec?\", CONF <> 6 THEN PRINT \"not yes\"");
-    EXPECT_EQ(f.dialogs.Shown[0].Text, "Konec?");
+    EXPECT_EQ(f.dialogs.Messages[0].Text, "Konec?");
     EXPECT_EQ(f.host.Printed, Lines({"not yes"}));
 }
 
 TEST(TaskStatementsTest, InputOffersItsDefaultAndKeepsItWhenClosed) {
     TaskFixture f;
-    f.dialogs.Inputs = {std::nullopt, std::string("7*6"), std::string("Eva")};
+    f.dialogs.TextAnswers = {std::nullopt, std::string("7*6"), std::string("Eva")};
     const StepResult result = f.Run(
         "INPUT \"Průměr d\", d, 2\nINPUT x\nINPUT \"Jméno?\", \"INPUT\"\nPRINT \"INPUT\"\nPRINT d, x");
     ASSERT_EQ(result.Status, StepStatus::Finished) << result.Error.Message;
-    ASSERT_EQ(f.dialogs.Asked.size(), 3u);
-    EXPECT_EQ(f.dialogs.Asked[0].Caption, "Vstup");
-    EXPECT_EQ(f.dialogs.Asked[0].Prompt, "Průměr d");
-    EXPECT_EQ(f.dialogs.Asked[0].Default, "2");
-    EXPECT_EQ(f.dialogs.Asked[1].Prompt, "x =");
-    EXPECT_EQ(f.dialogs.Asked[1].Default, "0");
+    ASSERT_EQ(f.dialogs.Questions.size(), 3u);
+    EXPECT_EQ(f.dialogs.Questions[0].Caption, "Vstup");
+    EXPECT_EQ(f.dialogs.Questions[0].Prompt, "Průměr d");
+    EXPECT_EQ(f.dialogs.Questions[0].Default, "2");
+    EXPECT_EQ(f.dialogs.Questions[1].Prompt, "x =");
+    EXPECT_EQ(f.dialogs.Questions[1].Default, "0");
     EXPECT_EQ(f.host.Printed, Lines({"Eva", "2 42"}));
 }
 
@@ -126,7 +114,7 @@ TEST(TaskStatementsTest, InputFaultsAreReported) {
     ASSERT_EQ(result.Status, StepStatus::Error);
     EXPECT_EQ(result.Error.Message, f.Message(taskmsg::MissingVariableName));
 
-    f.dialogs.Inputs = {std::string("1+")};
+    f.dialogs.TextAnswers = {std::string("1+")};
     result = f.Run("INPUT y");
     ASSERT_EQ(result.Status, StepStatus::Error);
     EXPECT_EQ(result.Error.Message, f.Message(taskmsg::BadNumberFormat, {"1+"}));
@@ -180,27 +168,19 @@ TEST_F(TaskFilesTest, NotEofEndsTheLoopAndTheSumIsRight) {
 }
 
 TEST_F(TaskFilesTest, FileStatementFaultsNameTheFileOrItsNumber) {
-    struct Case {
-        const char* program;
-        std::string_view key;
-        std::string arg;
-    } cases[] = {
-        {"OPEN \"missing.txt\" FOR INPUT AS#1", taskmsg::FileNotFound,
-         (folder_ / "missing.txt").string()},
-        {"OPEN \"x.txt\" FOR OUTPUT AS#", taskmsg::MissingFileNumber, ""},
-        {"OPEN \"x.txt\" FOR OUTPUT AS#a", taskmsg::FileNumberRange, ""},
-        {"OPEN \"x.txt FOR OUTPUT AS#1", taskmsg::FileNameNotTerminated, ""},
-        {"OPEN \"a|b.txt\" FOR OUTPUT AS#1", taskmsg::InvalidFileName, ""},
-        {"WHILE NOTEOF(#12)\nLOOP", taskmsg::FileNumberError, ""},
-        {"WHILE NOTEOF(#4)\nLOOP", taskmsg::FileAccess, "4"},
-        {"INPUT #5, v", taskmsg::FileNotOpenForReading, "#5"},
-    };
-    for (const Case& c : cases) {
-        const StepResult result = f_.Run(c.program, folder_);
-        ASSERT_EQ(result.Status, StepStatus::Error) << c.program;
-        EXPECT_EQ(result.Error.Message, c.arg.empty() ? f_.Message(c.key) : f_.Message(c.key, {c.arg}))
-            << c.program;
-    }
+    ExpectFaults(
+        {
+            {"OPEN \"missing.txt\" FOR INPUT AS#1", taskmsg::FileNotFound,
+             (folder_ / "missing.txt").string()},
+            {"OPEN \"x.txt\" FOR OUTPUT AS#", taskmsg::MissingFileNumber, ""},
+            {"OPEN \"x.txt\" FOR OUTPUT AS#a", taskmsg::FileNumberRange, ""},
+            {"OPEN \"x.txt FOR OUTPUT AS#1", taskmsg::FileNameNotTerminated, ""},
+            {"OPEN \"a|b.txt\" FOR OUTPUT AS#1", taskmsg::InvalidFileName, ""},
+            {"WHILE NOTEOF(#12)\nLOOP", taskmsg::FileNumberError, ""},
+            {"WHILE NOTEOF(#4)\nLOOP", taskmsg::FileAccess, "4"},
+            {"INPUT #5, v", taskmsg::FileNotOpenForReading, "#5"},
+        },
+        folder_);
 }
 
 TEST(TaskStatementsTest, ModeWordsSwitchTheCalculator) {
@@ -228,27 +208,16 @@ TEST(TaskStatementsTest, FunctionsTakeTheirArgumentsBeforeAnyIsAssigned) {
 }
 
 TEST(TaskStatementsTest, FunctionFaultsAreReported) {
-    struct Case {
-        const char* program;
-        std::string_view key;
-        const char* arg;
-    } cases[] = {
+    ExpectFaults({
         {"DEF f(a)\nENDDEF\nBEGIN\nCALL f(1; 2)", taskmsg::ArgumentCount, "f"},
         {"BEGIN\nCALL g(1)", taskmsg::FunctionNotDefined, "g"},
-        {"RESULT = 1", taskmsg::ResultOutsideFunction, nullptr},
-        {"DEF\nENDDEF", taskmsg::MissingFunctionName, nullptr},
+        {"RESULT = 1", taskmsg::ResultOutsideFunction, ""},
+        {"DEF\nENDDEF", taskmsg::MissingFunctionName, ""},
         {"DEF f(a,,b)\nENDDEF", taskmsg::InvalidIdentifier, ""},
         {"DEF f(1x)\nENDDEF", taskmsg::InvalidIdentifier, "1x"},
         {"DEF f(a)\nx=1", taskmsg::FunctionNotClosed, "f"},
-        {"BEGIN\nENDDEF", taskmsg::SurplusEndDef, nullptr},
-    };
-    for (const Case& c : cases) {
-        TaskFixture f;
-        const StepResult result = f.Run(c.program);
-        ASSERT_EQ(result.Status, StepStatus::Error) << c.program;
-        EXPECT_EQ(result.Error.Message, c.arg ? f.Message(c.key, {c.arg}) : f.Message(c.key))
-            << c.program;
-    }
+        {"BEGIN\nENDDEF", taskmsg::SurplusEndDef, ""},
+    });
 }
 
 TEST(TaskStatementsTest, ExitInAFunctionGoesToItsEndDef) {
@@ -290,8 +259,8 @@ TEST(TaskStatementsTest, ExpressionErrorsAreReportedAndTheTaskGoesOn) {
     TaskFixture f;
     ASSERT_EQ(f.Run("x=1/0\nPRINT \"on\"").Status, StepStatus::Finished);
     EXPECT_EQ(f.host.Printed, Lines({"on"}));
-    ASSERT_FALSE(f.dialogs.Shown.empty());
-    EXPECT_EQ(f.dialogs.Shown.back().Kind, MessageKind::Error);
+    ASSERT_FALSE(f.dialogs.Messages.empty());
+    EXPECT_EQ(f.dialogs.Messages.back().Kind, MessageKind::Error);
 }
 
 TEST(TaskStatementsTest, WindowStatementsBecomeCommandsAndTheHostWindowsStayOpen) {
