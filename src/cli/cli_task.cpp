@@ -119,7 +119,8 @@ std::string ReadAll(std::istream& in) {
 TaskCliRequest TakeTaskOptions(int& argc, char** argv) {
     bool present = false;
     for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i) {
-        present = present || std::string_view(argv[i]) == "--task";
+        present = present || std::string_view(argv[i]) == "--task" ||
+                  std::string_view(argv[i]) == "--run";
     }
     if (!present) return {};
     TaskCliRequest request;

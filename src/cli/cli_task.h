@@ -33,9 +33,10 @@ inline constexpr std::string_view kTaskUsage =
     "       tarvix-cli [mode options] --task FILE|- [--input TEXT]... [--answer WORD]...\n"
     "                  [--vectors] [EXPR ...]\n";
 
-// With --task among the arguments, takes --task, --input and --answer out
-// of them (argc shrinks); without it, changes nothing. A missing or bad
-// argument ends the program with a usage message (status 2).
+// With --task (or --run, a library task) among the arguments, takes --task,
+// --input and --answer out of them (argc shrinks; --run stays for the
+// library's own option reader); without either, changes nothing. A missing
+// or bad argument ends the program with a usage message (status 2).
 TaskCliRequest TakeTaskOptions(int& argc, char** argv);
 
 // A program to run: its text, its title and the folder in which file names

@@ -161,19 +161,22 @@ TaskInterpreter::Flow TaskInterpreter::If(const Statement& s) {
         Fail(taskmsg::TooManyIfs, {std::to_string(kMaxBlockIfs)});
     }
     const bool holds = EvaluateCondition(*condition);
-    if (block) ifs_.push_back({current_, holds, parts.HasElse, false});
-
-    // The empty part of a block IF stands for the block (read as BEGIN).
-    const bool chosenIsBlock = holds ? parts.Then.empty() : (parts.HasElse && parts.Else.empty());
-    const int lineAfter = current_ + 1;
-    Flow flow = Flow::Next;
-    if (!chosenIsBlock) flow = ExecuteText(holds ? parts.Then : parts.Else, true);
-    // The block is not chosen: on to its ELSE or ENDIF (unless the chosen
-    // statement went elsewhere).
-    if (block && !chosenIsBlock && flow == Flow::Next && next_ == lineAfter) {
-        next_ = Scan(lineAfter, ScanGoal::IfMatch, LoopKind::For, CallKind::Gosub, parts.HasElse);
-    }
-    return flow;
+    return Atomically([&] {
+        if (block) ifs_.push_back({current_, holds, parts.HasElse, false});
+        // The empty part of a block IF stands for the block (read as BEGIN).
+        const bool chosenIsBlock =
+            holds ? parts.Then.empty() : (parts.HasElse && parts.Else.empty());
+        const int lineAfter = current_ + 1;
+        Flow flow = Flow::Next;
+        if (!chosenIsBlock) flow = ExecuteText(holds ? parts.Then : parts.Else, true);
+        // The block is not chosen: on to its ELSE or ENDIF (unless the chosen
+        // statement went elsewhere).
+        if (block && !chosenIsBlock && flow == Flow::Next && next_ == lineAfter) {
+            next_ = Scan(lineAfter, ScanGoal::IfMatch, LoopKind::For, CallKind::Gosub,
+                         parts.HasElse);
+        }
+        return flow;
+    });
 }
 
 TaskInterpreter::Flow TaskInterpreter::Else(const Statement& s) {
@@ -181,13 +184,16 @@ TaskInterpreter::Flow TaskInterpreter::Else(const Statement& s) {
     if (!block || block->HadElse || block->ElseReached) {
         Fail(taskmsg::MisplacedElse, {}, TaskErrorKind::Structure);
     }
-    if (block->Condition) {
-        next_ = Scan(current_ + 1, ScanGoal::Endif);
-        return Flow::Next;
-    }
-    block->ElseReached = true;
-    // A statement after ELSE is the first line of the else-block.
-    return ExecuteText(s.Arguments, false);
+    const bool skip = block->Condition;
+    return Atomically([&] {
+        if (skip) {
+            next_ = Scan(current_ + 1, ScanGoal::Endif);
+            return Flow::Next;
+        }
+        ifs_.back().ElseReached = true;
+        // A statement after ELSE is the first line of the else-block.
+        return ExecuteText(s.Arguments, false);
+    });
 }
 
 TaskInterpreter::Flow TaskInterpreter::Endif(const Statement&) {
@@ -228,10 +234,12 @@ TaskInterpreter::Flow TaskInterpreter::For(const Statement& s) {
     if (loop.Increment == 0.0L) Fail(taskmsg::ZeroStep);
     const bool noPass =
         loop.Increment > 0.0L ? loop.Current > loop.Limit : loop.Current < loop.Limit;
-    loops_.push_back(std::move(loop));
-    // A loop that runs zero times goes on at its NEXT, whose step ends it.
-    if (noPass) next_ = Scan(current_ + 1, ScanGoal::LoopClose, LoopKind::For);
-    return Flow::Next;
+    return Atomically([&] {
+        loops_.push_back(std::move(loop));
+        // A loop that runs zero times goes on at its NEXT, whose step ends it.
+        if (noPass) next_ = Scan(current_ + 1, ScanGoal::LoopClose, LoopKind::For);
+        return Flow::Next;
+    });
 }
 
 TaskInterpreter::Flow TaskInterpreter::Next(const Statement&) {
@@ -289,13 +297,16 @@ TaskInterpreter::Flow TaskInterpreter::While(const Statement& s) {
     CheckLoopDepth(LoopKind::While);
     if (WhileHolds(loop)) {
         loops_.push_back(std::move(loop));
-    } else {
+        return Flow::Next;
+    }
+    return Atomically([&] {
         // On after the loop's LOOP.
         const int end = Scan(current_ + 1, ScanGoal::LoopClose, LoopKind::While);
-        next_ = end < program_.LineCount() && program_.Line(end).Code == StatementCode::Loop ? end + 1
-                                                                                           : end;
-    }
-    return Flow::Next;
+        const bool closing =
+            end < program_.LineCount() && program_.Line(end).Code == StatementCode::Loop;
+        next_ = closing ? end + 1 : end;
+        return Flow::Next;
+    });
 }
 
 TaskInterpreter::Flow TaskInterpreter::Loop(const Statement&) {
@@ -343,21 +354,27 @@ TaskInterpreter::Flow TaskInterpreter::Break(const Statement&) {
     const LoopRecord* loop = InnermostLoop();
     if (!loop) Fail(taskmsg::MisplacedBreak, {}, TaskErrorKind::Structure);
     const LoopKind kind = loop->Kind;
-    loops_.pop_back();
-    // On after the loop's closing line; an END or the end of the text first
-    // ends the task (with its end check).
-    const int end = Scan(current_ + 1, ScanGoal::LoopClose, kind);
-    const bool closing = end < program_.LineCount() && program_.Line(end).Code != StatementCode::End;
-    next_ = closing ? end + 1 : end;
-    return Flow::Next;
+    return Atomically([&] {
+        loops_.pop_back();
+        // On after the loop's closing line; an END or the end of the text
+        // first ends the task (with its end check).
+        const int end = Scan(current_ + 1, ScanGoal::LoopClose, kind);
+        const bool closing =
+            end < program_.LineCount() && program_.Line(end).Code != StatementCode::End;
+        next_ = closing ? end + 1 : end;
+        return Flow::Next;
+    });
 }
 
 TaskInterpreter::Flow TaskInterpreter::Continue(const Statement&) {
     const LoopRecord* loop = InnermostLoop();
     if (!loop) Fail(taskmsg::MisplacedContinue, {}, TaskErrorKind::Structure);
-    // The closing line runs next: NEXT steps, LOOP and UNTIL test.
-    next_ = Scan(current_ + 1, ScanGoal::LoopClose, loop->Kind);
-    return Flow::Next;
+    const LoopKind kind = loop->Kind;
+    return Atomically([&] {
+        // The closing line runs next: NEXT steps, LOOP and UNTIL test.
+        next_ = Scan(current_ + 1, ScanGoal::LoopClose, kind);
+        return Flow::Next;
+    });
 }
 
 // --- Labels, GOTO

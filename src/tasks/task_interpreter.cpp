@@ -89,6 +89,12 @@ void TaskInterpreter::SetProgram(TaskProgram program) {
     ResetRunState();
 }
 
+void TaskInterpreter::UpdateProgram(TaskProgram program) {
+    program_ = std::move(program);
+    next_ = std::min(next_, program_.LineCount());
+    if (current_ >= program_.LineCount()) current_ = -1;
+}
+
 void TaskInterpreter::Start() {
     host_.SwitchAutoRegistrationOn();
     ResetRunState();

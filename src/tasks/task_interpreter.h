@@ -78,6 +78,10 @@ public:
 
     // A new program (the run state is reset; open files stay open).
     void SetProgram(TaskProgram program);
+    // The same task's text edited while it is paused: the run state stays
+    // (the next line is kept within the new text), as when the lines are
+    // read from the editor as they stand.
+    void UpdateProgram(TaskProgram program);
     const TaskProgram& Program() const { return program_; }
 
     // --- Driving
@@ -204,6 +208,24 @@ private:
     Flow Label(const Statement& s);
     Flow Goto(const Statement& s);
     bool WhileHolds(const LoopRecord& loop);
+    // Runs a statement that changes the open structures before it may
+    // still fail (a statement after THEN, a scan): on failure the loops,
+    // block IFs and calls are as they were, so Continue runs the line again
+    // from the same state.
+    template <class Body>
+    Flow Atomically(Body body) {
+        std::vector<LoopRecord> loops = loops_;
+        std::vector<IfRecord> ifs = ifs_;
+        std::vector<CallRecord> calls = calls_;
+        try {
+            return body();
+        } catch (...) {
+            loops_ = std::move(loops);
+            ifs_ = std::move(ifs);
+            calls_ = std::move(calls);
+            throw;
+        }
+    }
     int CountLoops(LoopKind kind) const;
     void CheckLoopDepth(LoopKind kind) const;
     LoopRecord* InnermostLoop();

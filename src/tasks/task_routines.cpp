@@ -1,5 +1,7 @@
 // Subroutines and user functions of tasks: GOSUB and RETURN, DEF, CALL,
 // RESULT and ENDDEF, and EXIT.
+#include <algorithm>
+
 #include "engine/name_utils.h"
 #include "tasks/task_interpreter.h"
 #include "tasks/task_text.h"
@@ -176,9 +178,12 @@ TaskInterpreter::Flow TaskInterpreter::EndDef(const Statement&) {
 
 TaskInterpreter::Flow TaskInterpreter::Exit(const Statement&) {
     if (calls_.empty()) return Flow::Stop;
-    // On at the RETURN or ENDDEF that ends the current call.
-    next_ = Scan(current_ + 1, ScanGoal::RoutineEnd, LoopKind::For, calls_.back().Kind);
-    return Flow::Next;
+    const CallKind kind = calls_.back().Kind;
+    return Atomically([&] {
+        // On at the RETURN or ENDDEF that ends the current call.
+        next_ = Scan(current_ + 1, ScanGoal::RoutineEnd, LoopKind::For, kind);
+        return Flow::Next;
+    });
 }
 
 }  // namespace tarvix

@@ -241,6 +241,19 @@ TEST(TaskFlowTest, ContinueRunsTheFailingLineAgain) {
     EXPECT_EQ(f.host.Printed, (std::vector<std::string>{"5", "end"}));
 }
 
+TEST(TaskFlowTest, ALineThatFailsLeavesTheOpenStructuresAsTheyWere) {
+    TaskFixture f;
+    f.Load("z=0\nIF 1=1 THEN PRINT 1/z ELSE\nPRINT \"else\"\nENDIF\nPRINT \"end\"");
+    f.interpreter.Start();
+    ASSERT_EQ(f.interpreter.Run().Status, StepStatus::Error);
+    // Continue runs the IF line again from the same state: one block is open.
+    f.calc.Parser1().SetVariable("z", {1.0L, 0.0L});
+    f.interpreter.Resume();
+    const StepResult result = f.interpreter.Run();
+    EXPECT_EQ(result.Status, StepStatus::Finished) << result.Error.Message;
+    EXPECT_EQ(f.host.Printed, (std::vector<std::string>{"1", "end"}));
+}
+
 TEST(TaskFlowTest, PauseAndDelayHandTheRunBackToTheDriver) {
     TaskFixture f;
     f.Load("PRINT 1\nPAUSE\nDELAY(250)\nDELAY 0\nDELAY\nPRINT 2");
@@ -253,6 +266,18 @@ TEST(TaskFlowTest, PauseAndDelayHandTheRunBackToTheDriver) {
     EXPECT_EQ(result.WaitMs, 250);
     EXPECT_EQ(f.interpreter.Run().Status, StepStatus::Finished);
     EXPECT_EQ(f.host.Printed, (std::vector<std::string>{"1", "2"}));
+}
+
+TEST(TaskFlowTest, TextEditedWhilePausedRunsAsItNowStands) {
+    TaskFixture f;
+    f.Load("PRINT 1\nPAUSE\nPRINT 2\nPRINT 3");
+    f.interpreter.Start();
+    ASSERT_EQ(f.interpreter.Run().Status, StepStatus::Paused);
+    f.interpreter.UpdateProgram(TaskProgram("PRINT 1\nPAUSE\nPRINT 20", "Test", {}));
+    EXPECT_EQ(f.interpreter.NextLine(), 2);
+    f.interpreter.Resume();
+    EXPECT_EQ(f.interpreter.Run().Status, StepStatus::Finished);
+    EXPECT_EQ(f.host.Printed, (std::vector<std::string>{"1", "20"}));
 }
 
 TEST(TaskFlowTest, ResetForgetsTheRunStateButNotTheVariables) {

@@ -311,6 +311,17 @@ TEST(TaskStatementsTest, EnterTypesIntoBoxesAndCalculates) {
     EXPECT_EQ(f.calc.RegisterAt(BoxId::X).Box, "6");
 }
 
+TEST(TaskStatementsTest, CopyPutsTheDisplayInABaseOnTheClipboard) {
+    TaskFixture f;
+    testing::RecordingClipboard clipboard;
+    f.calc.SetClipboard(&clipboard);
+    ASSERT_EQ(f.Run("255\nCOPY hex").Status, StepStatus::Finished);
+    EXPECT_EQ(clipboard.Text(), "0FFh");  // as the display shows hexadecimal
+    EXPECT_EQ(f.calc.DisplayText(), "255 ");  // shown as before
+    ASSERT_EQ(f.Run("7\nCOPY(bin)\nCOPY roman").Status, StepStatus::Finished);
+    EXPECT_EQ(clipboard.Text(), "111b");
+}
+
 TEST(TaskStatementsTest, ResetClearsTheCalculatorAndDataGoesThroughTheCalculation) {
     TaskFixture f;
     ASSERT_EQ(f.Run("q=5\nDATA(q*2)\nRESET").Status, StepStatus::Finished);
