@@ -18,7 +18,8 @@ using namespace tarvix;
 class BenchHost : public CalculatorTaskHost {
 public:
     using CalculatorTaskHost::CalculatorTaskHost;
-    std::optional<std::filesystem::path> ChooseTextFile(bool, const std::filesystem::path&) override {
+    std::optional<std::filesystem::path> ChooseTextFile(bool,
+                                                        const std::filesystem::path&) override {
         return std::nullopt;
     }
     void PrintLine(std::string_view, std::string_view) override { ++Printed; }
@@ -36,7 +37,8 @@ public:
 class InertDialogs : public DialogsPort {
 public:
     ModalResult ShowMessage(const MessageBoxRequest&) override { return ModalResult::Cancel; }
-    std::optional<std::string> AskText(std::string_view, std::string_view, std::string_view) override {
+    std::optional<std::string> AskText(std::string_view, std::string_view,
+                                       std::string_view) override {
         return std::nullopt;
     }
 };

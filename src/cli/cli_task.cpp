@@ -89,7 +89,8 @@ public:
                 std::ostream& out)
         : CalculatorTaskHost(calculator, series, dialogs), out_(out) {}
 
-    std::optional<std::filesystem::path> ChooseTextFile(bool, const std::filesystem::path&) override {
+    std::optional<std::filesystem::path> ChooseTextFile(bool,
+                                                        const std::filesystem::path&) override {
         return std::nullopt;
     }
     void PrintLine(std::string_view, std::string_view line) override {
@@ -156,8 +157,8 @@ TaskCliRequest TakeTaskOptions(int& argc, char** argv) {
 }
 
 int RunTaskProgramCli(const TaskCliProgram& program, const TaskCliRequest& request,
-                      Calculator& calculator, SeriesController& series,
-                      DialogsPort& restoreDialogs, std::ostream& out, std::ostream& err) {
+                      Calculator& calculator, SeriesController& series, DialogsPort& restoreDialogs,
+                      std::ostream& out, std::ostream& err) {
     CliTaskDialogs dialogs(request, out, err);
     calculator.SetDialogs(&dialogs);
     series.SetVarAsVector(true);
@@ -214,8 +215,8 @@ int RunTaskCli(const TaskCliRequest& request, Calculator& calculator, SeriesCont
     }
     // No working folder: file names without a folder stay relative to the
     // current directory (and messages show them as written).
-    TaskCliProgram program{DecodeText(bytes), std::filesystem::path(request.File).stem().string(),
-                           {}};
+    TaskCliProgram program{
+        DecodeText(bytes), std::filesystem::path(request.File).stem().string(), {}};
     return RunTaskProgramCli(program, request, calculator, series, restoreDialogs, out, err);
 }
 

@@ -51,8 +51,8 @@ struct TaskCliProgram {
 // is given back to the calculator afterwards. Returns the exit status: 0
 // after a normal end, 1 after a task error (reported on `err`).
 int RunTaskProgramCli(const TaskCliProgram& program, const TaskCliRequest& request,
-                      Calculator& calculator, SeriesController& series,
-                      DialogsPort& restoreDialogs, std::ostream& out, std::ostream& err);
+                      Calculator& calculator, SeriesController& series, DialogsPort& restoreDialogs,
+                      std::ostream& out, std::ostream& err);
 
 // --task FILE: reads the file (UTF-8, or cp1250 when it is not) and runs it
 // in the current directory.

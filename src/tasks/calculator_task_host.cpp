@@ -26,8 +26,8 @@ void CalculatorTaskHost::SwitchAutoRegistrationOn() {
 
 TypedOutcome CalculatorTaskHost::CalculateAsTyped(std::string_view text, bool raiseErrors) {
     calc_.SetInputText(text);
-    const CalcOutcome outcome = raiseErrors ? calc_.CalculateOrThrow(CalcOrigin::Task)
-                                            : calc_.Calculate(CalcOrigin::Task);
+    const CalcOutcome outcome =
+        raiseErrors ? calc_.CalculateOrThrow(CalcOrigin::Task) : calc_.Calculate(CalcOrigin::Task);
     switch (outcome) {
         case CalcOutcome::Evaluated:
             return TypedOutcome::Evaluated;
@@ -38,7 +38,9 @@ TypedOutcome CalculatorTaskHost::CalculateAsTyped(std::string_view text, bool ra
     }
 }
 
-void CalculatorTaskHost::CalculateInputLine() { calc_.Calculate(CalcOrigin::Task); }
+void CalculatorTaskHost::CalculateInputLine() {
+    calc_.Calculate(CalcOrigin::Task);
+}
 
 ComplexValue CalculatorTaskHost::Evaluate(std::string_view text) {
     const std::string expression = RemoveBlanksKeepingWordOperators(ConvertSeparators(text));
@@ -97,7 +99,9 @@ long CalculatorTaskHost::TypeText(BoxId box, std::string_view text) {
     return 0;
 }
 
-void CalculatorTaskHost::AppendStatisticsData() { calc_.Hooks().AppendStatisticsData(calc_.Ans()); }
+void CalculatorTaskHost::AppendStatisticsData() {
+    calc_.Hooks().AppendStatisticsData(calc_.Ans());
+}
 
 const ParserFloatArray* CalculatorTaskHost::FindVector(std::string_view name) {
     return series_.Vectors().HasVector(name) ? &series_.Vectors().FindVector(name) : nullptr;

@@ -28,11 +28,13 @@ struct SplitEquation {
 };
 
 EquationFault Split(std::string_view equation, SplitEquation& out) {
-    if (equation.find_first_of("*/^();") != std::string_view::npos) return EquationFault::Expression;
+    if (equation.find_first_of("*/^();") != std::string_view::npos)
+        return EquationFault::Expression;
     const std::size_t equals = equation.find('=');
     if (equals == std::string_view::npos) return EquationFault::WithoutEquals;
     out.Right = equation.substr(equals + 1);
-    if (out.Right.empty() || out.Right.find('=') != std::string::npos) return EquationFault::Expression;
+    if (out.Right.empty() || out.Right.find('=') != std::string::npos)
+        return EquationFault::Expression;
 
     Term term;
     bool inName = false;

@@ -14,7 +14,7 @@
 namespace tarvix {
 
 struct LinearSystem {
-    std::vector<std::string> Unknowns;            // sorted without regard to case
+    std::vector<std::string> Unknowns;             // sorted without regard to case
     std::vector<std::vector<long double>> Matrix;  // one row per equation
     std::vector<long double> RightSide;
 };

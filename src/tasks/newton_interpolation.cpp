@@ -51,7 +51,8 @@ Interpolation NewtonResample(const std::vector<long double>& x, const std::vecto
     const long double step = (x.back() - x.front()) / static_cast<long double>(n - 1);
     result.Samples.reserve(static_cast<std::size_t>(n));
     for (long m = 0; m < n; ++m) {
-        const long double at = m == n - 1 ? x.back() : x.front() + static_cast<long double>(m) * step;
+        const long double at =
+            m == n - 1 ? x.back() : x.front() + static_cast<long double>(m) * step;
         // P(x0 + s·h) = Σ C(s, i) · Δ^i y0, the binomial built term by term:
         // Π (x − xj) / (i! · h^i) with xj = x0 + j·h.
         const long double s = (at - x.front()) / h;

@@ -26,7 +26,9 @@ struct Conversion {
     char Letter = 0;
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads digits at `pos`; false past kMaxWidth.
 bool ReadNumber(std::string_view format, std::size_t& pos, int& value) {

@@ -11,7 +11,14 @@
 namespace tarvix {
 
 // In the order they are searched for: the first one found is the operator.
-enum class RelationOperator : std::uint8_t { NotEqual, LessEqual, GreaterEqual, Equal, Less, Greater };
+enum class RelationOperator : std::uint8_t {
+    NotEqual,
+    LessEqual,
+    GreaterEqual,
+    Equal,
+    Less,
+    Greater
+};
 
 struct ConditionText {
     RelationOperator Operator = RelationOperator::Equal;

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calculator/value_format.h"
 #include "calculator/text_trim.h"
+#include "calculator/value_format.h"
 #include "engine/name_utils.h"
 #include "engine/parser_errors.h"
 #include "engine/parser_messages.h"

@@ -26,9 +26,8 @@ int TaskInterpreter::CountLoops(LoopKind kind) const {
 
 void TaskInterpreter::CheckLoopDepth(LoopKind kind) const {
     if (CountLoops(kind) < kMaxLoopsOfAKind) return;
-    Fail(taskmsg::TooManyLoops,
-         {LoopName(kind == LoopKind::For, kind == LoopKind::While),
-          std::to_string(kMaxLoopsOfAKind)});
+    Fail(taskmsg::TooManyLoops, {LoopName(kind == LoopKind::For, kind == LoopKind::While),
+                                 std::to_string(kMaxLoopsOfAKind)});
 }
 
 // Loops and block IFs opened by the routine being executed (a routine
@@ -70,14 +69,17 @@ void TaskInterpreter::CloseOnScan(StatementCode code, int line) {
     for (const Closing& c : kClosings) {
         if (c.Code != code) continue;
         const LoopRecord* loop = InnermostLoop();
-        if (!loop || loop->Kind != c.Kind) Fail(c.Message, {}, TaskErrorKind::Structure, line, c.Help);
+        if (!loop || loop->Kind != c.Kind)
+            Fail(c.Message, {}, TaskErrorKind::Structure, line, c.Help);
         loops_.pop_back();
     }
 }
 
 int TaskInterpreter::Scan(int from, ScanGoal goal, LoopKind loop, CallKind call, bool ifHadElse) {
     int openIfs = 0, openFors = 0, openWhiles = 0, openRepeats = 0;
-    auto atLevel = [&] { return openIfs == 0 && openFors == 0 && openWhiles == 0 && openRepeats == 0; };
+    auto atLevel = [&] {
+        return openIfs == 0 && openFors == 0 && openWhiles == 0 && openRepeats == 0;
+    };
     for (int i = from; i < program_.LineCount(); ++i) {
         const TaskLine& line = program_.Line(i);
         switch (line.Code) {
@@ -122,10 +124,10 @@ int TaskInterpreter::Scan(int from, ScanGoal goal, LoopKind loop, CallKind call,
             case StatementCode::Next:
             case StatementCode::Loop:
             case StatementCode::Until: {
-                int& open = line.Code == StatementCode::Next    ? openFors
+                int& open = line.Code == StatementCode::Next   ? openFors
                             : line.Code == StatementCode::Loop ? openWhiles
                                                                : openRepeats;
-                const LoopKind kind = line.Code == StatementCode::Next    ? LoopKind::For
+                const LoopKind kind = line.Code == StatementCode::Next   ? LoopKind::For
                                       : line.Code == StatementCode::Loop ? LoopKind::While
                                                                          : LoopKind::Repeat;
                 if (open > 0) {
@@ -172,8 +174,8 @@ TaskInterpreter::Flow TaskInterpreter::If(const Statement& s) {
         // The block is not chosen: on to its ELSE or ENDIF (unless the chosen
         // statement went elsewhere).
         if (block && !chosenIsBlock && flow == Flow::Next && next_ == lineAfter) {
-            next_ = Scan(lineAfter, ScanGoal::IfMatch, LoopKind::For, CallKind::Gosub,
-                         parts.HasElse);
+            next_ =
+                Scan(lineAfter, ScanGoal::IfMatch, LoopKind::For, CallKind::Gosub, parts.HasElse);
         }
         return flow;
     });
@@ -219,7 +221,8 @@ TaskInterpreter::Flow TaskInterpreter::For(const Statement& s) {
     const std::string_view limit = TrimTask(rest.substr(0, step));
     const std::string_view increment =
         step == std::string_view::npos ? std::string_view("1") : TrimTask(rest.substr(step + 4));
-    if (name.empty() || start.empty() || limit.empty() || increment.empty()) Fail(taskmsg::ForSyntax);
+    if (name.empty() || start.empty() || limit.empty() || increment.empty())
+        Fail(taskmsg::ForSyntax);
     if (!IsValidIdentifier(name)) Fail(taskmsg::InvalidIdentifier, {name});
     CheckLoopDepth(LoopKind::For);
 
@@ -244,7 +247,8 @@ TaskInterpreter::Flow TaskInterpreter::For(const Statement& s) {
 
 TaskInterpreter::Flow TaskInterpreter::Next(const Statement&) {
     LoopRecord* loop = InnermostLoop();
-    if (!loop || loop->Kind != LoopKind::For) Fail(taskmsg::SurplusNext, {}, TaskErrorKind::Structure);
+    if (!loop || loop->Kind != LoopKind::For)
+        Fail(taskmsg::SurplusNext, {}, TaskErrorKind::Structure);
     loop->Current += loop->Increment;
     host_.AssignVariable(loop->Variable, ComplexValue{loop->Current, 0.0L});
     const bool finished =
@@ -311,7 +315,8 @@ TaskInterpreter::Flow TaskInterpreter::While(const Statement& s) {
 
 TaskInterpreter::Flow TaskInterpreter::Loop(const Statement&) {
     LoopRecord* loop = InnermostLoop();
-    if (!loop || loop->Kind != LoopKind::While) Fail(taskmsg::SurplusLoop, {}, TaskErrorKind::Structure);
+    if (!loop || loop->Kind != LoopKind::While)
+        Fail(taskmsg::SurplusLoop, {}, TaskErrorKind::Structure);
     if (WhileHolds(*loop)) {
         next_ = loop->StartLine;
     } else {

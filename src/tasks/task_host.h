@@ -88,16 +88,16 @@ public:
 
     // --- Dialogs
     // The message box; text with "%\ " line breaks; returns the button.
-    virtual ModalResult ShowMessage(std::string_view text, MessageKind kind,
-                                    MessageButtons buttons, int helpContext) = 0;
+    virtual ModalResult ShowMessage(std::string_view text, MessageKind kind, MessageButtons buttons,
+                                    int helpContext) = 0;
     // The input box: nothing when it was closed.
     virtual std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
                                                 std::string_view defaultText) = 0;
     // OPEN without a quoted name: a text file chosen in `folder` (an open
     // dialog for reading, a save dialog that asks before overwriting for
     // writing); nothing when cancelled.
-    virtual std::optional<std::filesystem::path> ChooseTextFile(bool forWriting,
-                                                               const std::filesystem::path& folder) = 0;
+    virtual std::optional<std::filesystem::path> ChooseTextFile(
+        bool forWriting, const std::filesystem::path& folder) = 0;
 
     // --- The task output window (created and shown when needed, caption
     // "Tarvix - " and the task's title)

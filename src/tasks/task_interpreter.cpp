@@ -28,8 +28,8 @@ StepResult WithStatus(StepStatus status, long waitMs = 0) {
 // A DELAY longer than a day is taken as a day.
 constexpr long double kMaxDelayMs = 86400000.0L;
 
-constexpr int kForHelp = 512, kWhileHelp = 513, kRepeatHelp = 514, kIfHelp = 511,
-              kSubHelp = 517, kDefHelp = 518;
+constexpr int kForHelp = 512, kWhileHelp = 513, kRepeatHelp = 514, kIfHelp = 511, kSubHelp = 517,
+              kDefHelp = 518;
 
 }  // namespace
 
@@ -106,7 +106,9 @@ void TaskInterpreter::Resume() {
     executedSinceResume_ = 0;
 }
 
-void TaskInterpreter::Reset() { ResetRunState(); }
+void TaskInterpreter::Reset() {
+    ResetRunState();
+}
 
 void TaskInterpreter::ResetRunState() {
     next_ = 0;
@@ -171,8 +173,9 @@ StepResult TaskInterpreter::Step() {
         StepResult result = WithStatus(StepStatus::Error);
         const auto* tarvixError = dynamic_cast<const TarvixError*>(&e);
         result.Error.Message = e.what();
-        result.Error.HelpContext =
-            tarvixError && tarvixError->HelpContext() != 0 ? tarvixError->HelpContext() : helpContext_;
+        result.Error.HelpContext = tarvixError && tarvixError->HelpContext() != 0
+                                       ? tarvixError->HelpContext()
+                                       : helpContext_;
         result.Error.Line = current_;
         next_ = current_;
         return result;
@@ -249,7 +252,8 @@ std::optional<TaskError> TaskInterpreter::EndCheck() const {
             return open(Text(taskmsg::NotClosedSub), kSubHelp, call->OpenLine);
         }
     }
-    if (!calls_.empty()) return open(Text(taskmsg::NotClosedFunction), kDefHelp, calls_.back().OpenLine);
+    if (!calls_.empty())
+        return open(Text(taskmsg::NotClosedFunction), kDefHelp, calls_.back().OpenLine);
     return std::nullopt;
 }
 
@@ -329,14 +333,18 @@ TaskInterpreter::Flow TaskInterpreter::Expression(const Statement& s) {
     return Flow::Next;
 }
 
-TaskInterpreter::Flow TaskInterpreter::Nothing(const Statement&) { return Flow::Next; }
+TaskInterpreter::Flow TaskInterpreter::Nothing(const Statement&) {
+    return Flow::Next;
+}
 
 TaskInterpreter::Flow TaskInterpreter::Begin(const Statement&) {
     mainBegun_ = true;
     return Flow::Next;
 }
 
-TaskInterpreter::Flow TaskInterpreter::Pause(const Statement&) { return Flow::Pause; }
+TaskInterpreter::Flow TaskInterpreter::Pause(const Statement&) {
+    return Flow::Pause;
+}
 
 TaskInterpreter::Flow TaskInterpreter::EndStatement(const Statement& s) {
     return s.InIf ? Flow::Stop : Flow::End;

@@ -124,8 +124,8 @@ private:
     };
     struct LoopRecord {
         LoopKind Kind = LoopKind::For;
-        int OpenLine = 0;   // the FOR, WHILE or REPEAT line
-        int StartLine = 0;  // the line after it
+        int OpenLine = 0;      // the FOR, WHILE or REPEAT line
+        int StartLine = 0;     // the line after it
         std::string Variable;  // FOR
         long double Current = 0.0L, Limit = 0.0L, Increment = 0.0L;
         ConditionText Condition;  // WHILE
@@ -140,7 +140,7 @@ private:
     struct CallRecord {
         CallKind Kind = CallKind::Gosub;
         int ReturnLine = 0;
-        int OpenLine = 0;  // the SUB or DEF line
+        int OpenLine = 0;                      // the SUB or DEF line
         std::size_t LoopBase = 0, IfBase = 0;  // structures open before the call
         std::string Function;
         // Parameters whose argument was a quoted text, and that text.

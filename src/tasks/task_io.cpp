@@ -67,7 +67,8 @@ MessageButtons MsgButtons(std::string_view text) {
         while (at < end) {
             const Word* found = nullptr;
             for (const Word& w : kWords) {
-                if (end - at >= w.Text.size() && EqualsNoCase(text.substr(at, w.Text.size()), w.Text)) {
+                if (end - at >= w.Text.size() &&
+                    EqualsNoCase(text.substr(at, w.Text.size()), w.Text)) {
                     found = &w;
                     break;
                 }
@@ -107,7 +108,8 @@ MessageButtons DefaultButtons(MessageKind kind) {
 bool ValidFileName(std::string_view name) {
     if (TrimTask(name).empty()) return false;
     return std::none_of(name.begin(), name.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 || std::string_view("*?<>|").find(c) != std::string_view::npos;
+        return static_cast<unsigned char>(c) < 0x20 ||
+               std::string_view("*?<>|").find(c) != std::string_view::npos;
     });
 }
 
@@ -163,7 +165,8 @@ TaskInterpreter::Flow TaskInterpreter::Print(const Statement& s) {
         for (std::size_t i = 0; i < texts.size(); ++i) format += i == 0 ? "%g" : " %g";
     }
     std::vector<ComplexValue> values;
-    for (const std::string& value : texts) values.push_back(EvaluateValue(SubstituteTextArguments(value)));
+    for (const std::string& value : texts)
+        values.push_back(EvaluateValue(SubstituteTextArguments(value)));
     const std::string line = FormatValues(format, values);
     host_.PrintLine(program_.Title(), line);
     if (file >= 0 && !files_.WriteLine(file, line)) {

@@ -12,36 +12,58 @@ namespace {
 using S = StatementCode;
 
 // Help topics of the statement families.
-constexpr int kIfHelp = 511, kForHelp = 512, kWhileHelp = 513, kRepeatHelp = 514,
-              kBreakHelp = 515, kGotoHelp = 516, kSubHelp = 517, kDefHelp = 518, kExitHelp = 519,
-              kOpenHelp = 520, kDelayHelp = 521, kKeybdHelp = 522, kInputHelp = 523,
-              kPrintHelp = 524, kPlotHelp = 527, kMsgHelp = 528, kResetHelp = 529,
-              kModeHelp = 530, kPauseHelp = 531, kBeginHelp = 532, kDataHelp = 533,
-              kEnterHelp = 534, kHelpHelp = 535, kCopyHelp = 536, kEquHelp = 204;
+constexpr int kIfHelp = 511, kForHelp = 512, kWhileHelp = 513, kRepeatHelp = 514, kBreakHelp = 515,
+              kGotoHelp = 516, kSubHelp = 517, kDefHelp = 518, kExitHelp = 519, kOpenHelp = 520,
+              kDelayHelp = 521, kKeybdHelp = 522, kInputHelp = 523, kPrintHelp = 524,
+              kPlotHelp = 527, kMsgHelp = 528, kResetHelp = 529, kModeHelp = 530, kPauseHelp = 531,
+              kBeginHelp = 532, kDataHelp = 533, kEnterHelp = 534, kHelpHelp = 535, kCopyHelp = 536,
+              kEquHelp = 204;
 
 constexpr std::array<Keyword, kStatementCount> kKeywords = {{
-    {"None", S::None, 0},           {"Begin", S::Begin, kBeginHelp},
-    {"If", S::If, kIfHelp},         {"Else", S::Else, kIfHelp},
-    {"Endif", S::Endif, kIfHelp},   {"For", S::For, kForHelp},
-    {"Next", S::Next, kForHelp},    {"Repeat", S::Repeat, kRepeatHelp},
-    {"Until", S::Until, kRepeatHelp}, {"While", S::While, kWhileHelp},
-    {"Loop", S::Loop, kWhileHelp},  {"Break", S::Break, kBreakHelp},
-    {"Continue", S::Continue, kBreakHelp}, {"Goto", S::Goto, kGotoHelp},
-    {"Label", S::Label, kGotoHelp}, {"Sub", S::Sub, kSubHelp},
-    {"Gosub", S::Gosub, kSubHelp},  {"Return", S::Return, kSubHelp},
-    {"Def", S::Def, kDefHelp},      {"Result", S::Result, kDefHelp},
-    {"EndDef", S::EndDef, kDefHelp}, {"Call", S::Call, kDefHelp},
-    {"Exit", S::Exit, kExitHelp},   {"Open", S::Open, kOpenHelp},
-    {"Close", S::Close, kOpenHelp}, {"Delay", S::Delay, kDelayHelp},
-    {"Keybd", S::Keybd, kKeybdHelp}, {"Input", S::Input, kInputHelp},
-    {"Data", S::Data, kDataHelp},   {"Vector", S::Vector, 0},
-    {"Interp", S::Interp, 0},       {"Enter", S::Enter, kEnterHelp},
-    {"Help", S::Help, kHelpHelp},   {"Print", S::Print, kPrintHelp},
-    {"Plot", S::Plot, kPlotHelp},   {"Msg", S::Msg, kMsgHelp},
-    {"Reset", S::Reset, kResetHelp}, {"Clear", S::Clear, kResetHelp},
-    {"Mode", S::Mode, kModeHelp},   {"Equ", S::Equ, kEquHelp},
-    {"Cls", S::Cls, kPrintHelp},    {"Copy", S::Copy, kCopyHelp},
-    {"Pause", S::Pause, kPauseHelp}, {"End", S::End, kBeginHelp},
+    {"None", S::None, 0},
+    {"Begin", S::Begin, kBeginHelp},
+    {"If", S::If, kIfHelp},
+    {"Else", S::Else, kIfHelp},
+    {"Endif", S::Endif, kIfHelp},
+    {"For", S::For, kForHelp},
+    {"Next", S::Next, kForHelp},
+    {"Repeat", S::Repeat, kRepeatHelp},
+    {"Until", S::Until, kRepeatHelp},
+    {"While", S::While, kWhileHelp},
+    {"Loop", S::Loop, kWhileHelp},
+    {"Break", S::Break, kBreakHelp},
+    {"Continue", S::Continue, kBreakHelp},
+    {"Goto", S::Goto, kGotoHelp},
+    {"Label", S::Label, kGotoHelp},
+    {"Sub", S::Sub, kSubHelp},
+    {"Gosub", S::Gosub, kSubHelp},
+    {"Return", S::Return, kSubHelp},
+    {"Def", S::Def, kDefHelp},
+    {"Result", S::Result, kDefHelp},
+    {"EndDef", S::EndDef, kDefHelp},
+    {"Call", S::Call, kDefHelp},
+    {"Exit", S::Exit, kExitHelp},
+    {"Open", S::Open, kOpenHelp},
+    {"Close", S::Close, kOpenHelp},
+    {"Delay", S::Delay, kDelayHelp},
+    {"Keybd", S::Keybd, kKeybdHelp},
+    {"Input", S::Input, kInputHelp},
+    {"Data", S::Data, kDataHelp},
+    {"Vector", S::Vector, 0},
+    {"Interp", S::Interp, 0},
+    {"Enter", S::Enter, kEnterHelp},
+    {"Help", S::Help, kHelpHelp},
+    {"Print", S::Print, kPrintHelp},
+    {"Plot", S::Plot, kPlotHelp},
+    {"Msg", S::Msg, kMsgHelp},
+    {"Reset", S::Reset, kResetHelp},
+    {"Clear", S::Clear, kResetHelp},
+    {"Mode", S::Mode, kModeHelp},
+    {"Equ", S::Equ, kEquHelp},
+    {"Cls", S::Cls, kPrintHelp},
+    {"Copy", S::Copy, kCopyHelp},
+    {"Pause", S::Pause, kPauseHelp},
+    {"End", S::End, kBeginHelp},
 }};
 
 constexpr bool TableFollowsCodes() {
@@ -54,7 +76,9 @@ static_assert(TableFollowsCodes(), "the keyword table is ordered by statement co
 
 }  // namespace
 
-const Keyword& KeywordOf(StatementCode code) { return kKeywords[static_cast<std::size_t>(code)]; }
+const Keyword& KeywordOf(StatementCode code) {
+    return kKeywords[static_cast<std::size_t>(code)];
+}
 
 RecognizedStatement RecognizeStatement(std::string_view statement) {
     std::size_t start = 0;

@@ -26,9 +26,7 @@ struct TaskLine {
     // else-part).
     bool OpensIfBlock = false;
 
-    std::string_view Arguments() const {
-        return std::string_view(Statement).substr(ArgumentsAt);
-    }
+    std::string_view Arguments() const { return std::string_view(Statement).substr(ArgumentsAt); }
     // The line is "END" and nothing else (comment aside).
     bool IsPlainEnd() const { return Compact == "END"; }
 };

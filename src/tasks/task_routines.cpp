@@ -71,8 +71,8 @@ void TaskInterpreter::DefineFunction(std::string_view arguments) {
     function.DefLine = current_;
     if (open != std::string::npos) {
         const std::size_t close = text.find(')', open);
-        const std::string list = text.substr(open + 1, close == std::string::npos ? std::string::npos
-                                                                                 : close - open - 1);
+        const std::string list = text.substr(
+            open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
         if (!list.empty()) {
             std::size_t start = 0;
             for (;;) {
@@ -91,8 +91,9 @@ void TaskInterpreter::DefineFunction(std::string_view arguments) {
     }
     if (end < 0) Fail(taskmsg::FunctionNotClosed, {name});
 
-    auto existing = std::find_if(functions_.begin(), functions_.end(),
-                                 [&](const FunctionRecord& f) { return EqualsNoCase(f.Name, name); });
+    auto existing =
+        std::find_if(functions_.begin(), functions_.end(),
+                     [&](const FunctionRecord& f) { return EqualsNoCase(f.Name, name); });
     if (existing != functions_.end()) {
         *existing = std::move(function);
     } else {
@@ -123,8 +124,9 @@ TaskInterpreter::Flow TaskInterpreter::Call(const Statement& s) {
             }
         }
     }
-    auto function = std::find_if(functions_.begin(), functions_.end(),
-                                 [&](const FunctionRecord& f) { return EqualsNoCase(f.Name, name); });
+    auto function =
+        std::find_if(functions_.begin(), functions_.end(),
+                     [&](const FunctionRecord& f) { return EqualsNoCase(f.Name, name); });
     if (function == functions_.end()) Fail(taskmsg::FunctionNotDefined, {name});
     if (arguments.size() != function->Parameters.size()) Fail(taskmsg::ArgumentCount, {name});
     if (CountCalls(CallKind::Call) >= kMaxFunctionCalls) {

@@ -42,8 +42,7 @@ std::size_t FindOutsideQuotes(std::string_view text, char c, std::size_t from) {
     return std::string_view::npos;
 }
 
-std::size_t FindTextOutsideQuotes(std::string_view text, std::string_view what,
-                                  std::size_t from) {
+std::size_t FindTextOutsideQuotes(std::string_view text, std::string_view what, std::size_t from) {
     if (what.empty()) return std::string_view::npos;
     bool quoted = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -57,8 +56,7 @@ std::size_t FindTextOutsideQuotes(std::string_view text, std::string_view what,
     return std::string_view::npos;
 }
 
-std::size_t FindWordOutsideQuotes(std::string_view text, std::string_view word,
-                                  std::size_t from) {
+std::size_t FindWordOutsideQuotes(std::string_view text, std::string_view word, std::size_t from) {
     for (std::size_t at = FindTextOutsideQuotes(text, word, from); at != std::string_view::npos;
          at = FindTextOutsideQuotes(text, word, at + 1)) {
         const bool startsWord = at == 0 || !IsIdentifierChar(text[at - 1]);

@@ -9,8 +9,12 @@
 
 namespace tarvix {
 
-inline bool IsTaskBlank(char c) { return c == ' ' || c == '\t'; }
-inline bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+inline bool IsTaskBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+inline bool IsAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 inline bool IsIdentifierChar(char c) {
     return IsAsciiLetter(c) || (c >= '0' && c <= '9') || c == '_';
 }

@@ -11,8 +11,8 @@ namespace tarvix {
 namespace {
 
 constexpr std::array<std::string_view, 12> kWindowNames = {
-    "MainForm", "StatForm", "GrForm",  "ExprForm", "ConvForm",  "FuncForm",
-    "VarForm",  "LogForm",  "EdForm",  "DispForm", "ConstForm", "SplashForm"};
+    "MainForm", "StatForm", "GrForm", "ExprForm", "ConvForm",  "FuncForm",
+    "VarForm",  "LogForm",  "EdForm", "DispForm", "ConstForm", "SplashForm"};
 
 struct ActionWord {
     std::string_view Word;
@@ -49,7 +49,8 @@ std::optional<long> ReadInteger(std::string_view text) {
     return value;
 }
 
-std::optional<WindowCoordinate> ReadCoordinate(std::string_view text, const VariableLookup& lookup) {
+std::optional<WindowCoordinate> ReadCoordinate(std::string_view text,
+                                               const VariableLookup& lookup) {
     WindowCoordinate c;
     if (text.empty()) return c;
     c.Given = true;
@@ -119,8 +120,7 @@ std::optional<TaskWindow> ReadClosedWindow(std::string_view arguments,
     return window;
 }
 
-std::optional<KeyCommand> ReadKeyCommand(std::string_view arguments,
-                                         WindowStatementFault& fault) {
+std::optional<KeyCommand> ReadKeyCommand(std::string_view arguments, WindowStatementFault& fault) {
     std::string text = RemoveBlanksAndTabs(arguments);
     if (std::size_t open = text.find('('); open != std::string::npos) text.erase(0, open + 1);
     if (std::size_t close = text.find(')'); close != std::string::npos) text.erase(close);

@@ -104,8 +104,7 @@ TEST(TaskEquationsTest, TheTemplateSystemIsSolvedPrintedAndAssigned) {
         "'Poznámka:  klíčová slova EQU a END jsou povinná.\n\nequ\n  2a+3b-c = 5\n"
         "     a+3b = 7\n     2b-c = 1\nend");
     ASSERT_EQ(result.Status, StepStatus::Finished) << result.Error.Message;
-    EXPECT_EQ(f.host.Printed,
-              (std::vector<std::string>{"earlier", "", "a = 1", "b = 2", "c = 3"}));
+    EXPECT_EQ(f.host.Printed, (std::vector<std::string>{"earlier", "", "a = 1", "b = 2", "c = 3"}));
     EXPECT_EQ(f.Var("a"), 1.0L);
     EXPECT_EQ(f.Var("c"), 3.0L);
 }
@@ -146,8 +145,8 @@ TEST(TaskEquationsTest, EquationFaultsAreTaskErrorsAtTheEquLine) {
 
 TEST(TaskEquationsTest, InterpResamplesVectorsOfTheTask) {
     TaskFixture f;
-    const StepResult result = f.Run(
-        "VECTOR xs = (1; 2; 3)\nVECTOR ys = (0; 1; 4)\nn=5\nINTERP(xs, ys, n, zs)");
+    const StepResult result =
+        f.Run("VECTOR xs = (1; 2; 3)\nVECTOR ys = (0; 1; 4)\nn=5\nINTERP(xs, ys, n, zs)");
     ASSERT_EQ(result.Status, StepStatus::Finished) << result.Error.Message;
     const ParserFloatArray& zs = f.series.Vectors().FindVector("zs");
     ASSERT_EQ(zs.size(), 5u);
@@ -163,8 +162,8 @@ TEST(TaskEquationsTest, InterpResamplesVectorsOfTheTask) {
         {vectors + "INTERP(xs, ys, 1, zs)", taskmsg::TooFewSamples, ""},
         {"VECTOR xs = (1; 2; 4)\nVECTOR ys = (0; 1; 4)\nINTERP(xs, ys, 5, zs)",
          taskmsg::NodesNotEquidistant, "xs"},
-        {"VECTOR xs = (1; 2)\nVECTOR ys = (0; 1; 4)\nINTERP(xs, ys, 5, zs)",
-         taskmsg::VectorLengths, "xs", "ys"},
+        {"VECTOR xs = (1; 2)\nVECTOR ys = (0; 1; 4)\nINTERP(xs, ys, 5, zs)", taskmsg::VectorLengths,
+         "xs", "ys"},
     });
 }
 

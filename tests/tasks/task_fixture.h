@@ -21,7 +21,8 @@ class RecordingTaskHost : public CalculatorTaskHost {
 public:
     using CalculatorTaskHost::CalculatorTaskHost;
 
-    std::optional<std::filesystem::path> ChooseTextFile(bool, const std::filesystem::path&) override {
+    std::optional<std::filesystem::path> ChooseTextFile(bool,
+                                                        const std::filesystem::path&) override {
         return ChosenFile;
     }
     void PrintLine(std::string_view title, std::string_view line) override {
@@ -34,7 +35,9 @@ public:
         ++OutputClears;
     }
     void ClearHistory() override { ++HistoryClears; }
-    void WindowCommand(const tarvix::WindowCommand& command) override { Windows.push_back(command); }
+    void WindowCommand(const tarvix::WindowCommand& command) override {
+        Windows.push_back(command);
+    }
     void CloseWindow(TaskWindow window) override { Closed.push_back(window); }
     void SendKey(const KeyCommand& command) override { Keys.push_back(command); }
     void ShowHelp(std::string_view topic) override { HelpTopics.emplace_back(topic); }
@@ -97,7 +100,8 @@ struct TaskFixture {
     }
 
     long double Var(std::string_view name) const { return calc.Parser1().GetVariable(name).Re; }
-    std::string Message(std::string_view key, std::initializer_list<std::string_view> args = {}) const {
+    std::string Message(std::string_view key,
+                        std::initializer_list<std::string_view> args = {}) const {
         return FormatMessageText(texts.Text(key), args);
     }
 };
@@ -119,9 +123,9 @@ inline void ExpectFaults(std::initializer_list<FaultCase> cases,
         TaskFixture f;
         const StepResult result = f.Run(c.Program, folder);
         ASSERT_EQ(result.Status, StepStatus::Error) << c.Program;
-        const std::string expected = c.Arg2.empty()  ? c.Arg.empty() ? f.Message(c.Key)
-                                                                    : f.Message(c.Key, {c.Arg})
-                                     : f.Message(c.Key, {c.Arg, c.Arg2});
+        const std::string expected =
+            c.Arg2.empty() ? c.Arg.empty() ? f.Message(c.Key) : f.Message(c.Key, {c.Arg})
+                           : f.Message(c.Key, {c.Arg, c.Arg2});
         EXPECT_EQ(result.Error.Message, expected) << c.Program;
         EXPECT_TRUE(f.host.Printed.empty()) << c.Program;
     }

@@ -166,7 +166,8 @@ TEST(TaskLanguageTest, PrintFormatFaultsAreReportedAndNeverGuessed) {
     const FormatOptions options;
     EXPECT_EQ(FormatPrintText("%g %g", one, options).Fault, PrintFormatFault::CountMismatch);
     EXPECT_EQ(FormatPrintText("%g", two, options).Fault, PrintFormatFault::CountMismatch);
-    EXPECT_EQ(FormatPrintText("no conversion", one, options).Fault, PrintFormatFault::CountMismatch);
+    EXPECT_EQ(FormatPrintText("no conversion", one, options).Fault,
+              PrintFormatFault::CountMismatch);
     EXPECT_EQ(FormatPrintText("%q", one, options).Fault, PrintFormatFault::Invalid);
     EXPECT_EQ(FormatPrintText("%g%", one, options).Fault, PrintFormatFault::Invalid);
     EXPECT_EQ(FormatPrintText("%999g", one, options).Fault, PrintFormatFault::Invalid);

@@ -40,10 +40,11 @@ TEST(TaskStatementsTest, PrintFormatFaultsAreTaskErrors) {
 TEST(TaskStatementsTest, MsgBoxesTakeTheirKindButtonsAndValues) {
     TaskFixture f;
     f.dialogs.Answers = {ModalResult::Ok, ModalResult::Yes, ModalResult::Ignore};
-    ASSERT_EQ(f.Run("MSG \"Ahoj\"\nMSG \"Dál?\", CONF\nMSG \"x=%g\", WARNING, ABORT RETRY IGNORE; 2*3\n"
-                    "MSG \"\"")
-                  .Status,
-              StepStatus::Finished);
+    ASSERT_EQ(
+        f.Run("MSG \"Ahoj\"\nMSG \"Dál?\", CONF\nMSG \"x=%g\", WARNING, ABORT RETRY IGNORE; 2*3\n"
+              "MSG \"\"")
+            .Status,
+        StepStatus::Finished);
     ASSERT_EQ(f.dialogs.Messages.size(), 3u);
     EXPECT_EQ(f.dialogs.Messages[0].Kind, MessageKind::Information);
     EXPECT_EQ(f.dialogs.Messages[0].Buttons, kOkButton);
@@ -97,7 +98,8 @@ TEST(TaskStatementsTest, InputOffersItsDefaultAndKeepsItWhenClosed) {
     TaskFixture f;
     f.dialogs.TextAnswers = {std::nullopt, std::string("7*6"), std::string("Eva")};
     const StepResult result = f.Run(
-        "INPUT \"Průměr d\", d, 2\nINPUT x\nINPUT \"Jméno?\", \"INPUT\"\nPRINT \"INPUT\"\nPRINT d, x");
+        "INPUT \"Průměr d\", d, 2\nINPUT x\nINPUT \"Jméno?\", \"INPUT\"\nPRINT \"INPUT\"\nPRINT d, "
+        "x");
     ASSERT_EQ(result.Status, StepStatus::Finished) << result.Error.Message;
     ASSERT_EQ(f.dialogs.Questions.size(), 3u);
     EXPECT_EQ(f.dialogs.Questions[0].Caption, "Vstup");
@@ -231,9 +233,9 @@ TEST(TaskStatementsTest, ExitInAFunctionGoesToItsEndDef) {
 
 TEST(TaskStatementsTest, VectorsComeFromOneLineOrFromTheLinesBelow) {
     TaskFixture f;
-    const StepResult result =
-        f.Run("VECTOR v = (1; 2,5; 3)\nVECTOR w =\n4\n 5 ' five\n)\nPRINT \"after\"\nVECTOR e=\n7\n\n"
-              "PRINT \"end\"");
+    const StepResult result = f.Run(
+        "VECTOR v = (1; 2,5; 3)\nVECTOR w =\n4\n 5 ' five\n)\nPRINT \"after\"\nVECTOR e=\n7\n\n"
+        "PRINT \"end\"");
     ASSERT_EQ(result.Status, StepStatus::Finished) << result.Error.Message;
     EXPECT_EQ(f.host.Printed, Lines({"after", "end"}));
     const ParserFloatArray& v = f.series.Vectors().FindVector("v");
@@ -297,14 +299,17 @@ TEST(TaskStatementsTest, WindowStatementsBecomeCommandsAndTheHostWindowsStayOpen
         const StepResult result = f.Run(refused);
         ASSERT_EQ(result.Status, StepStatus::Error) << refused;
     }
-    EXPECT_EQ(f.Run("OPEN(Nowhere, SHOW)").Error.Message, f.Message(taskmsg::UnknownWindow, {"Nowhere"}));
-    EXPECT_EQ(f.Run("OPEN(GrForm, 1, x1y)").Error.Message, f.Message(taskmsg::WindowValue, {"x1y"}));
+    EXPECT_EQ(f.Run("OPEN(Nowhere, SHOW)").Error.Message,
+              f.Message(taskmsg::UnknownWindow, {"Nowhere"}));
+    EXPECT_EQ(f.Run("OPEN(GrForm, 1, x1y)").Error.Message,
+              f.Message(taskmsg::WindowValue, {"x1y"}));
     EXPECT_EQ(f.Run("PLOT(0, 1, 1)").Error.Message, f.Message(taskmsg::PlotSeries));
 }
 
 TEST(TaskStatementsTest, EnterTypesIntoBoxesAndCalculates) {
     TaskFixture f;
-    ASSERT_EQ(f.Run("ENTER #A,5\nENTER (2*3)\nENTER\nENTER #X:DISPLAY").Status, StepStatus::Finished);
+    ASSERT_EQ(f.Run("ENTER #A,5\nENTER (2*3)\nENTER\nENTER #X:DISPLAY").Status,
+              StepStatus::Finished);
     EXPECT_EQ(f.calc.RegisterAt(BoxId::A).Box, "5");
     EXPECT_EQ(f.calc.InputText(), "2*3");
     EXPECT_EQ(f.calc.Ans().Re, 6.0L);
@@ -316,7 +321,7 @@ TEST(TaskStatementsTest, CopyPutsTheDisplayInABaseOnTheClipboard) {
     testing::RecordingClipboard clipboard;
     f.calc.SetClipboard(&clipboard);
     ASSERT_EQ(f.Run("255\nCOPY hex").Status, StepStatus::Finished);
-    EXPECT_EQ(clipboard.Text(), "0FFh");  // as the display shows hexadecimal
+    EXPECT_EQ(clipboard.Text(), "0FFh");      // as the display shows hexadecimal
     EXPECT_EQ(f.calc.DisplayText(), "255 ");  // shown as before
     ASSERT_EQ(f.Run("7\nCOPY(bin)\nCOPY roman").Status, StepStatus::Finished);
     EXPECT_EQ(clipboard.Text(), "111b");
