@@ -49,6 +49,7 @@
 #include "cli/cli_series.h"
 #include "cli/cli_settings.h"
 #include "cli/cli_stat.h"
+#include "cli/cli_task.h"
 #include "cli/cli_tools.h"
 #include "cli/cli_worksheet.h"
 #include "series/series_hooks.h"
@@ -234,9 +235,11 @@ int main(int argc, char** argv) {
     // state of their own read (the tools, the statistics window's section).
     const std::optional<Settings> keyed = OverlaySettingsKeys(Settings{}, keys.Keys, std::cerr);
     if (!keyed) return 1;
-    const int count = static_cast<int>(args.size());
+    args.push_back(nullptr);  // the closing null of an argument list
+    int count = static_cast<int>(args.size()) - 1;
     // The tools' options (--convert, --period, …) run on their own.
     if (std::optional<int> status = RunToolCommand(count, args.data(), *keyed)) return *status;
+    const TaskCliRequest task = TakeTaskOptions(count, args.data());  // --task (cli_task.h)
     Calculator calculator;
     ModeSwitches modes = calculator.Switches();
     modes.AngleUnits = auDeg;  // the cli's default angle unit
@@ -263,8 +266,12 @@ int main(int argc, char** argv) {
     // The settings keys, boxes and imports apply to the worksheet as to the lines.
     if (!cliSeries.Prepare()) return 1;
     if (settings.Worksheet.Active()) return RunWorksheetCli(settings.Worksheet, calculator);
+    if (task.Active()) {
+        const int status = RunTaskCli(task, calculator, series, dialogs, std::cout, std::cerr);
+        if (status != 0) return status;
+    }
 
-    if (settings.Lines.empty() && !settings.Stat.Requested()) {
+    if (settings.Lines.empty() && !settings.Stat.Requested() && !task.Active()) {
         for (std::string line; std::getline(std::cin, line);) settings.Lines.push_back(line);
     }
     int status = 0;
@@ -293,6 +300,7 @@ int main(int argc, char** argv) {
         if (!RunCliStat(calculator, settings.Stat, *keyed, std::cout) || dialogs.Failed())
             status = 1;
     }
+    if (task.Active() && settings.Series.Vectors) PrintTaskVectors(series, calculator, std::cout);
     if (!cliSeries.Finish()) status = 1;
     if (!settings.SaveFile.empty() && !dataFile.SaveFile(DataFilePath(settings.SaveFile))) {
         status = 1;
