@@ -8,7 +8,7 @@
 #include <qcustomplot.h>
 
 #include "series/chart_model.h"
-#include "ui/gr_form.h"
+#include "ui/chart/gr_form.h"
 
 using namespace tarvix;
 

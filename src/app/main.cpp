@@ -23,12 +23,12 @@
 #include <utility>
 #include <vector>
 
-#include "ui/application_identity.h"
-#include "ui/dark_palette.h"
-#include "ui/main_form.h"
-#include "ui/picture_windows.h"
-#include "ui/quit_signals.h"
-#include "ui/splash.h"
+#include "ui/shell/application_identity.h"
+#include "ui/shell/dark_palette.h"
+#include "ui/main/main_form.h"
+#include "ui/shell/picture_windows.h"
+#include "ui/shell/quit_signals.h"
+#include "ui/shell/splash.h"
 
 namespace {
 

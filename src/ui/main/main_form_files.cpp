@@ -1,0 +1,67 @@
+// The main window's data file and session: loading them at start, the title
+// that names the data file, saving the working state, the commands of the
+// file menu and the history window.
+#include "ui/lists/log_form.h"
+#include "ui/main/main_form.h"
+#include "ui/shell/qt_translations.h"
+#include "ui/widgets/qt_file_choice.h"
+#include "ui/widgets/qt_text.h"
+
+namespace tarvix {
+
+void TMainForm::LoadSession(const QString& firstArgument) {
+    session_->Load();
+    LoadSeriesSettings();
+    InstallQtTranslations(session_->Values().String("Localization", "Language"));
+    if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
+    RefreshFromModel();
+    RefreshTitle();
+    SyncVatButton();
+    ReopenLogForm(logForm_, *session_, texts_, this);
+}
+
+void TMainForm::RefreshTitle() {
+    // The title names the data file, "data.fx" until it has a name of its own.
+    const std::string title = ToStd(Text("Title", "MainForm", "Tarvix 2.2"));
+    setWindowTitle(ToQ(session_->DataFile().WindowCaption(title)));
+}
+
+void TMainForm::SaveWorkingState() {
+    SaveSeriesSettings();
+    StoreToolWindows();
+    StoreMatrixSettings();
+    session_->Save(OpenWindows{logForm_ && logForm_->isVisible(), false});
+}
+
+void TMainForm::RecordCalculation(std::string_view expression, std::string_view result) {
+    session_->History().RecordCalculation(calculator_, expression, result);
+}
+
+void TMainForm::ResetDataFileName() {
+    session_->Document().ResetName();
+    RefreshTitle();
+}
+
+void TMainForm::SouborNovyItemClick() {
+    Perform([this] { session_->DataFile().New(); });
+    RefreshTitle();
+}
+
+void TMainForm::SouborOtevritItemClick() {
+    Perform([this] { session_->DataFile().Open(*files_); });
+    RefreshTitle();
+}
+
+void TMainForm::SouborUlozitItemClick() {
+    Perform([this] { session_->DataFile().Save(*files_); });
+    RefreshTitle();
+}
+
+void TMainForm::SouborUlozitJakoItemClick() {
+    Perform([this] { session_->DataFile().SaveAs(*files_); });
+    RefreshTitle();
+}
+
+void TMainForm::HistorieItemClick() { ToggleLogForm(logForm_, session_->History(), texts_, this); }
+
+}  // namespace tarvix
