@@ -13,6 +13,7 @@
 #include "engine/parser_errors.h"
 #include "series/series_controller.h"
 #include "series/series_file.h"
+#include "series/series_memory.h"
 #include "series/series_range.h"
 
 namespace tarvix {
@@ -132,6 +133,26 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
     if (totalReal > kMaxSeriesPoints)
         Raise<EArithmeticError>(msg::RangeError, {}, kSeriesHelpContext);
     const std::size_t total = nx * (yr ? ny : 1);
+
+    // A run whose points cannot fit is refused before anything is asked or
+    // allocated.
+    SeriesFootprint footprint;
+    footprint.RealArrays = !complex;
+    footprint.Rows = complex || pass_ != 0;
+    footprint.Transfer = varAsVector_ && !calc_.AssignmentTarget().empty();
+    footprint.LinesInMemory = settings_.CreateFile && fileStream_ && pass_ == 1;
+    const std::optional<std::uint64_t> available = memoryProbe_ ? memoryProbe_() : AvailableMemory();
+    if (!SeriesFits(totalReal, footprint, available)) {
+        constexpr long double kMegabyte = 1024.0L * 1024.0L;
+        auto whole = [](long double v) { return std::to_string(std::llround(v)); };
+        const long double need = totalReal * static_cast<long double>(BytesPerPoint(footprint));
+        calc_.ShowMessageBox(
+            FormatMessageText(texts_.Text(seriesmsg::NotEnoughMemory),
+                              {whole(totalReal), whole(need / kMegabyte),
+                               whole(static_cast<long double>(*available) / kMegabyte)}),
+            MessageKind::Error, kCancelHelpButtons, kSeriesHelpContext);
+        return RunEnd::NotRun;
+    }
 
     // 9. Large runs are confirmed once (not again for the second pass).
     if (pass_ != 2 && !ConfirmCount(totalReal)) return RunEnd::NotRun;
