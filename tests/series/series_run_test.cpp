@@ -289,6 +289,27 @@ TEST_F(SeriesTest, LargeRunsAreConfirmed) {
     EXPECT_EQ(series.Series().ValidPoints, 1000002u);
 }
 
+TEST_F(SeriesTest, RepeatedRunsKeepOnlyTheirOwnPoints) {
+    // Runs reuse the arrays of the run before: none of its values may show.
+    Box(BoxId::X, "1..5:1");
+    Run("X*10");
+    Box(BoxId::X, "1..3:1");
+    Run("X");
+    EXPECT_EQ(series.Series().X, (Values{1, 2, 3}));
+    EXPECT_EQ(series.Series().Y, (Values{1, 2, 3}));
+    Box(BoxId::X, "-1..1:1");
+    EXPECT_EQ(Run("1/(X-1)"), CalcOutcome::Failed);  // fails at the third point
+    EXPECT_EQ(series.Series().ValidPoints, 2u);
+    EXPECT_EQ(series.Series().X, (Values{-1, 0}));
+    EXPECT_EQ(series.Series().Y.size(), 2u);
+    SetComplex();
+    Box(BoxId::X, "0..2:1");
+    Run("X*i");
+    EXPECT_TRUE(series.Series().X.empty());
+    EXPECT_TRUE(series.Series().Y.empty());
+    EXPECT_EQ(series.Series().Im[0], (Values{0, 1, 2}));
+}
+
 TEST_F(SeriesTest, RunThatCannotFitIsRefusedBeforeItStarts) {
     // A machine with 10 MB to spare: 1000 real points (32 bytes each) fit,
     // 1,000,000 (32 MB) do not, and are refused before the large-run question.
