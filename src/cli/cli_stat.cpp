@@ -14,11 +14,11 @@ namespace {
 
 // The report with CR LF line ends as lines of standard output.
 void PrintLines(std::ostream& out, std::string_view text) {
-    std::string lines;
-    lines.reserve(text.size());
-    for (char c : text)
-        if (c != '\r') lines += c;
-    out << lines;
+    for (std::size_t cr; (cr = text.find('\r')) != std::string_view::npos;) {
+        out.write(text.data(), static_cast<std::streamsize>(cr));
+        text.remove_prefix(cr + 1);
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 bool RunStat(Calculator& calc, const CliStatOptions& options, std::ostream& out) {
