@@ -178,10 +178,18 @@ void PollVersusFast(benchmark::State& state, bool complex) {
     state.counters["residual"] = Residual(system.a, poll.x, system.b);
 }
 
-void BM_ComplexVsEigen(benchmark::State& s) { VersusEigen<std::complex<long double>>(s, 0.6); }
-void BM_RealVsEigen(benchmark::State& s) { VersusEigen<long double>(s, 1.2); }
-void BM_ComplexPollVsFast(benchmark::State& s) { PollVersusFast(s, true); }
-void BM_RealPollVsFast(benchmark::State& s) { PollVersusFast(s, false); }
+void BM_ComplexVsEigen(benchmark::State& s) {
+    VersusEigen<std::complex<long double>>(s, 0.6);
+}
+void BM_RealVsEigen(benchmark::State& s) {
+    VersusEigen<long double>(s, 1.2);
+}
+void BM_ComplexPollVsFast(benchmark::State& s) {
+    PollVersusFast(s, true);
+}
+void BM_RealPollVsFast(benchmark::State& s) {
+    PollVersusFast(s, false);
+}
 
 void Orders(benchmark::internal::Benchmark* b) {
     for (int n : kOrders) b->Arg(n);

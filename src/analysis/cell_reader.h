@@ -34,7 +34,9 @@ public:
     ParserCellReader(TParser& parser, bool complexDomain)
         : parser_(parser), complex_(complexDomain) {}
     std::optional<long double> Read(std::string_view text) override;
-    long double FromPlain(long double value) override { return complex_ ? std::fabs(value) : value; }
+    long double FromPlain(long double value) override {
+        return complex_ ? std::fabs(value) : value;
+    }
     // The whole value (vector imports, the chart).
     std::optional<ComplexValue> ReadValue(std::string_view text);
 

@@ -17,12 +17,14 @@ constexpr std::uint64_t kPlus = std::uint64_t{1} << 61;
 constexpr int kKindShift = 62;
 constexpr int kMaxFraction = 27;  // 10^27 is exact in 64 bits of mantissa
 
-constexpr long double kPowers[kMaxFraction + 1] = {
-    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
-    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
-    1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+constexpr long double kPowers[kMaxFraction + 1] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                                   1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                                   1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L,
+                                                   1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -50,14 +52,15 @@ std::optional<StatCell> StatCell::Decimal(std::string_view text) {
     }
     if (i != n || integerDigits + fraction == 0) return std::nullopt;
     StatCell cell;
-    cell.bits_ = (std::uint64_t{kDecimal} << kKindShift) | flags | (fraction << kFractionShift) |
-                 digits;
+    cell.bits_ =
+        (std::uint64_t{kDecimal} << kKindShift) | flags | (fraction << kFractionShift) | digits;
     return cell;
 }
 
 StatCell StatCell::Text(std::size_t index) {
     StatCell cell;
-    cell.bits_ = (std::uint64_t{kText} << kKindShift) | (static_cast<std::uint64_t>(index) & kPayload);
+    cell.bits_ =
+        (std::uint64_t{kText} << kKindShift) | (static_cast<std::uint64_t>(index) & kPayload);
     return cell;
 }
 
@@ -126,7 +129,9 @@ void StatCells::Append(std::string_view x, std::string_view y) {
     rows_.push_back({Make(x), Make(y)});
 }
 
-void StatCells::Insert(std::size_t row) { rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(row), Row{}); }
+void StatCells::Insert(std::size_t row) {
+    rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(row), Row{});
+}
 
 void StatCells::Erase(std::size_t row) {
     Release(rows_[row].X);

@@ -108,9 +108,8 @@ private:
 
 }  // namespace
 
-ImportResult ReadImportText(std::string_view text, bool regression, int column,
-                            CellReader& reader, const ImportAsk& ask,
-                            const ImportProgress& progress) {
+ImportResult ReadImportText(std::string_view text, bool regression, int column, CellReader& reader,
+                            const ImportAsk& ask, const ImportProgress& progress) {
     ImportLines lines(regression, column, reader, ask);
     const std::vector<std::string_view> split = SplitLines(text);
     HalfProgress shown(progress);

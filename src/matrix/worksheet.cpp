@@ -168,9 +168,8 @@ std::string Worksheet::ElapsedText(long long ms) {
 bool Worksheet::LoadFileData(const std::string& path, WorksheetMode mode, WorksheetFileData& data) {
     const std::string name = std::filesystem::path(path).filename().string();
     // Text worksheets are read under the common cap on a line's length.
-    const FileReadResult read = FileFormatOf(path) == WorksheetFileFormat::Text
-                                    ? ReadTextFile(path)
-                                    : ReadWholeFile(path);
+    const FileReadResult read =
+        FileFormatOf(path) == WorksheetFileFormat::Text ? ReadTextFile(path) : ReadWholeFile(path);
     if (read.status == FileReadStatus::Missing) {
         ShowError(texts_.Format(mxmsg::FileNotFound, {path}));
         return false;

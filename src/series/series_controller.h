@@ -16,11 +16,11 @@
 
 #include "calculator/calculator.h"
 #include "series/current_series.h"
+#include "series/param_dialog_model.h"
 #include "series/series_input.h"
 #include "series/series_memory.h"
 #include "series/series_messages.h"
 #include "series/series_ports.h"
-#include "series/param_dialog_model.h"
 #include "series/series_settings.h"
 #include "series/var_vectors.h"
 

@@ -24,7 +24,8 @@ std::optional<std::uint64_t> ProcKilobytes(const char* path, std::string_view ke
         rest.remove_prefix(key.size() + 1);
         while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
         std::uint64_t kilobytes = 0;
-        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), kilobytes);
+        const auto [end, error] =
+            std::from_chars(rest.data(), rest.data() + rest.size(), kilobytes);
         if (error != std::errc()) return std::nullopt;
         return kilobytes * 1024;
     }
@@ -34,8 +35,7 @@ std::optional<std::uint64_t> ProcKilobytes(const char* path, std::string_view ke
 // What the address-space limit leaves beyond the memory mapped already.
 std::optional<std::uint64_t> AddressSpaceLeft() {
     rlimit limit{};
-    if (::getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
-        return std::nullopt;
+    if (::getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return std::nullopt;
     const auto cap = static_cast<std::uint64_t>(limit.rlim_cur);
     const std::uint64_t used = ProcKilobytes("/proc/self/status", "VmSize").value_or(0);
     return cap > used ? cap - used : 0;

@@ -21,10 +21,10 @@ using MemoryProbe = std::function<std::optional<std::uint64_t>()>;
 
 // What a run keeps per point.
 struct SeriesFootprint {
-    bool RealArrays = true;     // X and Y of the real domain
-    bool Rows = false;          // the Re and Im rows (complex domain, parametric passes)
-    bool Transfer = false;      // the transfer vector and the variable's copy of it
-    bool LinesInMemory = false; // a first parametric pass kept as text lines
+    bool RealArrays = true;      // X and Y of the real domain
+    bool Rows = false;           // the Re and Im rows (complex domain, parametric passes)
+    bool Transfer = false;       // the transfer vector and the variable's copy of it
+    bool LinesInMemory = false;  // a first parametric pass kept as text lines
 };
 std::uint64_t BytesPerPoint(const SeriesFootprint& footprint);
 

@@ -177,7 +177,8 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
     footprint.Rows = complex || pass_ != 0;
     footprint.Transfer = varAsVector_ && !calc_.AssignmentTarget().empty();
     footprint.LinesInMemory = settings_.CreateFile && fileStream_ && pass_ == 1;
-    const std::optional<std::uint64_t> available = memoryProbe_ ? memoryProbe_() : AvailableMemory();
+    const std::optional<std::uint64_t> available =
+        memoryProbe_ ? memoryProbe_() : AvailableMemory();
     if (!SeriesFits(totalReal, footprint, available)) {
         constexpr long double kMegabyte = 1024.0L * 1024.0L;
         auto whole = [](long double v) { return std::to_string(std::llround(v)); };

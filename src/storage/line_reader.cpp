@@ -22,7 +22,9 @@ public:
     std::string message(int) const override { return "a line is longer than 16 MB"; }
 };
 
-std::error_code LastError() { return {errno, std::generic_category()}; }
+std::error_code LastError() {
+    return {errno, std::generic_category()};
+}
 
 // Opens a file for reading: the descriptor, or −1 with the status and reason
 // set. A folder is unreadable; `size` gets a regular file's size.
@@ -36,8 +38,8 @@ int OpenForReading(const std::filesystem::path& path, FileReadStatus& status,
     }
     struct stat info;
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        error = S_ISDIR(info.st_mode) ? std::make_error_code(std::errc::is_a_directory)
-                                      : LastError();
+        error =
+            S_ISDIR(info.st_mode) ? std::make_error_code(std::errc::is_a_directory) : LastError();
         status = FileReadStatus::Unreadable;
         ::close(fd);
         return -1;
@@ -67,8 +69,7 @@ std::error_code LineTooLongError() {
     return {1, category};
 }
 
-LineReader::LineReader(const std::filesystem::path& path, std::size_t maxLine)
-    : maxLine_(maxLine) {
+LineReader::LineReader(const std::filesystem::path& path, std::size_t maxLine) : maxLine_(maxLine) {
     fd_ = OpenForReading(path, openStatus_, error_, size_);
     ownsDescriptor_ = fd_ >= 0;
     finished_ = fd_ < 0;
@@ -104,7 +105,8 @@ LineRead LineReader::Next(std::string& line) {
         any = true;
         const char* begin = buffer_.data() + pos_;
         const char* stop = buffer_.data() + end_;
-        const char* found = std::find_if(begin, stop, [](char c) { return c == '\n' || c == '\r'; });
+        const char* found =
+            std::find_if(begin, stop, [](char c) { return c == '\n' || c == '\r'; });
         const std::size_t piece = static_cast<std::size_t>(found - begin);
         if (line.size() + piece > maxLine_) {
             ++lineNumber_;

@@ -29,7 +29,8 @@ namespace tarvix::testing {
 // The cells as rows of texts.
 inline std::vector<StatRow> RowsOf(const StatCells& cells) {
     std::vector<StatRow> rows;
-    for (std::size_t r = 0; r < cells.Size(); ++r) rows.push_back({cells.Text(1, r), cells.Text(2, r)});
+    for (std::size_t r = 0; r < cells.Size(); ++r)
+        rows.push_back({cells.Text(1, r), cells.Text(2, r)});
     return rows;
 }
 

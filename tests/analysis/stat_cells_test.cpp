@@ -15,9 +15,19 @@ using testing::Pairs;
 using testing::RowsOf;
 
 TEST(StatCell, DecimalsRebuildTheirTextAndValue) {
-    const char* decimals[] = {"0",   "-0",     "+7",   "0.5",      ".5",         "-.25",
-                              "5.",  "10.50",  "1,25", "0.000123", "1000.250000",
-                              "123456789012345", "-99999999999999.5",
+    const char* decimals[] = {"0",
+                              "-0",
+                              "+7",
+                              "0.5",
+                              ".5",
+                              "-.25",
+                              "5.",
+                              "10.50",
+                              "1,25",
+                              "0.000123",
+                              "1000.250000",
+                              "123456789012345",
+                              "-99999999999999.5",
                               "0.000000000000000000000000001"};
     for (const char* text : decimals) {
         const std::optional<StatCell> cell = StatCell::Decimal(text);
@@ -31,8 +41,9 @@ TEST(StatCell, DecimalsRebuildTheirTextAndValue) {
         EXPECT_EQ(std::signbit(cell->Value()), std::signbit(*read)) << text;
     }
     // Texts the digits cannot rebuild, or that are no plain decimals, stay texts.
-    for (const char* text : {"", "007", "00.5", "1e5", "1E-07", " 1", "1 ", ".", "-", "+-1",
-                             "1.2.3", "2*3", "12345678901234567", "0.0000000000000000000000000001"}) {
+    for (const char* text :
+         {"", "007", "00.5", "1e5", "1E-07", " 1", "1 ", ".", "-", "+-1", "1.2.3", "2*3",
+          "12345678901234567", "0.0000000000000000000000000001"}) {
         EXPECT_FALSE(StatCell::Decimal(text)) << text;
     }
 }

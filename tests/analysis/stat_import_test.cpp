@@ -7,9 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "storage/line_reader.h"
-
 #include "analysis_test_support.h"
+#include "storage/line_reader.h"
 
 namespace tarvix {
 namespace {
@@ -104,9 +103,20 @@ TEST_F(ImportTest, RegressionRefusesLinesWithoutSeparator) {
 }
 
 TEST_F(ImportTest, PlainNumbersKeepTheirTextExactly) {
-    const char* texts[] = {"0.5",  ".5",   "-0",  "+7",    "10.50", "1,25",  "5.",
-                           "007",  "1e5",  "2*3", "-.0",   "0.000000000000000000000000001",
-                           "123456789012345", "1234567890123456789"};
+    const char* texts[] = {"0.5",
+                           ".5",
+                           "-0",
+                           "+7",
+                           "10.50",
+                           "1,25",
+                           "5.",
+                           "007",
+                           "1e5",
+                           "2*3",
+                           "-.0",
+                           "0.000000000000000000000000001",
+                           "123456789012345",
+                           "1234567890123456789"};
     for (const char* text : texts) {
         ImportResult r = Read(text);
         ASSERT_EQ(r.Rows.Size(), 1u) << text;

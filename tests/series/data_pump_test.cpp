@@ -4,8 +4,8 @@
 
 #include "engine/parser_errors.h"
 #include "series/waf_file.h"
-#include "storage/line_reader.h"
 #include "series_test_support.h"
+#include "storage/line_reader.h"
 #include "temp_folder.h"
 
 namespace tarvix::testing {
@@ -46,14 +46,15 @@ TEST_F(DataPumpTest, LineTooLongKeepsThePreviousVector) {
     std::string bytes = "1\n";
     bytes.append(kMaxLineLength + 1, '2');
     WriteBytes(folder / "a.txt", bytes);
-    for (const std::filesystem::path& file : {folder / "a.txt", std::filesystem::path("/dev/zero")}) {
+    for (const std::filesystem::path& file :
+         {folder / "a.txt", std::filesystem::path("/dev/zero")}) {
         try {
             pump.Run(0, 4, "A", file);
             ADD_FAILURE() << "no error for " << file;
         } catch (const TarvixError& e) {
             EXPECT_EQ(std::string(e.what()),
-                      "Řádek " + std::string(file == "/dev/zero" ? "1" : "2") +
-                          " souboru %\\ \"" + file.string() + "\" %\\ je delší než 16 MB");
+                      "Řádek " + std::string(file == "/dev/zero" ? "1" : "2") + " souboru %\\ \"" +
+                          file.string() + "\" %\\ je delší než 16 MB");
         }
         EXPECT_EQ(Vector("A"), (ParserFloatArray{{7, 0}}));
     }

@@ -326,8 +326,8 @@ TEST_F(SeriesTest, RunThatCannotFitIsRefusedBeforeItStarts) {
               "jen 10 MB. \nZmenšete rozsah nebo zvětšete krok.");
     EXPECT_EQ(dialogs.Messages[0].Kind, MessageKind::Error);
     EXPECT_EQ(series.LastRun(), RunEnd::NotRun);
-    EXPECT_EQ(control.Begun, 1);                      // the refused run never started
-    EXPECT_EQ(series.Series().ValidPoints, 1000u);    // and changed nothing
+    EXPECT_EQ(control.Begun, 1);                    // the refused run never started
+    EXPECT_EQ(series.Series().ValidPoints, 1000u);  // and changed nothing
 
     // A transfer vector (and the variable's copy of it) counts too: 100,000
     // points need 3 MB for X and Y and 6 MB more for the vector.

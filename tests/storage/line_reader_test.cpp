@@ -40,12 +40,9 @@ TEST(LineReader, SplitsAtEveryKindOfLineEnd) {
         std::vector<std::string> Lines;
     };
     const Case cases[] = {
-        {"", {}},
-        {"a", {"a"}},
-        {"a\n", {"a"}},
-        {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
-        {"\n\n", {"", ""}},
-        {"a\r\r\nb\r", {"a", "", "b"}},
+        {"", {}},           {"a", {"a"}},
+        {"a\n", {"a"}},     {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+        {"\n\n", {"", ""}}, {"a\r\r\nb\r", {"a", "", "b"}},
     };
     TempFolder folder;
     for (const Case& c : cases) {
@@ -115,7 +112,9 @@ TEST(LineReader, DecodesTextLines) {
     LineReader mixed(folder / "mixed.txt");
     EXPECT_EQ(ReadAll(mixed, true).Read, (std::vector<std::string>{"š", "č", "abc"}));
     // A byte order mark is dropped and makes every line UTF-8.
-    WriteBytes(folder / "bom.txt", "\xEF\xBB\xBF" "a\n\xE8\n");
+    WriteBytes(folder / "bom.txt",
+               "\xEF\xBB\xBF"
+               "a\n\xE8\n");
     LineReader bom(folder / "bom.txt");
     EXPECT_EQ(ReadAll(bom, true).Read, (std::vector<std::string>{"a", "\xEF\xBF\xBD"}));
 }
