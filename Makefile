@@ -27,10 +27,13 @@ run: deps build
 test: deps build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
+# Every benchmark program, then one table of their ratios against the targets
+# (BENCH_ARGS go to every program, e.g. BENCH_ARGS=--benchmark_filter=Vs).
 bench: deps
 	@[ -f build-release/build.ninja ] || cmake --preset release
-	cmake --build build-release --target tarvix_bench
-	./build-release/bench/tarvix_bench
+	cmake --build build-release --target tarvix_benchmarks
+	cmake -DLIST=build-release/bench/benchmarks.txt -DOUT=build-release/bench/results \
+	  -DARGS="$(BENCH_ARGS)" -P bench/run_benchmarks.cmake
 
 fuzz: deps
 	@[ -f build-fuzz/build.ninja ] || cmake --preset fuzz

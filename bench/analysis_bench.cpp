@@ -1,4 +1,4 @@
-// Benchmarks of the analysis: ComputeStatistics of a million table texts,
+// Benchmarks of the analysis: ComputeStatistics of a million table cells,
 // the import of a million-line file into the statistics table (reading,
 // checking every value, the rows and the statistics afterwards) and the
 // harmonic analysis of 2048 samples.
@@ -30,11 +30,8 @@ std::string ValueText(int i) {
 
 void BM_ComputeStatistics(benchmark::State& state) {
     const bool xy = state.range(0) != 0;
-    std::vector<StatRow> rows(kMillion);
-    for (int i = 0; i < kMillion; ++i) {
-        rows[i].X = ValueText(i);
-        if (xy) rows[i].Y = ValueText(i + 17);
-    }
+    StatCells rows;
+    for (int i = 0; i < kMillion; ++i) rows.Append(ValueText(i), xy ? ValueText(i + 17) : "");
     Calculator calc;
     ParserCellReader reader(calc.Parser1(), false);
     StatOptions options{xy, xy, RegressionModel::Linear};

@@ -1,18 +1,19 @@
 // Speed of the worksheet's Gaussian solve (partial pivoting, long double)
-// against Eigen's PartialPivLU as the anchor, in the complex and the real
-// domain, in the fast mode and with a stop-poll hook; the residual
-// ‖Ax − b‖ / (‖A‖‖x‖) of each solve is a counter. After the runs the ratios
-// of the pairs are printed.
+// against Eigen's PartialPivLU as the anchor, in the complex domain (goal:
+// 0.6 of Eigen's time) and the real one (goal: 1.2), and with the stop-poll
+// hook against the fast mode (goal: 1.5); the residual ‖Ax − b‖ / (‖A‖‖x‖)
+// of each solve is a counter.
 #include <benchmark/benchmark.h>
 
 #include <Eigen/Dense>
 #include <cmath>
 #include <complex>
 #include <cstdio>
-#include <map>
 #include <random>
 #include <string>
+#include <type_traits>
 
+#include "bench_ratio.h"
 #include "matrix/gauss_solver.h"
 
 namespace {
@@ -78,119 +79,126 @@ private:
     long polls_ = 0;
 };
 
-void TarvixSolve(benchmark::State& state, bool complex, bool poll) {
-    const int n = static_cast<int>(state.range(0));
-    const CMatrix a = RandomMatrix(n, complex, 1);
-    const CVector b = RandomVector(n, complex, 2);
-    PollHooks pollHooks;
-    SolveMonitor monitor(poll ? &pollHooks : nullptr, FormatOptions{});
-    MatrixContext context{monitor, BuiltInMatrixMessages(), complex ? nsComplex : nsReal};
-    CVector x;
-    for (auto _ : state) {
-        CMatrix work = a;
-        CVector rhs = b;
+// A system of order n and its solvers.
+struct System {
+    System(int n, bool complex)
+        : complex(complex), a(RandomMatrix(n, complex, 1)), b(RandomVector(n, complex, 2)) {}
+    bool complex;
+    CMatrix a;
+    CVector b;
+};
+
+// The worksheet's solve, with or without the stop-poll hook; the solution in x.
+class TarvixSolver {
+public:
+    TarvixSolver(const System& system, bool poll)
+        : system_(system),
+          monitor_(poll ? &pollHooks_ : nullptr, FormatOptions{}),
+          context_{monitor_, BuiltInMatrixMessages(), system.complex ? nsComplex : nsReal} {}
+    void operator()() {
+        CMatrix work = system_.a;
+        CVector rhs = system_.b;
         std::vector<int> perm;
-        GaussSolve(work, rhs, x, perm, context);
+        GaussSolve(work, rhs, x, perm, context_);
         benchmark::DoNotOptimize(x.data());
     }
-    state.counters["residual"] = Residual(a, x, b);
+    CVector x;
+
+private:
+    const System& system_;
+    PollHooks pollHooks_;
+    SolveMonitor monitor_;
+    MatrixContext context_;
+};
+
+// Eigen's PartialPivLU on the same system; the solution in x.
+template <class Scalar>
+class EigenSolver {
+public:
+    using Mat = Eigen::Matrix<Scalar, Eigen::Dynamic, Eigen::Dynamic>;
+    using Vec = Eigen::Matrix<Scalar, Eigen::Dynamic, 1>;
+    static constexpr bool kComplex = !std::is_same_v<Scalar, long double>;
+
+    explicit EigenSolver(const System& system) {
+        const int n = system.a.Rows();
+        a_.resize(n, n);
+        b_.resize(n);
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j) a_(i, j) = Element(system.a(i, j));
+            b_(i) = Element(system.b[i]);
+        }
+    }
+    void operator()() {
+        Eigen::PartialPivLU<Mat> lu(a_);
+        x_ = lu.solve(b_);
+        benchmark::DoNotOptimize(x_.data());
+    }
+    CVector Solution() const {
+        CVector x(static_cast<std::size_t>(x_.size()));
+        for (int i = 0; i < x_.size(); ++i) {
+            if constexpr (kComplex)
+                x[i] = {x_(i).real(), x_(i).imag()};
+            else
+                x[i] = {x_(i), 0.0L};
+        }
+        return x;
+    }
+
+private:
+    static Scalar Element(const ComplexValue& z) {
+        if constexpr (kComplex)
+            return Scalar(z.Re, z.Im);
+        else
+            return z.Re;
+    }
+    Mat a_;
+    Vec b_;
+    Vec x_;
+};
+
+// The worksheet's solve against Eigen's (goal: `target` times its time).
+template <class Scalar>
+void VersusEigen(benchmark::State& state, double target) {
+    const int n = static_cast<int>(state.range(0));
+    const System system(n, EigenSolver<Scalar>::kComplex);
+    TarvixSolver tarvix(system, false);
+    EigenSolver<Scalar> eigen(system);
+    bench::MeasureRatio(state, target, tarvix, eigen);
+    state.counters["residual"] = Residual(system.a, tarvix.x, system.b);
+    state.counters["eigen_residual"] = Residual(system.a, eigen.Solution(), system.b);
     state.counters["limit"] = 10.0 * n * 1.1e-19;
 }
 
-template <class Scalar>
-void EigenSolve(benchmark::State& state) {
-    constexpr bool complex = !std::is_same_v<Scalar, long double>;
-    const int n = static_cast<int>(state.range(0));
-    const CMatrix a = RandomMatrix(n, complex, 1);
-    const CVector b = RandomVector(n, complex, 2);
-    using Mat = Eigen::Matrix<Scalar, Eigen::Dynamic, Eigen::Dynamic>;
-    using Vec = Eigen::Matrix<Scalar, Eigen::Dynamic, 1>;
-    Mat ea(n, n);
-    Vec eb(n);
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j) {
-            if constexpr (complex)
-                ea(i, j) = Scalar(a(i, j).Re, a(i, j).Im);
-            else
-                ea(i, j) = a(i, j).Re;
-        }
-        if constexpr (complex)
-            eb(i) = Scalar(b[i].Re, b[i].Im);
-        else
-            eb(i) = b[i].Re;
-    }
-    Vec ex;
-    for (auto _ : state) {
-        Eigen::PartialPivLU<Mat> lu(ea);
-        ex = lu.solve(eb);
-        benchmark::DoNotOptimize(ex.data());
-    }
-    CVector x(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        if constexpr (complex)
-            x[i] = {ex(i).real(), ex(i).imag()};
-        else
-            x[i] = {ex(i), 0.0L};
-    }
-    state.counters["residual"] = Residual(a, x, b);
+// The solve with the stop-poll hook against the solve without it.
+void PollVersusFast(benchmark::State& state, bool complex) {
+    const System system(static_cast<int>(state.range(0)), complex);
+    TarvixSolver poll(system, true);
+    TarvixSolver fast(system, false);
+    bench::MeasureRatio(state, 1.5, poll, fast);
+    state.counters["residual"] = Residual(system.a, poll.x, system.b);
 }
 
-void BM_ComplexTarvix(benchmark::State& s) { TarvixSolve(s, true, false); }
-void BM_ComplexTarvixPoll(benchmark::State& s) { TarvixSolve(s, true, true); }
-void BM_ComplexEigen(benchmark::State& s) { EigenSolve<std::complex<long double>>(s); }
-void BM_RealTarvix(benchmark::State& s) { TarvixSolve(s, false, false); }
-void BM_RealTarvixPoll(benchmark::State& s) { TarvixSolve(s, false, true); }
-void BM_RealEigen(benchmark::State& s) { EigenSolve<long double>(s); }
+void BM_ComplexVsEigen(benchmark::State& s) {
+    VersusEigen<std::complex<long double>>(s, 0.6);
+}
+void BM_RealVsEigen(benchmark::State& s) {
+    VersusEigen<long double>(s, 1.2);
+}
+void BM_ComplexPollVsFast(benchmark::State& s) {
+    PollVersusFast(s, true);
+}
+void BM_RealPollVsFast(benchmark::State& s) {
+    PollVersusFast(s, false);
+}
 
 void Orders(benchmark::internal::Benchmark* b) {
     for (int n : kOrders) b->Arg(n);
     b->Unit(benchmark::kMillisecond)->MinTime(0.5);
 }
 
-BENCHMARK(BM_ComplexTarvix)->Apply(Orders);
-BENCHMARK(BM_ComplexTarvixPoll)->Apply(Orders);
-BENCHMARK(BM_ComplexEigen)->Apply(Orders);
-BENCHMARK(BM_RealTarvix)->Apply(Orders);
-BENCHMARK(BM_RealTarvixPoll)->Apply(Orders);
-BENCHMARK(BM_RealEigen)->Apply(Orders);
-
-// Console output plus the mean time per iteration of every run, by name.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.iterations > 0) times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
-    }
-    void PrintRatios() const {
-        std::printf("\nRatios of CPU time per solve:\n");
-        for (int n : kOrders) {
-            const std::string k = "/" + std::to_string(n) + "/min_time:0.500";
-            Ratio("complex Tarvix / Eigen", "BM_ComplexTarvix" + k, "BM_ComplexEigen" + k, n, 0.6);
-            Ratio("real Tarvix / Eigen", "BM_RealTarvix" + k, "BM_RealEigen" + k, n, 1.2);
-            Ratio("complex poll / fast", "BM_ComplexTarvixPoll" + k, "BM_ComplexTarvix" + k, n, 1.5);
-            Ratio("real poll / fast", "BM_RealTarvixPoll" + k, "BM_RealTarvix" + k, n, 1.5);
-        }
-    }
-
-private:
-    void Ratio(const char* what, const std::string& a, const std::string& b, int n,
-               double goal) const {
-        auto ia = times_.find(a), ib = times_.find(b);
-        if (ia == times_.end() || ib == times_.end()) return;
-        std::printf("  n=%3d  %-24s %.3f  (goal <= %.1f)\n", n, what, ia->second / ib->second,
-                    goal);
-    }
-    std::map<std::string, double> times_;
-};
+BENCHMARK(BM_ComplexVsEigen)->Apply(Orders);
+BENCHMARK(BM_RealVsEigen)->Apply(Orders);
+BENCHMARK(BM_ComplexPollVsFast)->Apply(Orders);
+BENCHMARK(BM_RealPollVsFast)->Apply(Orders);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -37,7 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     return goOn;
                 });
             if (!goOn) Check(questions <= 1);
-            for (const tarvix::StatRow& row : result.Rows) {
+            const tarvix::StatRowsView rows(result.Rows);
+            for (std::size_t r = 0; r < rows.size(); ++r) {
+                const tarvix::StatRow row = rows[r];
                 Check(!row.X.empty() && reader.IsValue(row.X));
                 if (!row.Y.empty()) Check(reader.IsValue(row.Y));
                 if (regression) Check(!row.Y.empty());

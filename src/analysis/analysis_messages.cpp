@@ -49,6 +49,7 @@ const std::vector<MessageEntry>& DefaultEntries() {
         {FileExists, "Soubor \"%s\" existuje. %\\ Má se přepsat?"},
         {FileWriteError, "Chyba při zápisu do souboru %\\ \"%s\""},
         {FileReadError, "Chyba při čtení ze souboru %\\ \"%s\""},
+        {LineTooLong, "Řádek %s souboru %\\ \"%s\" %\\ je delší než 16 MB"},
         {OutOfRange, "Výsledek statistiky překračuje rozsah čísel"},
         {EqualX, "Všechny hodnoty x jsou stejné: %\\ regresní přímku nelze určit"},
         {LogOfX, "Logaritmus hodnoty x <= 0 na řádku %s"},

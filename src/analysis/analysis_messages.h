@@ -54,6 +54,8 @@ inline constexpr std::string_view ExportQuestion = "Msg_StatExportQuestion";
 inline constexpr std::string_view FileExists = "Msg_StatFileExists";
 inline constexpr std::string_view FileWriteError = "Msg_StatFileWriteError";
 inline constexpr std::string_view FileReadError = "Msg_StatFileReadError";
+// "%s" the line number, "%s" the file: a line longer than 16 MB.
+inline constexpr std::string_view LineTooLong = "Msg_StatLineTooLong";
 inline constexpr std::string_view OutOfRange = "Msg_StatOutOfRange";
 inline constexpr std::string_view EqualX = "Msg_StatEqualX";
 inline constexpr std::string_view LogOfX = "Msg_StatLogOfX";  // "%s" the row

@@ -4,6 +4,7 @@
 // modulus, otherwise by its real part.
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -20,6 +21,8 @@ public:
     virtual std::optional<long double> Read(std::string_view text) = 0;
     // The text is a value (CheckNumber without its message).
     bool IsValue(std::string_view text) { return Read(text).has_value(); }
+    // The value of a cell that holds a plain number already read.
+    virtual long double FromPlain(long double value) { return value; }
 };
 
 // A plain decimal number ([sign] digits [. or , digits] [E [sign] digits],
@@ -31,6 +34,9 @@ public:
     ParserCellReader(TParser& parser, bool complexDomain)
         : parser_(parser), complex_(complexDomain) {}
     std::optional<long double> Read(std::string_view text) override;
+    long double FromPlain(long double value) override {
+        return complex_ ? std::fabs(value) : value;
+    }
     // The whole value (vector imports, the chart).
     std::optional<ComplexValue> ReadValue(std::string_view text);
 

@@ -127,8 +127,7 @@ std::string BuildReport(const ReportInput& in) {
     if (items[ReportSelection::DateTime]) out.append(in.DateTime).append(kEnd);
     if (items[ReportSelection::DataSerie]) {
         out.append(in.DataHeader).append(kEnd);
-        if (in.Table)
-            for (const std::string& line : DataLines(*in.Table)) out.append(line).append(kEnd);
+        if (in.Table) in.Table->AppendDataLines(out, kEnd);
         out.append(kEnd);
     }
     std::size_t labelWidth = 0;
@@ -163,7 +162,7 @@ std::string BuildReport(const ReportInput& in) {
 
 std::string DataText(const StatTable& table) {
     std::string out;
-    for (const std::string& line : DataLines(table)) out.append(line).append("\r\n");
+    table.AppendDataLines(out, "\r\n");
     return out;
 }
 

@@ -1,5 +1,6 @@
 // StatTable: the data of the statistics window without a window. Rows of
-// cell texts (x and y, kept as typed or imported), the "x-y" switch, the
+// cells (x and y, their texts kept as typed or imported, plain numbers held
+// as numbers: StatCells), the "x-y" switch, the
 // edit mode, the current row, HasData, DataModified and SelectedColumn, and
 // the row commands of the window (append, insert, delete, delete all, swap
 // the columns, the arrow keys on the last row). Row numbers are not stored:
@@ -10,28 +11,49 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/stat_cells.h"
+
 namespace tarvix {
 
-struct StatRow {
-    std::string X;
-    std::string Y;
+// The rows of a table as texts, made when a row is asked for (reports,
+// tests); the table itself keeps compact cells.
+class StatRowsView {
+public:
+    explicit StatRowsView(const StatCells& cells) : cells_(&cells) {}
+    std::size_t size() const { return cells_->Size(); }
+    bool empty() const { return cells_->Empty(); }
+    StatRow operator[](std::size_t row) const {
+        return {cells_->Text(1, row), cells_->Text(2, row)};
+    }
+    const StatCells& Cells() const { return *cells_; }
 
-    friend bool operator==(const StatRow&, const StatRow&) = default;
+    friend bool operator==(const StatRowsView& a, const StatRowsView& b) {
+        return *a.cells_ == *b.cells_;
+    }
+    friend bool operator==(const StatRowsView& a, const std::vector<StatRow>& b);
+
+private:
+    const StatCells* cells_;
 };
 
 class StatTable {
 public:
-    const std::vector<StatRow>& Rows() const { return rows_; }
-    int RowCount() const { return static_cast<int>(rows_.size()); }
+    const StatCells& Cells() const { return cells_; }
+    StatRowsView Rows() const { return StatRowsView(cells_); }
+    int RowCount() const { return static_cast<int>(cells_.Size()); }
     // Column 1 (x) or 2 (y) of a row (from 0); an empty text outside the table.
-    const std::string& Cell(int column, int row) const;
+    std::string Cell(int column, int row) const;
     // Sets a cell's text (typing, a drop); the table grows to reach the row.
-    void SetCell(int column, int row, std::string text);
+    void SetCell(int column, int row, std::string_view text);
     // Replaces all rows (an import); the current row becomes the first.
-    void SetRows(std::vector<StatRow> rows);
+    void SetRows(const std::vector<StatRow>& rows);
+    void SetRows(StatCells rows);
     // Replaces one column (a transfer): the table gets exactly texts.size()
     // rows when it has fewer; other cells keep their texts.
     void WriteColumn(int column, const std::vector<std::string>& texts);
+    // The data lines of the filled rows (column 1, or column 1, TAB and
+    // column 2 in "x-y"), each followed by `lineEnd`, appended to `out`.
+    void AppendDataLines(std::string& out, std::string_view lineEnd) const;
 
     bool Xy() const { return xy_; }
     void SetXy(bool xy) { xy_ = xy; }
@@ -74,7 +96,7 @@ public:
     int FilledRowCount() const;
 
 private:
-    std::vector<StatRow> rows_;
+    StatCells cells_;
     bool xy_ = false;
     bool editMode_ = false;
     int current_ = 0;

@@ -144,7 +144,7 @@ bool StatWindow::Compute() {
     BusyGuard guard(busy_);
     ParserCellReader reader(calc_.Parser1(), calc_.NumericalScope() == nsComplex);
     StatOptions options{table_.Xy(), regression_ && table_.Xy(), model_};
-    StatOutcome outcome = ComputeStatistics(table_.Rows(), options, reader,
+    StatOutcome outcome = ComputeStatistics(table_.Cells(), options, reader,
                                             [this](int percent) {
                                                 view_->ShowProgress(percent);
                                             });
@@ -198,30 +198,15 @@ bool StatWindow::ImportFile() {
     return ImportFilePath(*path);
 }
 
-namespace {
-
-struct ImportOutcome {
-    ImportResult Result;
-};
-
-}  // namespace
-
 bool StatWindow::ImportFilePath(const std::filesystem::path& path) {
     view_->ShowProgress(0);
-    FileReadResult file = ReadWholeFile(path);
-    if (!file.ok()) {
-        Ask(statmsg::FileReadError, {path.string()}, MessageKind::Error, kCancelButton,
-            HelpContext());
-        return false;
-    }
     if (busy_) return false;
     ImportResult result;
     {
         BusyGuard guard(busy_);
         ParserCellReader reader(calc_.Parser1(), calc_.NumericalScope() == nsComplex);
-        const std::string text = DecodeText(file.bytes);
-        result = ReadImportText(
-            text, regression_, 1, reader,
+        result = ReadImportFile(
+            path, regression_, 1, reader,
             [this](const ImportQuestion& q) {
                 if (q.Problem == ImportProblem::UnknownSeparator) {
                     return Ask(statmsg::UnknownSeparator, {}, MessageKind::Error,
@@ -241,6 +226,16 @@ bool StatWindow::ImportFilePath(const std::filesystem::path& path) {
                 view_->ShowProgress(percent);
                 view_->ProcessEvents();
             });
+    }
+    if (result.FileError != ImportFileError::None) {
+        if (result.FileError == ImportFileError::LineTooLong)
+            Ask(statmsg::LineTooLong, {std::to_string(result.ErrorLine), path.string()},
+                MessageKind::Error, kCancelButton, HelpContext());
+        else
+            Ask(statmsg::FileReadError, {path.string()}, MessageKind::Error, kCancelButton,
+                HelpContext());
+        view_->ShowProgress(0);
+        return false;
     }
     table_.SetRows(std::move(result.Rows));
     if (!regression_) table_.SetXy(result.Xy);

@@ -133,30 +133,46 @@ bool IsFinite(const ColumnStats& s) {
 
 StatOutcome ComputeStatistics(const std::vector<StatRow>& rows, const StatOptions& options,
                               CellReader& reader, const StatProgress& progress) {
+    StatCells cells;
+    cells.Reserve(rows.size());
+    for (const StatRow& row : rows) cells.Append(row.X, row.Y);
+    return ComputeStatistics(cells, options, reader, progress);
+}
+
+StatOutcome ComputeStatistics(const StatCells& cells, const StatOptions& options,
+                              CellReader& reader, const StatProgress& progress) {
     const bool xy = options.Xy || options.Regression;
     const bool regression = options.Regression;
+    const std::size_t count = cells.Size();
     std::vector<long double> xs;
     std::vector<long double> ys;
-    std::vector<long double> rawX;  // regression: untransformed x for the curve's range
-    xs.reserve(rows.size());
-    if (xy) ys.reserve(rows.size());
-    ProgressSteps steps(progress, rows.size());
+    xs.reserve(count);
+    if (xy) ys.reserve(count);
+    // Regression: the range of the untransformed x, for the curve.
+    long double minX = std::numeric_limits<long double>::infinity();
+    long double maxX = -minX;
+    ProgressSteps steps(progress, count);
+    auto read = [&](int column, std::size_t row) -> std::optional<long double> {
+        const StatCell& cell = cells.At(column, row);
+        if (cell.IsDecimal()) return reader.FromPlain(cell.Value());
+        return reader.Read(cells.TextOf(cell));
+    };
 
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         const int row = static_cast<int>(i);
-        const StatRow& cells = rows[i];
-        const bool xEmpty = cells.X.find_first_not_of(' ') == std::string::npos;
-        const bool yEmpty = cells.Y.find_first_not_of(' ') == std::string::npos;
+        const bool xEmpty = cells.IsBlank(1, i);
+        const bool yEmpty = cells.IsBlank(2, i);
         if (regression) {
             if (xEmpty && yEmpty) {
                 steps.Row(i + 1);
                 continue;
             }
-            std::optional<long double> x = xEmpty ? std::nullopt : reader.Read(cells.X);
+            std::optional<long double> x = xEmpty ? std::nullopt : read(1, i);
             if (!x) return Failure(statmsg::MissingData, {}, row, 1);
-            std::optional<long double> y = yEmpty ? std::nullopt : reader.Read(cells.Y);
+            std::optional<long double> y = yEmpty ? std::nullopt : read(2, i);
             if (!y) return Failure(statmsg::MissingData, {}, row, 2);
-            rawX.push_back(*x);
+            minX = std::min(minX, *x);
+            maxX = std::max(maxX, *x);
             if (TransformsX(options.Model)) {
                 if (!(*x > 0.0L)) return Failure(statmsg::LogOfX, std::to_string(row + 1), row, 1);
                 *x = std::log(*x);
@@ -172,11 +188,11 @@ StatOutcome ComputeStatistics(const std::vector<StatRow>& rows, const StatOption
                 steps.Row(i + 1);
                 continue;
             }
-            std::optional<long double> x = reader.Read(cells.X);
+            std::optional<long double> x = read(1, i);
             if (!x) return Failure(statmsg::MissingData, {}, row, 1);
             xs.push_back(*x);
             if (xy && !yEmpty) {
-                std::optional<long double> y = reader.Read(cells.Y);
+                std::optional<long double> y = read(2, i);
                 if (!y) return Failure(statmsg::MissingData, {}, row, 2);
                 ys.push_back(*y);
             }
@@ -215,12 +231,8 @@ StatOutcome ComputeStatistics(const std::vector<StatRow>& rows, const StatOption
         if (!std::isfinite(fit.Slope) || !std::isfinite(fit.Intercept) ||
             !std::isfinite(fit.Covariance) || !std::isfinite(fit.R2))
             return Failure(statmsg::OutOfRange, {}, -1, 1);
-        results.MinX = rawX.front();
-        results.MaxX = rawX.front();
-        for (long double x : rawX) {
-            results.MinX = std::min(results.MinX, x);
-            results.MaxX = std::max(results.MaxX, x);
-        }
+        results.MinX = minX;
+        results.MaxX = maxX;
     }
     return {results, std::nullopt};
 }

@@ -80,6 +80,14 @@ using StatProgress = std::function<void(int percent)>;
 // cell counts the row's x only. Regression mode: a row with both cells empty
 // is skipped; every other row needs a readable x and y, transformed by the
 // model (a logarithm of a value ≤ 0 names its row). All x equal is an error.
+// Cells that hold plain numbers are taken as they are, others are read.
+StatOutcome ComputeStatistics(const StatCells& cells, const StatOptions& options,
+                              CellReader& reader, const StatProgress& progress = {});
+// The same over the rows of a table, or over rows of texts.
+inline StatOutcome ComputeStatistics(const StatRowsView& rows, const StatOptions& options,
+                                     CellReader& reader, const StatProgress& progress = {}) {
+    return ComputeStatistics(rows.Cells(), options, reader, progress);
+}
 StatOutcome ComputeStatistics(const std::vector<StatRow>& rows, const StatOptions& options,
                               CellReader& reader, const StatProgress& progress = {});
 

@@ -7,15 +7,18 @@
 #include "analysis/cell_reader.h"
 #include "analysis/fourier.h"
 #include "analysis/stat_window.h"
-#include "storage/atomic_file.h"
-#include "storage/text_codec.h"
+#include "storage/line_reader.h"
 
 namespace tarvix {
 namespace {
 
 // The report with CR LF line ends as lines of standard output.
 void PrintLines(std::ostream& out, std::string_view text) {
-    for (std::string_view line : SplitLines(text)) out << line << '\n';
+    for (std::size_t cr; (cr = text.find('\r')) != std::string_view::npos;) {
+        out.write(text.data(), static_cast<std::streamsize>(cr));
+        text.remove_prefix(cr + 1);
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 bool RunStat(Calculator& calc, const CliStatOptions& options, const Settings& settings,
@@ -42,17 +45,22 @@ bool RunFourier(Calculator& calc, const std::string& file, std::ostream& out) {
                             kCancelHelpButtons, help);
         return false;
     };
-    FileReadResult read = ReadWholeFile(file);
-    if (!read.ok()) return show(statmsg::FileReadError, {file}, kStatHelpContext);
-    const std::string text = DecodeText(read.bytes);
+    LineReader lines{std::filesystem::path(file)};
+    if (!lines.Opened()) return show(statmsg::FileReadError, {file}, kStatHelpContext);
     ParserCellReader reader(calc.Parser1(), false);
     std::vector<long double> samples;
-    for (std::string_view line : SplitLines(text)) {
-        if (line.find_first_not_of(" \t\r") == std::string_view::npos) continue;
+    std::string line;
+    LineRead read;
+    while ((read = lines.NextText(line)) == LineRead::Line) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
         std::optional<ComplexValue> value = reader.ReadValue(line);
         if (!value) return show(statmsg::BadNumber, {line}, kStatCellHelpContext);
         samples.push_back(value->Re);
     }
+    if (read == LineRead::TooLong)
+        return show(statmsg::LineTooLong, {std::to_string(lines.LineNumber()), file},
+                    kStatHelpContext);
+    if (read == LineRead::Failed) return show(statmsg::FileReadError, {file}, kStatHelpContext);
     HarmonicsOutcome outcome = AnalyzeHarmonics(samples);
     if (!outcome.Result) return show(outcome.ErrorKey, {}, kFourierHelpContext);
     const StatNumberFormat format{true, 10, calc.Options().DecimalSeparator};

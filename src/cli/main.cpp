@@ -34,6 +34,8 @@
 // The exit status is 1 when any line failed: an error message, or a line
 // left without a result by a cancelled question; also when the data file
 // does not open (no line runs then) or cannot be saved.
+#include <unistd.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
@@ -54,6 +56,7 @@
 #include "cli/cli_worksheet.h"
 #include "series/series_hooks.h"
 #include "storage/data_file_commands.h"
+#include "storage/line_reader.h"
 #include "storage/text_catalog.h"
 
 namespace {
@@ -272,7 +275,15 @@ int main(int argc, char** argv) {
     }
 
     if (settings.Lines.empty() && !settings.Stat.Requested() && !task.Active()) {
-        for (std::string line; std::getline(std::cin, line);) settings.Lines.push_back(line);
+        LineReader input(STDIN_FILENO);
+        std::string line;
+        LineRead read;
+        while ((read = input.Next(line)) == LineRead::Line) settings.Lines.push_back(line);
+        if (read == LineRead::TooLong) {
+            std::cerr << "tarvix-cli: line " << input.LineNumber()
+                      << " of the standard input is longer than 16 MB\n";
+            return 1;
+        }
     }
     int status = 0;
     for (const std::string& raw : settings.Lines) {

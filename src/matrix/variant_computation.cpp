@@ -6,6 +6,7 @@
 
 #include "calculator/message_box.h"
 #include "storage/atomic_file.h"
+#include "storage/line_reader.h"
 
 namespace tarvix {
 
@@ -72,7 +73,7 @@ bool VariantComputation::OpenFile(const std::string& path) {
         dialogs_.ShowMessage(PrepareMessageBox(text, kind, kOkButton, EMatrixError::kHelpContext,
                                                TextsOf(sheet_.Format())));
     };
-    const FileReadResult read = ReadWholeFile(path);
+    const FileReadResult read = ReadTextFile(path);
     if (!read.ok()) {
         show(read.status == FileReadStatus::Missing
                  ? texts.Format(mxmsg::FileNotFound, {path})

@@ -13,6 +13,7 @@
 #include "calculator/value_text.h"
 #include "matrix/cell_values.h"
 #include "storage/atomic_file.h"
+#include "storage/line_reader.h"
 
 namespace tarvix {
 
@@ -166,7 +167,9 @@ std::string Worksheet::ElapsedText(long long ms) {
 
 bool Worksheet::LoadFileData(const std::string& path, WorksheetMode mode, WorksheetFileData& data) {
     const std::string name = std::filesystem::path(path).filename().string();
-    const FileReadResult read = ReadWholeFile(path);
+    // Text worksheets are read under the common cap on a line's length.
+    const FileReadResult read =
+        FileFormatOf(path) == WorksheetFileFormat::Text ? ReadTextFile(path) : ReadWholeFile(path);
     if (read.status == FileReadStatus::Missing) {
         ShowError(texts_.Format(mxmsg::FileNotFound, {path}));
         return false;

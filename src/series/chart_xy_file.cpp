@@ -4,7 +4,7 @@
 #include <charconv>
 #include <string>
 
-#include "storage/atomic_file.h"
+#include "storage/line_reader.h"
 
 namespace tarvix {
 namespace {
@@ -63,39 +63,55 @@ bool SplitFields(std::string_view line, Separator separator, std::string_view& f
     return true;
 }
 
+// The points of the lines given one by one.
+class XyLines {
+public:
+    void Line(std::string_view raw) {
+        const std::string_view line = Trim(raw);
+        if (line.empty()) return;
+        if (!separator_) separator_ = SeparatorOf(line);
+        if (*separator_ == Separator::None) {
+            if (const auto y = ReadNumber(line)) {
+                data_.X.push_back(static_cast<double>(data_.Y.size()));
+                data_.Y.push_back(*y);
+            }
+            return;
+        }
+        std::string_view first, second;
+        if (!SplitFields(line, *separator_, first, second)) return;
+        const auto x = ReadNumber(first);
+        const auto y = ReadNumber(second);
+        if (!x || !y) return;
+        data_.X.push_back(*x);
+        data_.Y.push_back(*y);
+    }
+    XyData& Data() { return data_; }
+
+private:
+    std::optional<Separator> separator_;
+    XyData data_;
+};
+
 }  // namespace
 
 XyData ParseXyText(std::string_view text) {
-    XyData data;
-    std::optional<Separator> separator;
+    XyLines lines;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        const std::string_view line = Trim(text.substr(0, end));
+        lines.Line(text.substr(0, end));
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (line.empty()) continue;
-        if (!separator) separator = SeparatorOf(line);
-        if (*separator == Separator::None) {
-            if (const auto y = ReadNumber(line)) {
-                data.X.push_back(static_cast<double>(data.Y.size()));
-                data.Y.push_back(*y);
-            }
-            continue;
-        }
-        std::string_view first, second;
-        if (!SplitFields(line, *separator, first, second)) continue;
-        const auto x = ReadNumber(first);
-        const auto y = ReadNumber(second);
-        if (!x || !y) continue;
-        data.X.push_back(*x);
-        data.Y.push_back(*y);
     }
-    return data;
+    return std::move(lines.Data());
 }
 
 std::optional<XyData> ReadXyFile(const std::filesystem::path& file) {
-    const FileReadResult read = ReadWholeFile(file);
-    if (!read.ok()) return std::nullopt;
-    return ParseXyText(read.bytes);
+    LineReader reader(file);
+    XyLines lines;
+    LineRead read = LineRead::Failed;
+    for (std::string line; reader.Opened() && (read = reader.Next(line)) == LineRead::Line;)
+        lines.Line(line);
+    if (read != LineRead::End) return std::nullopt;  // unreadable, or a line too long
+    return std::move(lines.Data());
 }
 
 }  // namespace tarvix

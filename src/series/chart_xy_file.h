@@ -18,7 +18,7 @@ struct XyData {
 };
 
 XyData ParseXyText(std::string_view text);
-// Nothing when the file cannot be read.
+// Nothing when the file cannot be read or has a line longer than the cap.
 std::optional<XyData> ReadXyFile(const std::filesystem::path& file);
 
 }  // namespace tarvix

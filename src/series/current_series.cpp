@@ -21,14 +21,21 @@ CurrentSeries CurrentSeries::ForRun(std::size_t rows, std::size_t columns, Compl
     s.YStart = yStart;
     s.YStep = yStep;
     s.TwoDim = twoDim;
-    s.X = std::move(reuseX);
-    s.Y = std::move(reuseY);
-    s.X.clear();
-    s.Y.clear();
     // Reserved, not filled: a stopped run of millions of points touches only
-    // the memory of the points it computed.
-    s.X.reserve(rows * columns);
-    s.Y.reserve(rows * columns);
+    // the memory of the points it computed. Arrays handed in keep what fits
+    // of their old contents, which the run overwrites from the start (making
+    // them empty and growing them again would clear memory the run writes
+    // anyway).
+    const std::size_t points = rows * columns;
+    for (auto [array, reuse] : {std::pair{&s.X, &reuseX}, std::pair{&s.Y, &reuseY}}) {
+        *array = std::move(*reuse);
+        if (array->capacity() < points) {
+            array->clear();
+            array->reserve(points);
+        } else if (array->size() > points) {
+            array->resize(points);
+        }
+    }
     if (withRows) {
         s.Re.resize(rows);
         s.Im.resize(rows);

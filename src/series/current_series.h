@@ -34,7 +34,9 @@ struct CurrentSeries {
     // A run over rows × columns points: arrays reserved, nothing valid yet.
     // `withRows` also prepares the Re/Im rows (complex domain, first
     // parametric pass). The arrays of a previous run may be handed in: their
-    // memory is reused (a repeated run writes into memory already in use).
+    // memory is reused (a repeated run writes into memory already in use),
+    // and what fits of their contents stays until the run overwrites it, so
+    // X and Y hold ValidPoints values only once the run has ended.
     static CurrentSeries ForRun(std::size_t rows, std::size_t columns, ComplexValue start,
                                 ComplexValue step, ComplexValue yStart, ComplexValue yStep,
                                 bool twoDim, bool withRows, TArrayOfExtended reuseX = {},

@@ -5,6 +5,7 @@
 #include "engine/parser_errors.h"
 #include "series/waf_file.h"
 #include "storage/atomic_file.h"
+#include "storage/line_reader.h"
 #include "storage/text_codec.h"
 
 namespace tarvix {
@@ -56,10 +57,44 @@ ParserFloatArray DataPump::ParseLines(const std::vector<std::string>& lines) {
     return values;
 }
 
+void DataPump::Stored(bool stored) {
+    const VarVectors& vectors = series_.Vectors();
+    transferred_ = stored ? &vectors.FindVector(vectors.TransferName) : &vectors.TransferVector;
+}
+
+// A text file, line by line: the lines themselves for a text destination (or
+// the clipboard), the values for a vector or the chart.
+void DataPump::ReadTextFile(int destination, const std::filesystem::path& file) {
+    LineReader reader(file);
+    const bool keepLines = ToTextDestination(destination) || destination == 5;
+    const bool parse = !ToTextDestination(destination);
+    ParserFloatArray values;
+    // A missing file reads as an empty one.
+    LineRead read =
+        reader.OpenStatus() == FileReadStatus::Unreadable ? LineRead::Failed : LineRead::End;
+    for (std::string line; reader.Opened() && (read = reader.NextText(line)) == LineRead::Line;) {
+        if (parse) {
+            series_.RunControl().ProcessEvents();
+            values.push_back(ParseValueText(line, calc_.Parser1()));
+        }
+        if (keepLines) lines_.push_back(std::move(line));
+    }
+    if (read == LineRead::TooLong) {
+        throw TarvixError(FormatMessageText(series_.Texts().Text(seriesmsg::LineTooLong),
+                                            {std::to_string(reader.LineNumber()), file.string()}));
+    }
+    if (read == LineRead::Failed) {
+        throw TarvixError(
+            FormatMessageText(series_.Texts().Text(seriesmsg::ReadError), {file.string()}));
+    }
+    if (parse) series_.Vectors().TransferVector = std::move(values);
+}
+
 void DataPump::Run(int source, int destination, std::string_view varName,
                    const std::filesystem::path& file) {
     lines_.clear();
     failed_ = false;
+    transferred_ = &series_.Vectors().TransferVector;
     series_.RunControl().SetBusy(true);
     struct Cleanup {
         DataPump& p;
@@ -85,20 +120,12 @@ void DataPump::Source(int source, int destination, std::string_view varName,
     VarVectors& vectors = series_.Vectors();
     const bool varAsVector = series_.VarAsVector();
     switch (source) {
-        case 0: {
-            const FileReadResult read = ReadWholeFile(file);
-            if (read.status == FileReadStatus::Unreadable) {
-                throw TarvixError(
-                    FormatMessageText(series_.Texts().Text(seriesmsg::ReadError), {file.string()}));
-            }
-            if (read.ok()) lines_ = SplitTextLines(DecodeText(read.bytes));
+        case 0:
+            ReadTextFile(destination, file);
             if (ToTextDestination(destination)) return;
-            ParserFloatArray values = ParseLines(lines_);
             vectors.TransferName = varName;
-            vectors.TransferVector = std::move(values);
-            vectors.StoreTransfer(varAsVector);
+            Stored(vectors.StoreTransfer(varAsVector));
             return;
-        }
         case 1:
             ImportWaf(file);
             return;
@@ -143,7 +170,7 @@ void DataPump::Source(int source, int destination, std::string_view varName,
                 failed_ = true;
                 return;
             }
-            vectors.StoreTransfer(varAsVector);
+            Stored(vectors.StoreTransfer(varAsVector));
             return;
         }
         case 6: {
@@ -158,7 +185,7 @@ void DataPump::Source(int source, int destination, std::string_view varName,
             }
             vectors.TransferName = varName;
             vectors.TransferVector = std::move(values);
-            vectors.StoreTransfer(varAsVector);
+            Stored(vectors.StoreTransfer(varAsVector));
             return;
         }
         default:
@@ -167,7 +194,7 @@ void DataPump::Source(int source, int destination, std::string_view varName,
 }
 
 void DataPump::ImportWaf(const std::filesystem::path& file) {
-    const FileReadResult read = ReadWholeFile(file);
+    const FileReadResult read = ReadWholeFile(file, 2 * kWafBlockSize);
     if (read.status == FileReadStatus::Missing) return;
     if (!read.ok() || read.bytes.size() < 2 * kWafBlockSize) {
         throw TarvixError(
@@ -184,7 +211,7 @@ void DataPump::ImportWaf(const std::filesystem::path& file) {
         }
         vectors.TransferName = calc_.RegisterAt(box).Label;
         vectors.TransferVector = std::move(values);
-        vectors.StoreTransfer(series_.VarAsVector());
+        Stored(vectors.StoreTransfer(series_.VarAsVector()));
     };
     store(channels.Channel1, BoxId::A);
     store(channels.Channel2, BoxId::B);
@@ -208,6 +235,8 @@ void DataPump::Destination(int source, int destination, std::string_view varName
             return;
         case 4:
             if (source == 1) return;  // the recording has been stored already
+            // A source that stored under the variable's name has done it.
+            if (transferred_ != &vectors.TransferVector && vectors.TransferName == varName) return;
             vectors.TransferName = varName;
             vectors.StoreTransfer(series_.VarAsVector());
             return;
@@ -215,7 +244,7 @@ void DataPump::Destination(int source, int destination, std::string_view varName
             if (source == 1 || source == 4 || source == 5 || source == 6) {
                 lines_.clear();
                 const FormatOptions options = calc_.CurrentFormatOptions();
-                for (const ComplexValue& v : vectors.TransferVector)
+                for (const ComplexValue& v : *transferred_)
                     lines_.push_back(VectorElementText(v, options));
             }
             clipboard_.SetText(JoinTextLines(lines_));
@@ -224,7 +253,7 @@ void DataPump::Destination(int source, int destination, std::string_view varName
         case 6: {
             const bool complex = calc_.NumericalScope() == nsComplex;
             CurrentSeries& series = series_.Series();
-            series = CurrentSeries::FromVector(vectors.TransferVector, complex);
+            series = CurrentSeries::FromVector(*transferred_, complex);
             if (!complex) series_.Chart().AddSeries(series);
             return;
         }

@@ -50,6 +50,9 @@ private:
     void Destination(int source, int destination, std::string_view varName,
                      const std::filesystem::path& file);
     ParserFloatArray ParseLines(const std::vector<std::string>& lines);
+    void ReadTextFile(int destination, const std::filesystem::path& file);
+    // After StoreTransfer: the data went to the variable's entry.
+    void Stored(bool stored);
     void ImportWaf(const std::filesystem::path& file);
     void ShowError(std::string_view key);
 
@@ -57,6 +60,8 @@ private:
     Calculator& calc_;
     ClipboardPort& clipboard_;
     std::vector<std::string> lines_;
+    // The data of this transfer: TransferVector, or the entry it was stored in.
+    const ParserFloatArray* transferred_ = nullptr;
     bool failed_ = false;  // the clipboard did not evaluate: nothing is stored
 };
 

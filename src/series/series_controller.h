@@ -16,10 +16,11 @@
 
 #include "calculator/calculator.h"
 #include "series/current_series.h"
+#include "series/param_dialog_model.h"
 #include "series/series_input.h"
+#include "series/series_memory.h"
 #include "series/series_messages.h"
 #include "series/series_ports.h"
-#include "series/param_dialog_model.h"
 #include "series/series_settings.h"
 #include "series/var_vectors.h"
 
@@ -60,6 +61,9 @@ public:
     }
     void SetSeriesFileOverride(std::filesystem::path path) { fileOverride_ = std::move(path); }
     void SetSeriesStream(std::ostream* stream) { fileStream_ = stream; }
+    // Where a run learns how much memory is left (by default the system's
+    // figure); a run whose points cannot fit is refused before it starts.
+    void SetMemoryProbe(MemoryProbe probe) { memoryProbe_ = std::move(probe); }
     std::filesystem::path SeriesFilePath() const;
 
     // --- Hooks of the calculation command (calculator_ports.h)
@@ -123,6 +127,7 @@ private:
     std::function<std::filesystem::path()> dataFilePath_;
     std::filesystem::path fileOverride_;
     std::ostream* fileStream_ = nullptr;
+    MemoryProbe memoryProbe_;
     std::vector<std::string> firstPassLines_;  // pass 1 of a run to a stream
 
     // The calculation in progress.

@@ -129,13 +129,11 @@ void SeriesFileOutput::Close() {
 }
 
 SeriesFileReader::SeriesFileReader(const std::filesystem::path& path)
-    : file_(std::fopen(path.c_str(), "rb")) {}
+    : file_(std::make_unique<LineReader>(path)) {}
 
 SeriesFileReader::SeriesFileReader(const std::vector<std::string>& lines) : lines_(&lines) {}
 
-SeriesFileReader::~SeriesFileReader() {
-    if (file_) std::fclose(file_);
-}
+SeriesFileReader::~SeriesFileReader() = default;
 
 bool SeriesFileReader::Next(std::string& line) {
     line.clear();
@@ -144,16 +142,7 @@ bool SeriesFileReader::Next(std::string& line) {
         line = (*lines_)[index_++];
         return true;
     }
-    if (!file_) return false;
-    int c;
-    bool any = false;
-    while ((c = std::fgetc(file_)) != EOF) {
-        any = true;
-        if (c == '\n') break;
-        line += static_cast<char>(c);
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return any;
+    return file_ && file_->Opened() && file_->Next(line) == LineRead::Line;
 }
 
 }  // namespace tarvix

@@ -17,6 +17,7 @@
 
 #include "engine/complex_value.h"
 #include "series/file_number_mask.h"
+#include "storage/line_reader.h"
 
 namespace tarvix {
 
@@ -80,7 +81,8 @@ private:
     bool closed_ = false;
 };
 
-// Reads the lines of a series file one by one (CR LF or LF); false at the end.
+// Reads the lines of a series file one by one (CR LF or LF); false at the
+// end, and at a line longer than the common cap (the rest is not read).
 class SeriesFileReader {
 public:
     // An empty reader when the file does not open.
@@ -90,7 +92,7 @@ public:
     bool Next(std::string& line);
 
 private:
-    std::FILE* file_ = nullptr;
+    std::unique_ptr<LineReader> file_;
     const std::vector<std::string>* lines_ = nullptr;
     std::size_t index_ = 0;
 };

@@ -19,6 +19,9 @@ const std::vector<MessageEntry>& DefaultEntries() {
         {TooManySteps1M,
          "Počet iteračních kroků je větší než 1 milión %\\ může dojít k nepředvídaným "
          "problémům. %\\ Přejete si přesto pokračovat?"},
+        {NotEnoughMemory,
+         "Datová řada o %s bodech by potřebovala asi %s MB paměti, %\\ volných je jen %s MB. "
+         "%\\ Zmenšete rozsah nebo zvětšete krok."},
         {NoControlVariable, "Není zadána řídící proměnná nekonečné řady"},
         {NoControlRange, "Není zadán rozsah řídící proměnné nekonečné řady"},
         {NoControlStep, "Není zadán krok řídící proměnné nekonečné řady"},
@@ -38,6 +41,7 @@ const std::vector<MessageEntry>& DefaultEntries() {
         {FileExists, "Soubor \"%s\" existuje. %\\ Má se přepsat?"},
         {FileError, "Chyba při zápisu do souboru %\\ \"%s\""},
         {ReadError, "Chyba při čtení ze souboru %\\ \"%s\""},
+        {LineTooLong, "Řádek %s souboru %\\ \"%s\" %\\ je delší než 16 MB"},
         {SyntaxError, "Syntaktická chyba ve výrazu"},
         {BadSource, "Neošetřen typ SourceObj v proceduře DataPump"},
         {BadDestination, "Neošetřen typ DestinObj v proceduře DataPump"},

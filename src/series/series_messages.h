@@ -16,6 +16,9 @@ inline constexpr std::string_view OneComponent = "Msg_SeriesOneComponent";
 inline constexpr std::string_view ZeroStep = "Msg_SeriesZeroStep";
 inline constexpr std::string_view TooManySteps100k = "Msg_SeriesTooManySteps100k";
 inline constexpr std::string_view TooManySteps1M = "Msg_SeriesTooManySteps1M";
+// The points would not fit into memory: "%s" the point count, the megabytes
+// needed and the megabytes available.
+inline constexpr std::string_view NotEnoughMemory = "Msg_SeriesNotEnoughMemory";
 // The series expansion "term:::n=min..max:step".
 inline constexpr std::string_view NoControlVariable = "Msg_SeriesNoControlVariable";
 inline constexpr std::string_view NoControlRange = "Msg_SeriesNoControlRange";
@@ -35,6 +38,8 @@ inline constexpr std::string_view ParametricComplex = "Msg_SeriesParametricCompl
 inline constexpr std::string_view FileExists = "Msg_SeriesFileExists";
 inline constexpr std::string_view FileError = "Msg_SeriesFileError";
 inline constexpr std::string_view ReadError = "Msg_SeriesReadError";
+// A line of a file longer than the reader accepts: "%s" the line number and the file.
+inline constexpr std::string_view LineTooLong = "Msg_SeriesLineTooLong";
 // Transfers.
 inline constexpr std::string_view SyntaxError = "Msg_TransferSyntaxError";
 inline constexpr std::string_view BadSource = "Msg_TransferBadSource";

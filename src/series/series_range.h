@@ -36,10 +36,16 @@ struct SeriesRange {
     // `tolerance` of zero becomes exactly zero.
     ComplexValue At(std::size_t i, long double tolerance) const {
         ComplexValue v = Lo;
-        long double& c = Imaginary ? v.Im : v.Re;
-        c += static_cast<long double>(i) * (Imaginary ? Step.Im : Step.Re);
-        if (c < tolerance && c > -tolerance) c = 0.0L;
+        (Imaginary ? v.Im : v.Re) = Component(i, tolerance);
         return v;
+    }
+    // The iterated component of the i-th value alone.
+    long double Component(std::size_t i, long double tolerance) const {
+        long double c = Imaginary ? Lo.Im : Lo.Re;
+        // A count never reaches 2^63: the signed conversion is the quick one.
+        c += static_cast<long double>(static_cast<long long>(i)) * (Imaginary ? Step.Im : Step.Re);
+        if (c < tolerance && c > -tolerance) c = 0.0L;
+        return c;
     }
     // The snapping tolerance of a run of `total` points: min(1e-12, |step / total / 10|).
     long double Tolerance(std::size_t total) const;

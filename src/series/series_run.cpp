@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 #include "calculator/text_trim.h"
 #include "calculator/value_text.h"
@@ -13,6 +14,7 @@
 #include "engine/parser_errors.h"
 #include "series/series_controller.h"
 #include "series/series_file.h"
+#include "series/series_memory.h"
 #include "series/series_range.h"
 
 namespace tarvix {
@@ -45,6 +47,41 @@ std::string ElapsedText(Clock::duration d) {
     std::snprintf(buffer, sizeof buffer, ":%02d,%03d", seconds, millis);
     return text + buffer;
 }
+
+// Writes an array from its start: its old contents are overwritten, beyond
+// them the size grows a block at a time, so that an append is a plain store
+// and not a call; the array is cut to what was written when the writing
+// ends, also on an error.
+class Appender {
+public:
+    Appender() = default;
+    Appender(const Appender&) = delete;
+    Appender& operator=(const Appender&) = delete;
+    ~Appender() { Finish(); }
+    void Start(TArrayOfExtended* array) {
+        Finish();
+        array_ = array;
+        size_ = 0;
+    }
+    [[gnu::always_inline]] void Put(long double value) {
+        if (size_ == array_->size()) [[unlikely]]
+            Grow();
+        (*array_)[size_++] = value;
+    }
+    void Finish() {
+        if (array_) array_->resize(size_);
+        array_ = nullptr;
+    }
+
+private:
+    [[gnu::noinline]] void Grow() {
+        constexpr std::size_t kBlock = 4096;
+        array_->resize(std::max(size_ + 1, std::min(array_->capacity(), size_ + kBlock)));
+    }
+
+    TArrayOfExtended* array_ = nullptr;
+    std::size_t size_ = 0;
+};
 
 FileNumberMask ChooseMask(const DataSeriesSettings& s) {
     if (auto m = FileNumberMask::Parse(s.FormatFloatMask)) return *m;
@@ -133,6 +170,27 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
         Raise<EArithmeticError>(msg::RangeError, {}, kSeriesHelpContext);
     const std::size_t total = nx * (yr ? ny : 1);
 
+    // A run whose points cannot fit is refused before anything is asked or
+    // allocated.
+    SeriesFootprint footprint;
+    footprint.RealArrays = !complex;
+    footprint.Rows = complex || pass_ != 0;
+    footprint.Transfer = varAsVector_ && !calc_.AssignmentTarget().empty();
+    footprint.LinesInMemory = settings_.CreateFile && fileStream_ && pass_ == 1;
+    const std::optional<std::uint64_t> available =
+        memoryProbe_ ? memoryProbe_() : AvailableMemory();
+    if (!SeriesFits(totalReal, footprint, available)) {
+        constexpr long double kMegabyte = 1024.0L * 1024.0L;
+        auto whole = [](long double v) { return std::to_string(std::llround(v)); };
+        const long double need = totalReal * static_cast<long double>(BytesPerPoint(footprint));
+        calc_.ShowMessageBox(
+            FormatMessageText(texts_.Text(seriesmsg::NotEnoughMemory),
+                              {whole(totalReal), whole(need / kMegabyte),
+                               whole(static_cast<long double>(*available) / kMegabyte)}),
+            MessageKind::Error, kCancelHelpButtons, kSeriesHelpContext);
+        return RunEnd::NotRun;
+    }
+
     // 9. Large runs are confirmed once (not again for the second pass).
     if (pass_ != 2 && !ConfirmCount(totalReal)) return RunEnd::NotRun;
 
@@ -215,14 +273,44 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
     std::size_t sincePoll = 0;
     Clock::time_point lastPoll = started;
 
-    // 14. One step.
+    // The arrays the points go to: X and Y in the real domain, the rows of
+    // Re and Im in the complex domain and in the parametric passes.
+    // A failed evaluation leaves X one value ahead: cut back to the points
+    // computed (after the appenders have cut to what they wrote).
+    struct ValidOnly {
+        CurrentSeries& s;
+        ~ValidOnly() {
+            if (s.X.size() > s.ValidPoints) s.X.resize(s.ValidPoints);
+        }
+    } validOnly{series_};
+    Appender xs, ys, res, ims;
+    xs.Start(&series_.X);  // left empty in the complex domain
+    ys.Start(&series_.Y);
+    const bool toRe = complex || pass_ == 1;
+    const bool toIm = complex || pass_ == 2;
+    auto startRow = [&](std::size_t row) {
+        if (toRe) res.Start(&series_.Re[row]);
+        if (toIm) ims.Start(&series_.Im[row]);
+    };
+
+    // 14. One step, with X (and Y) at the point. The variables' slots are
+    // written part by part: a whole value copied through memory right after
+    // its parts were computed stalls the processor.
     // Inlined into both loops: a call per point would cost as much as the bookkeeping.
-    auto step = [&](std::size_t row, std::size_t j, const ComplexValue& xv, const ComplexValue* yv)
-        __attribute__((always_inline)) {
+    // `Plain` (known when compiled) leaves out what an ordinary real run over
+    // X never needs: vectors, sums, statistics cells, increments, the rows of
+    // the parametric passes, the file and the transfer vector.
+    auto step = [&]<bool Plain>(std::bool_constant<Plain>, long double xRe, long double xIm,
+                                const ComplexValue* yv) __attribute__((always_inline)) {
         ++k;
-        if (!bindings.empty()) VarVectors::SetElements(bindings, k - 1, complex);
-        *xSlot = xv;
-        if (yv) *ySlot = *yv;
+        if constexpr (!Plain)
+            if (!bindings.empty()) VarVectors::SetElements(bindings, k - 1, complex);
+        xSlot->Re = xRe;
+        if constexpr (!Plain) xSlot->Im = xIm;  // a plain run sets it once
+        if (yv) {
+            ySlot->Re = yv->Re;
+            ySlot->Im = yv->Im;
+        }
         if (k >= progressAt) {
             progressAt = k + progressStride;
             long double p = static_cast<long double>(k) / static_cast<long double>(total) * 100.0L;
@@ -247,6 +335,12 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
                 pollStride *= 2;
             }
         }
+        if constexpr (Plain) {
+            xs.Put(xRe);  // before the evaluation: X need not be kept across the call
+            ys.Put(parser.Evaluate().Re);
+            series_.ValidPoints = k;
+            return;
+        }
         ComplexValue v;
         if (expansion_)
             v = SumExpansion(*expansion_, parser, sumSlot, complex);
@@ -258,16 +352,18 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
             v = parser.Evaluate();
         ApplyIncrements(increments, v, complex);
         if (complex) {
-            series_.Re[row].push_back(v.Re);
-            series_.Im[row].push_back(v.Im);
+            res.Put(v.Re);
+            ims.Put(v.Im);
         } else {
-            series_.X.push_back(xv.Re);
-            series_.Y.push_back(v.Re);
-            if (pass_ == 1) series_.Re[row].push_back(v.Re);
-            if (pass_ == 2) series_.Im[row].push_back(v.Re);
+            xs.Put(xRe);
+            ys.Put(v.Re);
+            if (toRe) res.Put(v.Re);
+            if (toIm) ims.Put(v.Re);
         }
-        lowRe = std::min(lowRe, v.Re);
-        highRe = std::max(highRe, v.Re);
+        if (pass_ == 1) {
+            lowRe = std::min(lowRe, v.Re);
+            highRe = std::max(highRe, v.Re);
+        }
         series_.ValidPoints = k;
         if (file) {
             line.clear();
@@ -279,7 +375,7 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
             } else {
                 format.AppendNumber(line, k);
                 if (format.Ordinate) {
-                    format.AppendValue(line, xv);
+                    format.AppendValue(line, {xRe, xIm});
                     line += format.Column;
                     if (yv) {
                         format.AppendValue(line, *yv);
@@ -291,22 +387,43 @@ RunEnd SeriesController::RunPass(bool fromStatistics) {
             file->WriteLine(line);
         }
         if (transfer) vectors_.TransferVector.push_back(complex ? v : ComplexValue{v.Re, 0.0L});
-        (void)j;
     };
 
+    // X runs over one component; the other keeps the lower bound's.
+    const long double xFixed = xr.Imaginary ? xr.Lo.Re : xr.Lo.Im;
+    const bool plain = !complex && pass_ == 0 && !expansion_ && !fromStatistics &&
+                       increments.empty() && bindings.empty() && !file && !transfer;
+    constexpr std::true_type kPlain;
+    constexpr std::false_type kFull;
     if (yr) {
         // 12. Two-dimensional: a stop ends the current row and skips the rest.
         const long double xTol = xr.Tolerance(nx);
         const long double yTol = yr->Tolerance(ny);
         for (std::size_t r = 0; r < ny && !stop_; ++r) {
             const ComplexValue yv = yr->At(r, yTol);
-            for (std::size_t j = 0; j < nx && !stop_; ++j) step(r, j, xr.At(j, xTol), &yv);
+            startRow(r);
+            for (std::size_t j = 0; j < nx && !stop_; ++j) {
+                const long double c = xr.Component(j, xTol);
+                step(kFull, xr.Imaginary ? xFixed : c, xr.Imaginary ? c : xFixed, &yv);
+            }
         }
     } else {
         // 13. One-dimensional.
         const long double xTol = xr.Tolerance(total);
-        for (std::size_t j = 0; j < nx && !stop_; ++j) step(0, j, xr.At(j, xTol), nullptr);
+        startRow(0);
+        if (xr.Imaginary) {
+            for (std::size_t j = 0; j < nx && !stop_; ++j)
+                step(kFull, xFixed, xr.Component(j, xTol), nullptr);
+        } else if (plain) {
+            xSlot->Im = xFixed;
+            for (std::size_t j = 0; j < nx && !stop_; ++j)
+                step(kPlain, xr.Component(j, xTol), xFixed, nullptr);
+        } else {
+            for (std::size_t j = 0; j < nx && !stop_; ++j)
+                step(kFull, xr.Component(j, xTol), xFixed, nullptr);
+        }
     }
+    for (Appender* a : {&xs, &ys, &res, &ims}) a->Finish();
 
     // 15. Store the transfer, close the file.
     const Clock::time_point ended = Clock::now();

@@ -36,7 +36,9 @@ bool VarVectors::StoreTransfer(bool varAsVector) {
         vectors_.emplace_back();
         i = static_cast<int>(names_.size()) - 1;
     }
-    vectors_[i] = TransferVector;
+    // Handed over, not copied: a vector of millions of elements is held once.
+    vectors_[i] = std::move(TransferVector);
+    TransferVector.clear();
     return true;
 }
 

@@ -22,7 +22,8 @@ public:
     // An entry with the name exists and its vector is not empty.
     bool HasVector(std::string_view name) const;
     // With `varAsVector` on and a TransferName: the entry of TransferName
-    // (appended when missing) takes TransferVector. Returns whether it stored.
+    // (appended when missing) takes TransferVector, which is left empty.
+    // Returns whether it stored.
     bool StoreTransfer(bool varAsVector);
     // Empties the vector of the entry; the entry stays.
     void ClearVector(std::string_view name);

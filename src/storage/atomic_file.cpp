@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <random>
 
@@ -88,7 +89,7 @@ void SyncFolder(const fs::path& target) {
 
 }  // namespace
 
-FileReadResult ReadWholeFile(const fs::path& path) {
+FileReadResult ReadWholeFile(const fs::path& path, std::size_t limit) {
     FileReadResult result;
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid()) {
@@ -102,10 +103,12 @@ FileReadResult ReadWholeFile(const fs::path& path) {
     } else if (S_ISDIR(info.st_mode)) {
         result.error = std::make_error_code(std::errc::is_a_directory);
     } else {
-        if (S_ISREG(info.st_mode)) result.bytes.reserve(static_cast<std::size_t>(info.st_size));
+        if (S_ISREG(info.st_mode))
+            result.bytes.reserve(std::min(limit, static_cast<std::size_t>(info.st_size)));
         char buffer[65536];
-        for (;;) {
-            ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+        while (result.bytes.size() < limit) {
+            const std::size_t wanted = std::min(sizeof buffer, limit - result.bytes.size());
+            ssize_t count = ::read(fd.get(), buffer, wanted);
             if (count == 0) break;
             if (count < 0) {
                 if (errno == EINTR) continue;

@@ -24,8 +24,11 @@ struct FileReadResult {
     bool ok() const { return status == FileReadStatus::Ok; }
 };
 
-// The whole contents of a file. A folder counts as unreadable.
-FileReadResult ReadWholeFile(const std::filesystem::path& path);
+// The whole contents of a file, or its first `limit` bytes (a binary file of
+// a fixed size, whatever the path turns out to be). A folder counts as
+// unreadable.
+FileReadResult ReadWholeFile(const std::filesystem::path& path,
+                             std::size_t limit = static_cast<std::size_t>(-1));
 
 struct FileWriteResult {
     std::error_code error;        // empty on success

@@ -18,7 +18,8 @@ struct ProfileLoadResult {
 };
 
 // Reads and parses the whole file (UTF-8, or cp1250 for other bytes). Any
-// content parses; a missing or unreadable file is reported, never guessed.
+// content parses; a missing or unreadable file is reported, never guessed (a
+// line longer than 16 MB makes the file unreadable).
 ProfileLoadResult LoadProfileFile(const std::filesystem::path& path);
 
 // Writes the document as UTF-8 through a temporary file renamed over the

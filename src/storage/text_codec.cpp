@@ -15,7 +15,8 @@ bool IsContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// Decodes well-formed UTF-8 and replaces each malformed byte with U+FFFD.
+}  // namespace
+
 std::string DecodeUtf8Replacing(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
@@ -32,6 +33,8 @@ std::string DecodeUtf8Replacing(std::string_view bytes) {
     }
     return out;
 }
+
+namespace {
 
 // Whether the bytes are UTF-8 with at least one multi-byte character and end
 // in the cut-off start of another one, as a file truncated mid-character does.

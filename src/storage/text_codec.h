@@ -23,6 +23,9 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos);
 // Whether the whole text is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
 
+// Well-formed UTF-8 as it is, each malformed byte replaced by U+FFFD.
+std::string DecodeUtf8Replacing(std::string_view bytes);
+
 // The text of a file as UTF-8, without a leading byte order mark:
 // - well-formed UTF-8 is taken as it is;
 // - bytes that start with the UTF-8 byte order mark are UTF-8 by declaration:

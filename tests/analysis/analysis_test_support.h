@@ -7,6 +7,7 @@
 #include <deque>
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,22 @@
 #include "calculator/calculator.h"
 #include "storage/data_file_commands.h"
 
+namespace tarvix {
+// Rows as texts in failure messages.
+inline void PrintTo(const StatRow& row, std::ostream* out) {
+    *out << '{' << '"' << row.X << "\", \"" << row.Y << '"' << '}';
+}
+}  // namespace tarvix
+
 namespace tarvix::testing {
+
+// The cells as rows of texts.
+inline std::vector<StatRow> RowsOf(const StatCells& cells) {
+    std::vector<StatRow> rows;
+    for (std::size_t r = 0; r < cells.Size(); ++r)
+        rows.push_back({cells.Text(1, r), cells.Text(2, r)});
+    return rows;
+}
 
 inline std::vector<StatRow> Column(std::initializer_list<const char*> xs) {
     std::vector<StatRow> rows;

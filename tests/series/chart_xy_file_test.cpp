@@ -50,5 +50,9 @@ TEST(ChartXyFile, MissingFileIsAFailure) {
     EXPECT_EQ(d->Y, (std::vector<double>{1, 3}));
 }
 
+TEST(ChartXyFile, LineTooLongIsAFailure) {
+    EXPECT_FALSE(ReadXyFile("/dev/zero"));
+}
+
 }  // namespace
 }  // namespace tarvix

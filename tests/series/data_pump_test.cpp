@@ -2,8 +2,10 @@
 // grid, the clipboard and the chart.
 #include <gtest/gtest.h>
 
+#include "engine/parser_errors.h"
 #include "series/waf_file.h"
 #include "series_test_support.h"
+#include "storage/line_reader.h"
 #include "temp_folder.h"
 
 namespace tarvix::testing {
@@ -37,6 +39,25 @@ TEST_F(DataPumpTest, FaultyLineKeepsThePreviousVector) {
     EXPECT_ANY_THROW(pump.Run(0, 4, "A", folder / "a.txt"));
     EXPECT_EQ(Vector("A"), (ParserFloatArray{{7, 0}}));
     EXPECT_EQ(control.Busy.back(), false);
+}
+
+TEST_F(DataPumpTest, LineTooLongKeepsThePreviousVector) {
+    Store("A", {{7, 0}});
+    std::string bytes = "1\n";
+    bytes.append(kMaxLineLength + 1, '2');
+    WriteBytes(folder / "a.txt", bytes);
+    for (const std::filesystem::path& file :
+         {folder / "a.txt", std::filesystem::path("/dev/zero")}) {
+        try {
+            pump.Run(0, 4, "A", file);
+            ADD_FAILURE() << "no error for " << file;
+        } catch (const TarvixError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Řádek " + std::string(file == "/dev/zero" ? "1" : "2") + " souboru %\\ \"" +
+                          file.string() + "\" %\\ je delší než 16 MB");
+        }
+        EXPECT_EQ(Vector("A"), (ParserFloatArray{{7, 0}}));
+    }
 }
 
 TEST_F(DataPumpTest, MissingFileEmptiesTheVector) {
@@ -87,6 +108,13 @@ TEST_F(DataPumpTest, WafRecordingIntoAAndB) {
     EXPECT_EQ(series.Series().Step.Re, kWafStep);
     EXPECT_EQ(Vector("B")[2].Re, 508.0L);
     EXPECT_EQ(calc.RegisterAt(BoxId::X).Box, "0");
+}
+
+TEST_F(DataPumpTest, WafReadsOnlyItsTwoBlocks) {
+    pump.Run(1, 4, "", "/dev/zero");  // endless: only 4096 bytes are read
+    ASSERT_EQ(Vector("A").size(), kWafBlockSize);
+    EXPECT_NEAR(double(Vector("A")[0].Re), -0.0512, 1e-15);
+    EXPECT_EQ(Vector("B")[0].Re, -512.0L);
 }
 
 TEST_F(DataPumpTest, ShortWafFileIsAReadError) {

@@ -289,6 +289,77 @@ TEST_F(SeriesTest, LargeRunsAreConfirmed) {
     EXPECT_EQ(series.Series().ValidPoints, 1000002u);
 }
 
+TEST_F(SeriesTest, RepeatedRunsKeepOnlyTheirOwnPoints) {
+    // Runs reuse the arrays of the run before: none of its values may show.
+    Box(BoxId::X, "1..5:1");
+    Run("X*10");
+    Box(BoxId::X, "1..3:1");
+    Run("X");
+    EXPECT_EQ(series.Series().X, (Values{1, 2, 3}));
+    EXPECT_EQ(series.Series().Y, (Values{1, 2, 3}));
+    Box(BoxId::X, "-1..1:1");
+    EXPECT_EQ(Run("1/(X-1)"), CalcOutcome::Failed);  // fails at the third point
+    EXPECT_EQ(series.Series().ValidPoints, 2u);
+    EXPECT_EQ(series.Series().X, (Values{-1, 0}));
+    EXPECT_EQ(series.Series().Y.size(), 2u);
+    SetComplex();
+    Box(BoxId::X, "0..2:1");
+    Run("X*i");
+    EXPECT_TRUE(series.Series().X.empty());
+    EXPECT_TRUE(series.Series().Y.empty());
+    EXPECT_EQ(series.Series().Im[0], (Values{0, 1, 2}));
+}
+
+TEST_F(SeriesTest, RunThatCannotFitIsRefusedBeforeItStarts) {
+    // A machine with 10 MB to spare: 1000 real points (32 bytes each) fit,
+    // 1,000,000 (32 MB) do not, and are refused before the large-run question.
+    std::uint64_t available = 10u << 20;
+    series.SetMemoryProbe([&] { return std::optional<std::uint64_t>(available); });
+    Box(BoxId::X, "1..1000:1");
+    Run("X");
+    EXPECT_EQ(series.Series().ValidPoints, 1000u);
+    Box(BoxId::X, "1..1000000:1");
+    dialogs.Answers = {ModalResult::Yes};  // to the large-run question, if it were asked
+    Run("X");
+    EXPECT_EQ(dialogs.OnlyMessage(),
+              "Datová řada o 1000000 bodech by potřebovala asi 31 MB paměti, \nvolných je "
+              "jen 10 MB. \nZmenšete rozsah nebo zvětšete krok.");
+    EXPECT_EQ(dialogs.Messages[0].Kind, MessageKind::Error);
+    EXPECT_EQ(series.LastRun(), RunEnd::NotRun);
+    EXPECT_EQ(control.Begun, 1);                    // the refused run never started
+    EXPECT_EQ(series.Series().ValidPoints, 1000u);  // and changed nothing
+
+    // A transfer vector (and the variable's copy of it) counts too: 100,000
+    // points need 3 MB for X and Y and 6 MB more for the vector.
+    available = 8u << 20;
+    series.SetVarAsVector(true);
+    Box(BoxId::X, "1..100000:1");
+    dialogs.Messages.clear();
+    Run("X");
+    EXPECT_TRUE(dialogs.Messages.empty());
+    Run("V=X");
+    EXPECT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_FALSE(series.Vectors().HasVector("V"));
+
+    // Memory that cannot be learnt refuses nothing.
+    series.SetMemoryProbe([] { return std::optional<std::uint64_t>(); });
+    dialogs.Messages.clear();
+    Run("V=X");
+    EXPECT_TRUE(dialogs.Messages.empty());
+    EXPECT_TRUE(series.Vectors().HasVector("V"));
+}
+
+TEST(SeriesMemory, FitsWithinThreeQuartersOfWhatIsAvailable) {
+    const SeriesFootprint real;
+    EXPECT_EQ(BytesPerPoint(real), 2 * sizeof(long double));
+    EXPECT_TRUE(SeriesFits(1000.0L, real, 32000 * 4 / 3 + 1));
+    EXPECT_FALSE(SeriesFits(1000.0L, real, 32000));
+    EXPECT_TRUE(SeriesFits(1e12L, real, std::nullopt));
+    // The probe of this machine gives some figure (Linux has /proc/meminfo).
+    ASSERT_TRUE(AvailableMemory().has_value());
+    EXPECT_GT(*AvailableMemory(), 0u);
+}
+
 TEST_F(SeriesTest, OrdinaryCalculationEmptiesTheSeries) {
     Box(BoxId::X, "1..3:1");
     Run("X");

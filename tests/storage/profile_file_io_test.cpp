@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "storage/line_reader.h"
 #include "storage/text_codec.h"
 #include "temp_folder.h"
 
@@ -60,6 +61,18 @@ TEST(ProfileFileIo, MissingAndUnreadableFilesAreReported) {
     ProfileLoadResult folderAsFile = LoadProfileFile(folder.path());
     EXPECT_EQ(folderAsFile.status, FileReadStatus::Unreadable);
     EXPECT_TRUE(folderAsFile.error);
+}
+
+TEST(ProfileFileIo, LineTooLongMakesTheFileUnreadable) {
+    TempFolder folder;
+    std::string bytes = "[Options]\nVarAsVector=1\nX=";
+    bytes.append(kMaxLineLength, 'x');
+    WriteBytes(folder / "tarvix.ini", bytes);
+    ProfileLoadResult load = LoadProfileFile(folder / "tarvix.ini");
+    EXPECT_EQ(load.status, FileReadStatus::Unreadable);
+    EXPECT_EQ(load.error, LineTooLongError());
+    EXPECT_TRUE(load.profile.ReadSections().empty());
+    EXPECT_EQ(LoadProfileFile("/dev/zero").error, LineTooLongError());
 }
 
 TEST(ProfileFileIo, GarbageFileLoadsWhatItCanRead) {
