@@ -42,6 +42,7 @@
 #include "cli/cli_series.h"
 #include "cli/cli_stat.h"
 #include "series/series_hooks.h"
+#include "cli/cli_library.h"
 #include "cli/cli_tools.h"
 #include "cli/cli_worksheet.h"
 #include "storage/data_file_commands.h"
@@ -220,6 +221,8 @@ std::string CleanLine(std::string line) {
 int main(int argc, char** argv) {
     // The tools' options (--convert, --period, …) run on their own.
     if (std::optional<int> status = RunToolCommand(argc, argv)) return *status;
+    // --library FILE.exp and its options run on their own (cli_library.h).
+    if (std::optional<int> status = RunLibraryCommand(argc, argv)) return *status;
     Calculator calculator;
     ModeSwitches modes = calculator.Switches();
     modes.AngleUnits = auDeg;  // the cli's default angle unit
