@@ -11,9 +11,22 @@
 namespace tarvix {
 namespace {
 
+// Whether a text may hold the upper-cased needle: it holds, in some case,
+// the needle's first byte. The lead byte of a letter of Latin-1 and Latin
+// Extended-A is the same in both cases, except for ÿ/Ÿ, and ı and ſ, whose
+// capitals are the ASCII I and S.
+bool MayHold(std::string_view text, char first) {
+    auto holds = [text](char c) { return text.find(c) != std::string_view::npos; };
+    if (first >= 'A' && first <= 'Z') {
+        const bool dotlessOrLongS = (first == 'I' || first == 'S') && holds(first == 'I' ? '\xC4' : '\xC5');
+        return holds(first) || holds(static_cast<char>(first + 32)) || dotlessOrLongS;
+    }
+    return holds(first) || (first == '\xC5' && holds('\xC3'));
+}
+
 // Whether `text`, upper-cased into `buffer`, holds the upper-cased `needle`.
 bool HoldsUpper(std::string_view text, std::string_view needle, std::string& buffer) {
-    if (text.size() < needle.size()) return false;
+    if (text.size() < needle.size() || !MayHold(text, needle.front())) return false;
     UpperCaseInto(text, buffer);
     return buffer.find(needle) != std::string::npos;
 }
@@ -110,18 +123,39 @@ std::vector<LibraryHit> SearchLibrary(const LibraryTree& tree, std::string_view 
 }
 
 void SortHits(std::vector<LibraryHit>& hits) {
+    // The categories are ranked once (the hits of one category follow each
+    // other), so the hits compare by a number and their comment.
+    struct Category {
+        std::string Key;
+        std::size_t Rank = 0;
+    };
+    std::vector<Category> categories;
+    std::vector<std::size_t> categoryOf(hits.size());
+    for (std::size_t i = 0; i < hits.size(); ++i) {
+        if (i == 0 || hits[i].Node != hits[i - 1].Node) categories.push_back({SortKey(hits[i].Category)});
+        categoryOf[i] = categories.size() - 1;
+    }
+    std::vector<std::size_t> order(categories.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return categories[a].Key < categories[b].Key; });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        const Category& previous = categories[order[i - 1]];
+        categories[order[i]].Rank = previous.Rank + (previous.Key == categories[order[i]].Key ? 0 : 1);
+    }
+
     struct Keyed {
-        std::string Category;
+        std::size_t Rank;
         std::string Comment;
         std::size_t Index;
     };
     std::vector<Keyed> keys;
     keys.reserve(hits.size());
     for (std::size_t i = 0; i < hits.size(); ++i) {
-        keys.push_back({SortKey(hits[i].Category), SortKey(hits[i].Comment), i});
+        keys.push_back({categories[categoryOf[i]].Rank, SortKey(hits[i].Comment), i});
     }
     std::stable_sort(keys.begin(), keys.end(), [](const Keyed& a, const Keyed& b) {
-        return std::tie(a.Category, a.Comment) < std::tie(b.Category, b.Comment);
+        return std::tie(a.Rank, a.Comment) < std::tie(b.Rank, b.Comment);
     });
     std::vector<LibraryHit> sorted;
     sorted.reserve(hits.size());
