@@ -187,6 +187,15 @@ TEST_F(TextSearchTest, TheWindowsModelGoesToTheRightCategoryAndRow) {
     EXPECT_EQ(find.Current(), -1);
 }
 
+TEST(LibrarySearchTest, LettersWhoseCapitalsAreWrittenOtherwiseAreFound) {
+    LibraryTree tree;
+    Add(tree, nullptr, "K", {{"", "ÿ ſa ıb", ""}});
+    for (const char* text : {"Ÿ", "ÿ", "SA", "ſa", "IB", "ıb", "Ÿ SA IB"}) {
+        EXPECT_EQ(SearchLibrary(tree, text, {false, true, false}, nullptr).size(), 1u) << text;
+    }
+    EXPECT_TRUE(SearchLibrary(tree, "ÿx", {false, true, false}, nullptr).empty());
+}
+
 TEST(LibraryTextTest, UpperCasingOfLatinLetters) {
     EXPECT_EQ(UpperCased("příliš žluťoučký kůň úpěl ďábelské ódy"),
               "PŘÍLIŠ ŽLUŤOUČKÝ KŮŇ ÚPĚL ĎÁBELSKÉ ÓDY");
