@@ -74,6 +74,8 @@ const LibraryRow* LibraryModel::CurrentRow() const {
 }
 
 void LibraryModel::Select(LibraryNode* node, int row) {
+    // A category always shows at least one row, even one emptied from outside.
+    if (node && node->Rows.empty()) node->Rows.emplace_back();
     selected_ = node;
     row_ = node ? std::clamp(row, 0, static_cast<int>(node->Rows.size()) - 1) : 0;
 }
