@@ -51,6 +51,7 @@
 #include "cli/cli_series.h"
 #include "cli/cli_settings.h"
 #include "cli/cli_stat.h"
+#include "cli/cli_library.h"
 #include "cli/cli_task.h"
 #include "cli/cli_tools.h"
 #include "cli/cli_worksheet.h"
@@ -243,6 +244,12 @@ int main(int argc, char** argv) {
     // The tools' options (--convert, --period, …) run on their own.
     if (std::optional<int> status = RunToolCommand(count, args.data(), *keyed)) return *status;
     const TaskCliRequest task = TakeTaskOptions(count, args.data());  // --task (cli_task.h)
+    // --library FILE.exp --run NAME: a task of the library (cli_library.h).
+    const std::optional<LibraryTaskChoice> libraryTask = TakeLibraryTask(count, args.data());
+    if (libraryTask && !libraryTask->Program) return libraryTask->Status;
+    const bool runsTask = task.Active() || libraryTask.has_value();
+    // --library FILE.exp and its other options run on their own (cli_library.h).
+    if (std::optional<int> status = RunLibraryCommand(count, args.data())) return *status;
     Calculator calculator;
     ModeSwitches modes = calculator.Switches();
     modes.AngleUnits = auDeg;  // the cli's default angle unit
@@ -269,12 +276,15 @@ int main(int argc, char** argv) {
     // The settings keys, boxes and imports apply to the worksheet as to the lines.
     if (!cliSeries.Prepare()) return 1;
     if (settings.Worksheet.Active()) return RunWorksheetCli(settings.Worksheet, calculator);
-    if (task.Active()) {
-        const int status = RunTaskCli(task, calculator, series, dialogs, std::cout, std::cerr);
+    if (runsTask) {
+        const int status =
+            libraryTask ? RunTaskProgramCli(*libraryTask->Program, task, calculator, series, dialogs,
+                                            std::cout, std::cerr)
+                        : RunTaskCli(task, calculator, series, dialogs, std::cout, std::cerr);
         if (status != 0) return status;
     }
 
-    if (settings.Lines.empty() && !settings.Stat.Requested() && !task.Active()) {
+    if (settings.Lines.empty() && !settings.Stat.Requested() && !runsTask) {
         LineReader input(STDIN_FILENO);
         std::string line;
         LineRead read;
@@ -311,7 +321,7 @@ int main(int argc, char** argv) {
         if (!RunCliStat(calculator, settings.Stat, *keyed, std::cout) || dialogs.Failed())
             status = 1;
     }
-    if (task.Active() && settings.Series.Vectors) PrintTaskVectors(series, calculator, std::cout);
+    if (runsTask && settings.Series.Vectors) PrintTaskVectors(series, calculator, std::cout);
     if (!cliSeries.Finish()) status = 1;
     if (!settings.SaveFile.empty() && !dataFile.SaveFile(DataFilePath(settings.SaveFile))) {
         status = 1;
