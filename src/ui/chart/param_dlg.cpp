@@ -15,6 +15,7 @@
 #include <array>
 #include <optional>
 
+#include "ui/help/help_request.h"
 #include "ui/widgets/qt_text.h"
 
 namespace tarvix {
@@ -158,6 +159,7 @@ TParamDlg::TParamDlg(const ParamDlgState& state, std::string_view xName, std::st
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &TParamDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TParamDlg::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { RequestHelp(this); });
 
     connect(ParametrickeCheckBox, &QCheckBox::toggled, this, [this] { RefreshGroups(); });
     connect(VytvoritSouborCheckBox, &QCheckBox::toggled, this, [this] { RefreshGroups(); });

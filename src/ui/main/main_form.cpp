@@ -131,6 +131,7 @@ TMainForm::TMainForm(QWidget* parent)
                                       DataFolder().toStdString()));
     files_ = std::make_unique<QtFileChoice>(this);
     InitSeries();
+    BuildHelp();
     // Qt's dialogs speak the interface's language: the default one until the
     // settings name another.
     InstallQtTranslations(
@@ -343,11 +344,6 @@ void TMainForm::RefreshVarLabels() {
 void TMainForm::ShowInPreparation() {
     calculator_.ShowMessageBox(texts_.Text(kMsg, "Msg_InPreparation", "Připravuje se.."),
                                MessageKind::Information, kOkButton, 0);
-}
-
-void TMainForm::ShowHelpTopic(int /*context*/) {
-    // The help viewer comes with the help pages.
-    ShowInPreparation();
 }
 
 // --- Keys of the boxes

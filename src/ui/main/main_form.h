@@ -54,6 +54,7 @@ class TConvForm;
 class TDisplayLabel;
 class TFuncForm;
 class TGemForm;
+class THelpLink;
 struct MainMatrixState;
 class TLogForm;
 class TParamDlg;
@@ -214,6 +215,19 @@ public:
     // "vat" (the main window in VAT mode); nullptr for another name.
     QWidget* OpenToolWindowForPicture(const QString& name);
 
+    // --- Help (main_form_help.cpp)
+    // The help window at the page of a help context (0: the contents); the
+    // help button of every message box comes here.
+    void ShowHelpTopic(int context);
+    // The page of a task statement keyword (Alt+F1 in the task editor).
+    void ShowHelpForKeyword(const QString& word);
+    // HELP(topic) of a task: a help-context number or a keyword.
+    void ShowHelpText(const QString& topic);
+    // "&Obsah" of the menu "&Nápověda".
+    void HelpContentsClick();
+    // The help language, the help window, F1 in every window.
+    THelpLink& Help() { return *help_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -233,7 +247,6 @@ private:
     std::optional<BoxId> BoxOfEdit(const QObject* edit) const;
     QString Text(std::string_view section, std::string_view key, std::string_view builtIn);
     void ShowInPreparation();
-    void ShowHelpTopic(int context);
 
     // CalculatorView
     bool IsActive() const override;
@@ -308,6 +321,8 @@ private:
     // (0 modulus … 4 Gaussian plane) checks the chart items.
     void ChartWorksheetSeries(CurrentSeries series, std::string_view title, bool bars);
     void SetChartQuantity(int quantity);
+    // --- Help (main_form_help.cpp)
+    void BuildHelp();
     // --- Tools (main_form_tools.cpp)
     void BuildTools();
     void SyncVatButton();
@@ -411,6 +426,7 @@ private:
     } runState_;
     std::unique_ptr<MainMatrixState> matrix_;  // memory, recent files, the worksheet
     TMainFormTools* tools_ = nullptr;  // a child object: conversion, constants, VAT
+    THelpLink* help_ = nullptr;        // a child object: the help window and F1
     // --- The working state on disk (settings, data file, history)
     std::unique_ptr<CalculatorSession> session_;
     std::unique_ptr<QtFileChoice> files_;

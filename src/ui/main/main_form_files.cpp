@@ -2,6 +2,7 @@
 // that names the data file, saving the working state, the commands of the
 // file menu and the history window.
 #include "ui/lists/log_form.h"
+#include "ui/help/help_link.h"
 #include "ui/main/main_form.h"
 #include "ui/shell/qt_translations.h"
 #include "ui/widgets/qt_file_choice.h"
@@ -13,6 +14,7 @@ void TMainForm::LoadSession(const QString& firstArgument) {
     session_->Load();
     LoadSeriesSettings();
     InstallQtTranslations(session_->Values().String("Localization", "Language"));
+    Help().SetLanguage(ToQ(session_->Values().String("Localization", "Language")));
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
     RefreshTitle();

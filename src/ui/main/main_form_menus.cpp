@@ -170,7 +170,7 @@ constexpr MenuItemRow kOkno[] = {
 };
 
 constexpr MenuItemRow kNapoveda[] = {
-    {"NapovedaObsahItem", "Contents", "&Obsah", Command, &T::HelpTopicClick, "F1"},
+    {"NapovedaObsahItem", "Contents", "&Obsah", Command, &T::HelpContentsClick},
     {"NapovedaKlavesyItem", "Keyboard", "&Klávesové zkratky", Command, &T::HelpTopicClick,
      "Ctrl+Shift+K"},
     {"NapovedaTipItem", "TipOfTheDay", "&Tip dne"},
