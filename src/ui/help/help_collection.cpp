@@ -9,6 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHelpEngineCore>
+#include <filesystem>
+
+#include "storage/installation.h"
+#include "ui/widgets/qt_text.h"
 
 namespace tarvix {
 namespace {
@@ -44,8 +48,14 @@ void SetError(QString* error, const QString& text) {
 }  // namespace
 
 QStringList HelpFoldersFor(const QString& applicationDir) {
-    return {QDir::cleanPath(applicationDir + QStringLiteral("/../share/tarvix/help")),
-            QStringLiteral(TARVIX_HELP_BUILD_DIR)};
+    // Run from the build tree the shipped data is the source tree's, which
+    // holds the pages only: the collections are in the build tree.
+    const std::filesystem::path data =
+        ShippedDataFolderFor(applicationDir.toStdString(), SourceDataFolder());
+    QStringList folders;
+    if (!data.empty()) folders << QDir::cleanPath(ToQ(data.string()) + QStringLiteral("/help"));
+    folders << QStringLiteral(TARVIX_HELP_BUILD_DIR);
+    return folders;
 }
 
 QString HelpCollectionFile(const QString& languageWord, const QStringList& folders) {
@@ -59,7 +69,10 @@ QString HelpCollectionFile(const QString& languageWord, const QStringList& folde
 }
 
 QString HelpCollectionFile(const QString& languageWord) {
-    return HelpCollectionFile(languageWord, HelpFoldersFor(QCoreApplication::applicationDirPath()));
+    const std::filesystem::path program = ExecutableFolder();
+    return HelpCollectionFile(languageWord,
+                              HelpFoldersFor(program.empty() ? QCoreApplication::applicationDirPath()
+                                                             : ToQ(program.string())));
 }
 
 QString HelpCacheFolder() {

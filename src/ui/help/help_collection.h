@@ -3,10 +3,9 @@
 //
 // The collections are built from data/help by qhelpgenerator: one per
 // language, tarvix_<LANGUAGE>.qhc registering tarvix_<LANGUAGE>.qch. The
-// program looks for them in the installed help folder next to its data
-// (<bin>/../share/tarvix/help) and, while it runs from the build tree, in the
-// build tree's output folder. A language without a collection gets the Czech
-// one.
+// program looks for them in the help folder of its shipped data
+// (<bin>/../share/tarvix/help when installed) and then in the build tree's
+// output folder. A language without a collection gets the Czech one.
 #pragma once
 
 #include <QString>
@@ -14,7 +13,7 @@
 namespace tarvix {
 
 // The help folders to look in for an executable in `applicationDir`, in order:
-// the installed one, then the build tree's.
+// the shipped data's (installed, else the source tree's), then the build tree's.
 QStringList HelpFoldersFor(const QString& applicationDir);
 
 // The collection file of `languageWord` ("CZECH", "ENGLISH", any case) in the

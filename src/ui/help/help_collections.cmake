@@ -2,7 +2,8 @@
 # staged with a help project written from data/help/contents.txt
 # (help_project.cmake), and qhelpgenerator builds them into tarvix_<LANGUAGE>.qch
 # and the collection tarvix_<LANGUAGE>.qhc registering it, in
-# TARVIX_HELP_OUTPUT_DIR. "-c" checks every link of the pages.
+# TARVIX_HELP_OUTPUT_DIR, installed into share/tarvix/help. "-c" checks every
+# link of the pages.
 find_package(Qt6 REQUIRED COMPONENTS ToolsTools)
 
 set(TARVIX_HELP_SOURCE_DIR ${PROJECT_SOURCE_DIR}/data/help)
@@ -41,3 +42,5 @@ foreach(language namespace IN ZIP_LISTS TARVIX_HELP_LANGUAGES TARVIX_HELP_NAMESP
   list(APPEND collections ${qch} ${qhc})
 endforeach()
 add_custom_target(tarvix_help_collections ALL DEPENDS ${collections})
+# Installed into the shipped data's help folder, where the program looks first.
+tarvix_install_data(FILES ${collections} DESTINATION help TARGETS tarvix_help_collections)

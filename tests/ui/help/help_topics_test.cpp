@@ -167,9 +167,21 @@ private slots:
                  HelpCollectionFile(QStringLiteral("ENGLISH")));
         QTemporaryDir empty;
         QVERIFY(HelpCollectionFile(QStringLiteral("CZECH"), {empty.path()}).isEmpty());
-        // The installed folder comes before the build tree's.
-        const QStringList folders = HelpFoldersFor(QStringLiteral("/opt/x/bin"));
-        QCOMPARE(folders.first(), QStringLiteral("/opt/x/share/tarvix/help"));
+        // An installed program's shared data comes before the build tree's.
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/tarvix/help")));
+        const QStringList folders = HelpFoldersFor(prefix.filePath(QStringLiteral("bin")));
+        QCOMPARE(folders.size(), 2);
+        QCOMPARE(QFileInfo(folders.first()).canonicalFilePath(),
+                 QFileInfo(prefix.filePath(QStringLiteral("share/tarvix/help"))).canonicalFilePath());
+        // A collection installed there is found first.
+        const QString installed = prefix.filePath(QStringLiteral("share/tarvix/help/tarvix_CZECH.qhc"));
+        QVERIFY(QFile::copy(czech, installed));
+        QCOMPARE(QFileInfo(HelpCollectionFile(QStringLiteral("ENGLISH"), folders)).canonicalFilePath(),
+                 QFileInfo(HelpCollectionFile(QStringLiteral("ENGLISH"))).canonicalFilePath());
+        QCOMPARE(QFileInfo(HelpCollectionFile(QStringLiteral("CZECH"), folders)).canonicalFilePath(),
+                 QFileInfo(installed).canonicalFilePath());
     }
 
     // The working copy reads the shipped pages; it is made again (and its
