@@ -2,6 +2,9 @@
 #include "ui/help/help_form.h"
 
 #include <QAction>
+#include <QEventLoop>
+#include <QHelpContentModel>
+#include <QTimer>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -149,6 +152,16 @@ bool THelpForm::SetCollection(const QString& collectionFile) {
     return true;
 }
 
+bool THelpForm::WaitForContents(int milliseconds) {
+    if (contentsReady_ || !engine_) return contentsReady_;
+    QEventLoop loop;
+    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, &loop, &QEventLoop::quit,
+            Qt::QueuedConnection);
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+    return contentsReady_;
+}
+
 QHelpSearchEngine* THelpForm::SearchEngine() const {
     return engine_ ? engine_->searchEngine() : nullptr;
 }
@@ -159,6 +172,14 @@ void THelpForm::BuildNavigation() {
     contents->setHeaderHidden(true);
     connect(contents, &QHelpContentWidget::linkActivated, this, &THelpForm::Open);
     contentsPage_ = contents;
+    // The engine fills the contents in the background: once they are there,
+    // the chapters are opened and the page shown is selected.
+    contentsReady_ = false;
+    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
+        contentsReady_ = true;
+        contents->expandToDepth(0);
+        SelectInContents(browser_->source());
+    });
 
     indexPage_ = new QWidget;
     auto* indexLayout = new QVBoxLayout(indexPage_);

@@ -47,6 +47,11 @@ public:
     void ApplyTexts();
 
     QHelpEngine* Engine() const { return engine_.get(); }
+    // Whether the contents tree is filled (the engine reads it in the
+    // background after a collection is set); WaitForContents waits for it at
+    // most `milliseconds` (pictures of the window).
+    bool ContentsReady() const { return contentsReady_; }
+    bool WaitForContents(int milliseconds);
     QHelpSearchEngine* SearchEngine() const;
     // Whether the full-text index of the collection is being built (a search
     // typed meanwhile runs when it is ready).
@@ -82,6 +87,7 @@ private:
     QWidget* searchPage_ = nullptr;
     QLabel* indexLabel_ = nullptr;
     QLineEdit* indexFilter_ = nullptr;
+    bool contentsReady_ = false;
     bool indexing_ = false;
     bool searchPending_ = false;
 };

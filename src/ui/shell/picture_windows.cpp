@@ -5,6 +5,8 @@
 #include <functional>
 
 #include "ui/chart/chart_link.h"
+#include "ui/help/help_form.h"
+#include "ui/help/help_link.h"
 #include "ui/lists/function_list_form.h"
 #include "ui/worksheet/gem_form.h"
 #include "ui/worksheet/gem_v_form.h"
@@ -139,6 +141,15 @@ const PictureWindow kPictureWindows[] = {
          TMemForm* dialog = gem->CreateMemoryDialog();
          dialog->show();
          return dialog;
+     }},
+    // The help window at the worksheet's page, in the help's language, with
+    // its contents filled.
+    {"help",
+     [](TMainForm& form) -> QWidget* {
+         form.Help().ShowTopic({"worksheet.html", ""});
+         THelpForm* help = form.Help().Form();
+         if (help) help->WaitForContents(5000);
+         return help;
      }},
 };
 

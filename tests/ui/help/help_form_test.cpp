@@ -4,6 +4,7 @@
 // search in both languages; a change of language.
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
@@ -93,6 +94,11 @@ private slots:
         // Scrolled to the anchor, which is far down the page.
         QTRY_VERIFY(w.Help()->Browser()->verticalScrollBar()->value() > 0);
         QCOMPARE(w.Help()->windowTitle(), QStringLiteral("Nápověda"));
+        // The contents come in the background and select the page shown.
+        QVERIFY(w.Help()->WaitForContents(10000));
+        auto* contents = w.Help()->findChild<QHelpContentWidget*>(QStringLiteral("HelpContents"));
+        QVERIFY(contents);
+        QTRY_COMPARE(contents->currentIndex().data().toString(), QStringLiteral("Maticový počet"));
         QVERIFY(!w.Help()->Browser()->toPlainText().isEmpty());
         // An unknown number and 0 open the contents.
         w.form.ShowHelpTopic(0);

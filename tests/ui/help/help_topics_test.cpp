@@ -44,6 +44,14 @@ public:
         const QUrl url(QStringLiteral("qthelp://%1/doc/%2").arg(namespace_, ToQ(page)));
         return QString::fromUtf8(engine_.fileData(url));
     }
+    // The names of the collection's pages, sorted.
+    QStringList Pages() const {
+        QStringList pages;
+        for (const QUrl& url : engine_.files(namespace_, QString(), QStringLiteral("html")))
+            pages << url.path().section(QLatin1Char('/'), -1);
+        pages.sort();
+        return pages;
+    }
     // Why a topic does not exist; empty when it does.
     QString Fault(const HelpTopic& topic) const {
         const QString text = Page(topic.Page);
@@ -59,7 +67,7 @@ public:
 
 private:
     QString file_;
-    QHelpEngineCore engine_;
+    mutable QHelpEngineCore engine_;  // files() is not const
     QString namespace_;
     bool ok_ = false;
 };
@@ -120,6 +128,25 @@ private slots:
                                       HelpTopic{"chart_examples.html", "expansion"}}) {
             const QString fault = collection.Fault(topic);
             if (!fault.isEmpty()) faults << fault;
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
+    // Each language's collection holds the same pages, written in its own
+    // language (a page left untranslated shows as the other language's).
+    void EveryPageInBothLanguages() {
+        const Collection czech(QStringLiteral("CZECH"));
+        const Collection english(QStringLiteral("ENGLISH"));
+        QVERIFY(czech.Ok() && english.Ok());
+        const QStringList pages = czech.Pages();
+        QVERIFY(pages.size() > 40);
+        QCOMPARE(english.Pages(), pages);
+        QStringList faults;
+        for (const QString& page : pages) {
+            if (!czech.Page(ToStd(page)).contains(QStringLiteral("<html lang=\"cs\">")))
+                faults << QStringLiteral("czech ") + page;
+            if (!english.Page(ToStd(page)).contains(QStringLiteral("<html lang=\"en\">")))
+                faults << QStringLiteral("english ") + page;
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
