@@ -7,8 +7,8 @@
 # The contents follow CONTENTS (indentation nests); each entry's title is the
 # page's <title>. The index holds each page's title, each <h2 id="…"> heading
 # (at its anchor) and the words of <meta name="keywords" content="a; b">.
-# A page of the folder missing from CONTENTS, or listed but missing, stops
-# the build.
+# A page of the folder missing from CONTENTS, or listed but missing, and a
+# link to an anchor that is not there stop the build.
 cmake_minimum_required(VERSION 3.20)
 
 function(xml_escape out text)
@@ -91,6 +91,28 @@ foreach(page IN LISTS pages)
   if(NOT page IN_LIST listed)
     message(FATAL_ERROR "${SOURCE}/${page} is not in ${CONTENTS}")
   endif()
+endforeach()
+
+# Every link to an anchor finds it (qhelpgenerator -c checks the pages only).
+foreach(page IN LISTS listed)
+  file(READ ${SOURCE}/${page} html)
+  string(REGEX MATCHALL "href=\"[^\"#:]*#[^\"]+\"" links "${html}")
+  foreach(link IN LISTS links)
+    string(REGEX MATCH "href=\"([^\"#]*)#([^\"]+)\"" _ "${link}")
+    set(target "${CMAKE_MATCH_1}")
+    set(anchor "${CMAKE_MATCH_2}")
+    if(target STREQUAL "")
+      set(target ${page})
+    endif()
+    if(NOT target IN_LIST listed)
+      message(FATAL_ERROR "${SOURCE}/${page}: a link to ${target}, which is not a page")
+    endif()
+    file(READ ${SOURCE}/${target} target_html)
+    string(FIND "${target_html}" "id=\"${anchor}\"" found)
+    if(found EQUAL -1)
+      message(FATAL_ERROR "${SOURCE}/${page}: ${target} has no anchor ${anchor}")
+    endif()
+  endforeach()
 endforeach()
 
 set(files "")
