@@ -70,9 +70,9 @@ QString HelpCollectionFile(const QString& languageWord, const QStringList& folde
 
 QString HelpCollectionFile(const QString& languageWord) {
     const std::filesystem::path program = ExecutableFolder();
-    return HelpCollectionFile(languageWord,
-                              HelpFoldersFor(program.empty() ? QCoreApplication::applicationDirPath()
-                                                             : ToQ(program.string())));
+    return HelpCollectionFile(
+        languageWord, HelpFoldersFor(program.empty() ? QCoreApplication::applicationDirPath()
+                                                     : ToQ(program.string())));
 }
 
 QString HelpCacheFolder() {
@@ -96,16 +96,17 @@ QString PrepareWorkingCollection(const QString& shippedCollection, const QString
     }
     // One copy per shipped collection: the installed one and the build tree's
     // never overwrite each other's copy.
-    const QByteArray origin = QCryptographicHash::hash(shipped.absoluteFilePath().toUtf8(),
-                                                       QCryptographicHash::Sha1)
-                                  .toHex()
-                                  .left(10);
-    const QString baseName = shipped.completeBaseName() + QLatin1Char('-') + QString::fromLatin1(origin);
+    const QByteArray origin =
+        QCryptographicHash::hash(shipped.absoluteFilePath().toUtf8(), QCryptographicHash::Sha1)
+            .toHex()
+            .left(10);
+    const QString baseName =
+        shipped.completeBaseName() + QLatin1Char('-') + QString::fromLatin1(origin);
     QDir cache(cacheFolder);
     const QString copy = cache.filePath(baseName + QStringLiteral(".qhc"));
     const QFileInfo copyInfo(copy);
-    if (copyInfo.isFile() && copyInfo.lastModified() >= NewestChange(shipped.absoluteFilePath(),
-                                                                       documentation))
+    if (copyInfo.isFile() &&
+        copyInfo.lastModified() >= NewestChange(shipped.absoluteFilePath(), documentation))
         return copy;
 
     if (!cache.mkpath(QStringLiteral("."))) {
@@ -114,8 +115,8 @@ QString PrepareWorkingCollection(const QString& shippedCollection, const QString
     }
     // Made under a name of its own and renamed over the old copy, so a second
     // program starting at the same time never opens a half-written file.
-    const QString temporary =
-        cache.filePath(QStringLiteral("%1.%2.tmp.qhc").arg(baseName).arg(QCoreApplication::applicationPid()));
+    const QString temporary = cache.filePath(
+        QStringLiteral("%1.%2.tmp.qhc").arg(baseName).arg(QCoreApplication::applicationPid()));
     QFile::remove(temporary);
     bool copied = false;
     {
@@ -129,9 +130,8 @@ QString PrepareWorkingCollection(const QString& shippedCollection, const QString
         // engine reads the documentation's pages, contents and keywords into it.
         QHelpEngineCore engine(temporary);
         engine.setReadOnly(false);
-        copied = engine.setupData() && !engine.files(engine.registeredDocumentations().value(0),
-                                                     QString())
-                                            .isEmpty();
+        copied = engine.setupData() &&
+                 !engine.files(engine.registeredDocumentations().value(0), QString()).isEmpty();
         if (!copied) SetError(error, engine.error());
     }
     if (!copied) {

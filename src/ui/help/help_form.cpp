@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QEventLoop>
 #include <QHelpContentModel>
-#include <QTimer>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -18,6 +17,7 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -94,7 +94,9 @@ void THelpForm::BuildToolBar() {
 }
 
 void THelpForm::ApplyTexts() {
-    const auto text = [this](const CatalogText& entry) { return ToQ(CatalogString(texts_, entry)); };
+    const auto text = [this](const CatalogText& entry) {
+        return ToQ(CatalogString(texts_, entry));
+    };
     setWindowTitle(text(texts::HelpFormCaption));
     toolBar_->setWindowTitle(text(texts::HelpFormCaption));
     SetHint(back_, text(texts::HelpBack));
@@ -105,7 +107,8 @@ void THelpForm::ApplyTexts() {
     home_->setText(ShortHint(text(texts::HelpHome)));
     SetHint(zoomIn_, text(texts::HelpZoomIn));
     SetHint(zoomOut_, text(texts::HelpZoomOut));
-    if (contentsPage_) tabs_->setTabText(tabs_->indexOf(contentsPage_), text(texts::HelpContentsTab));
+    if (contentsPage_)
+        tabs_->setTabText(tabs_->indexOf(contentsPage_), text(texts::HelpContentsTab));
     if (indexPage_) tabs_->setTabText(tabs_->indexOf(indexPage_), text(texts::HelpIndexTab));
     if (searchPage_) tabs_->setTabText(tabs_->indexOf(searchPage_), text(texts::HelpSearchTab));
     if (indexLabel_) indexLabel_->setText(text(texts::HelpLookFor));

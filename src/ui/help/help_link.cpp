@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <algorithm>
 
 #include "calculator/message_box.h"
 #include "storage/storage_texts.h"
@@ -20,8 +21,7 @@ namespace {
 
 bool IsHelpKey(const QEvent* event) {
     const auto* key = static_cast<const QKeyEvent*>(event);
-    return key->key() == Qt::Key_F1 &&
-           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    return key->key() == Qt::Key_F1 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 }  // namespace
@@ -51,8 +51,9 @@ void THelpLink::SetLanguage(const QString& languageWord) {
 THelpForm* THelpLink::PreparedForm() {
     const QString shipped = HelpCollectionFile(language_);
     QString error;
-    const QString working =
-        shipped.isEmpty() ? QString() : PrepareWorkingCollection(shipped, HelpCacheFolder(), &error);
+    const QString working = shipped.isEmpty()
+                                ? QString()
+                                : PrepareWorkingCollection(shipped, HelpCacheFolder(), &error);
     if (!form_) form_ = new THelpForm(texts_, home_);
     if (working.isEmpty() || !form_->SetCollection(working)) {
         std::string text = CatalogString(texts_, texts::HelpNotFound);
@@ -82,6 +83,17 @@ void THelpLink::ShowKeyword(const QString& word) {
     }
     ShowTopic(kHelpContentsTopic);
     if (form_ && form_->Engine()) form_->ShowIndexFor(word.trimmed());
+}
+
+void THelpLink::ShowAtCaret(const QString& line, int caret) {
+    const std::string text = ToStd(line);
+    // The caret counts the line's characters; the tables read its UTF-8 bytes.
+    const std::size_t position = ToStd(line.left(std::max(caret, 0))).size();
+    if (const std::optional<HelpTopic> topic = TopicAtCaret(text, position)) {
+        ShowTopic(*topic);
+        return;
+    }
+    ShowKeyword(ToQ(WordAt(text, position)));
 }
 
 void THelpLink::ShowTopicText(const QString& text) {

@@ -46,6 +46,10 @@ public:
     // The page of a task statement keyword (Alt+F1 in the task editor); for
     // another word the index at that word.
     void ShowKeyword(const QString& word);
+    // Alt+F1 in the task editor: the topic of the keyword or statement at
+    // `caret` (a position in `line`); for an expression line the index at the
+    // word under the caret.
+    void ShowAtCaret(const QString& line, int caret);
     // HELP(topic) of a task: a context number or a keyword; empty: the contents.
     void ShowTopicText(const QString& text);
     void ShowContents();

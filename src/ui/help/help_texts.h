@@ -11,7 +11,8 @@ inline constexpr CatalogText HelpContentsTab{"HelpForm", "ContentsTab", "&Obsah"
 inline constexpr CatalogText HelpIndexTab{"HelpForm", "IndexTab", "&Rejstřík"};
 inline constexpr CatalogText HelpSearchTab{"HelpForm", "SearchTab", "&Hledat"};
 inline constexpr CatalogText HelpLookFor{"HelpForm", "LookFor", "&Vyhledat:"};
-inline constexpr CatalogText HelpBack{"HelpForm", "Back", "Zpět|Předchozí stránka (Alt+šipka vlevo)"};
+inline constexpr CatalogText HelpBack{"HelpForm", "Back",
+                                      "Zpět|Předchozí stránka (Alt+šipka vlevo)"};
 inline constexpr CatalogText HelpForward{"HelpForm", "Forward",
                                          "Vpřed|Následující stránka (Alt+šipka vpravo)"};
 inline constexpr CatalogText HelpHome{"HelpForm", "Home", "Obsah|Úvodní stránka nápovědy"};

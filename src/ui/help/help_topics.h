@@ -4,6 +4,7 @@
 // same files in every language's help collection, so one table serves all.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -41,6 +42,13 @@ std::span<const HelpKeywordRow> HelpKeywordTable();
 std::optional<HelpTopic> TopicOfContext(int context);
 // The topic of a task statement keyword in any case; nothing for another word.
 std::optional<HelpTopic> TopicOfKeyword(std::string_view word);
+// The word of a task line at `caret` (a position in `line`, at or just
+// after the word): letters, digits and underscores; empty when there is none.
+std::string_view WordAt(std::string_view line, std::size_t caret);
+// The topic for Alt+F1 at `caret` in a line of a task: the keyword under the
+// caret, else the statement the line begins with (a variable inside a FOR
+// line gives FOR); nothing for an expression line.
+std::optional<HelpTopic> TopicAtCaret(std::string_view line, std::size_t caret);
 // The topic the task statement HELP(topic) names: a help-context number or a
 // keyword (blanks around it ignored); nothing when it is neither.
 std::optional<HelpTopic> TopicOfText(std::string_view text);

@@ -12,8 +12,7 @@ void TMainForm::BuildHelp() {
         calculator_.ShowMessageBox(text, MessageKind::Error, kCancelButton, 0);
     });
     // The default language until the settings name one (LoadSession).
-    help_->SetLanguage(
-        ToQ(DefaultLanguage(SystemLocaleName(), session_->Paths().LanguageFolder)));
+    help_->SetLanguage(ToQ(DefaultLanguage(SystemLocaleName(), session_->Paths().LanguageFolder)));
 }
 
 void TMainForm::ShowHelpTopic(int context) {

@@ -2,6 +2,8 @@
 // the help button of a message box (while the box is open), by F1 in the
 // windows and by their "Nápověda" buttons, at a task keyword; the full-text
 // search in both languages; a change of language.
+#include "ui/help/help_form.h"
+
 #include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QHelpContentWidget>
@@ -20,7 +22,6 @@
 #include "calculator/message_box.h"
 #include "ui/chart/param_dlg.h"
 #include "ui/help/help_browser.h"
-#include "ui/help/help_form.h"
 #include "ui/help/help_link.h"
 #include "ui/main/main_form.h"
 #include "ui/statistics/stat_form.h"
@@ -132,9 +133,8 @@ private slots:
             parentDuringBox = w.Help() ? w.Help()->parentWidget() : nullptr;
             dialog->Button(MessageButton::Cancel)->click();
         });
-        const ModalResult result =
-            w.form.Model().ShowMessageBox("Duplicita proměnné \"x\"", MessageKind::Error,
-                                          kCancelHelpButtons, 17);
+        const ModalResult result = w.form.Model().ShowMessageBox(
+            "Duplicita proměnné \"x\"", MessageKind::Error, kCancelHelpButtons, 17);
         QCOMPARE(result, ModalResult::Cancel);
         QVERIFY(helpDuringBox);
         QVERIFY(box);
@@ -202,6 +202,12 @@ private slots:
         QCOMPARE(w.Shown(), QStringLiteral("task_equ.html"));
         w.form.ShowHelpText(QStringLiteral("512"));
         QCOMPARE(w.Shown(), QStringLiteral("task_loops.html#for"));
+        // Alt+F1 at a caret: the statement of the line; a word of an
+        // expression line (here after a Czech letter) the index at it.
+        w.form.Help().ShowAtCaret(QStringLiteral("  While x < 3"), 10);
+        QCOMPARE(w.Shown(), QStringLiteral("task_loops.html#while"));
+        w.form.Help().ShowAtCaret(QStringLiteral("čas = determinant"), 6);
+        QCOMPARE(w.Help()->IndexFilter()->text(), QStringLiteral("determinant"));
         // Another word: the index at that word.
         w.form.ShowHelpForKeyword(QStringLiteral("determinant"));
         QCOMPARE(w.Help()->Tabs()->currentIndex(), 1);

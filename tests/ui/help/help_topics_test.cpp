@@ -2,6 +2,8 @@
 // window and task keyword opens a page that exists, at an anchor that exists,
 // in the Czech and in the English help; the lookups of the tables; the
 // working copy of a collection and when it is made again.
+#include "ui/help/help_topics.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +21,6 @@
 #include "tasks/task_keywords.h"
 #include "tools/tool_messages.h"
 #include "ui/help/help_collection.h"
-#include "ui/help/help_topics.h"
 #include "ui/help/help_windows.h"
 #include "ui/widgets/qt_text.h"
 
@@ -57,9 +58,8 @@ public:
         const QString text = Page(topic.Page);
         if (text.isEmpty()) return QStringLiteral("no page %1").arg(ToQ(topic.Page));
         if (topic.Anchor.empty()) return {};
-        const QRegularExpression anchor(
-            QStringLiteral(R"((id|name)\s*=\s*"%1")")
-                .arg(QRegularExpression::escape(ToQ(topic.Anchor))));
+        const QRegularExpression anchor(QStringLiteral(R"((id|name)\s*=\s*"%1")")
+                                            .arg(QRegularExpression::escape(ToQ(topic.Anchor))));
         if (!anchor.match(text).hasMatch())
             return QStringLiteral("no anchor %1#%2").arg(ToQ(topic.Page), ToQ(topic.Anchor));
         return {};
@@ -122,10 +122,10 @@ private slots:
             if (!fault.isEmpty()) faults << ToQ(row.Keyword) + QStringLiteral(": ") + fault;
         }
         // The pages the windows choose by their mode.
-        for (const HelpTopic topic : {HelpTopic{"regression.html", ""},
-                                      HelpTopic{"chart_examples.html", "parametric"},
-                                      HelpTopic{"chart_examples.html", "cartesian"},
-                                      HelpTopic{"chart_examples.html", "expansion"}}) {
+        for (const HelpTopic topic :
+             {HelpTopic{"regression.html", ""}, HelpTopic{"chart_examples.html", "parametric"},
+              HelpTopic{"chart_examples.html", "cartesian"},
+              HelpTopic{"chart_examples.html", "expansion"}}) {
             const QString fault = collection.Fault(topic);
             if (!fault.isEmpty()) faults << fault;
         }
@@ -155,10 +155,10 @@ private slots:
     // language with the number its own table gives it, have a topic.
     void ThePublishedContextsHaveTopics() {
         for (const int context :
-             {kShortcutHelpContext, kSeriesHelpContext, kTransferHelpContext,
-              kChartReadHelpContext, kLibraryFileHelpContext, EMatrixError::kHelpContext,
-              kConversionHelpContext, kVatHelpContext, kStatCellHelpContext, kStatHelpContext,
-              kRegressionHelpContext, kNoSeriesHelpContext, kFourierHelpContext}) {
+             {kShortcutHelpContext, kSeriesHelpContext, kTransferHelpContext, kChartReadHelpContext,
+              kLibraryFileHelpContext, EMatrixError::kHelpContext, kConversionHelpContext,
+              kVatHelpContext, kStatCellHelpContext, kStatHelpContext, kRegressionHelpContext,
+              kNoSeriesHelpContext, kFourierHelpContext}) {
             QVERIFY2(TopicOfContext(context).has_value(), qPrintable(QString::number(context)));
         }
         for (int code = 1; code < kStatementCount; ++code) {
@@ -185,6 +185,48 @@ private slots:
         QVERIFY(!TopicOfText("-5").has_value());
     }
 
+    // Alt+F1 in the task editor: the keyword under the caret, else the
+    // statement of the line ("|" marks the caret).
+    void TopicAtTheCaret_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("expected");  // page#anchor, empty: none
+        QTest::newRow("keyword") << "FOR i = 1 TO| 3"
+                                 << "task_loops.html#for";
+        QTest::newRow("caret before a word") << "IF x > 0 |THEN y = 1"
+                                             << "task_branches.html#if";
+        QTest::newRow("a variable of a FOR line") << "  for |i = 1 to 3"
+                                                  << "task_loops.html#for";
+        QTest::newRow("a word after THEN") << "IF x > 0 THEN GO|TO again"
+                                           << "task_branches.html#goto";
+        QTest::newRow("MSG inside IF") << "IF MS|G \"Go?\", CONF = 6 THEN END"
+                                       << "task_print.html#msg";
+        QTest::newRow("DATA with a digit") << "Data1 = |5"
+                                           << "task_data.html#data";
+        QTest::newRow("a label") << ":again|"
+                                 << "task_branches.html#goto";
+        QTest::newRow("OPEN of a file") << "OPEN \"a.txt\" FOR INPUT AS#1|"
+                                        << "task_files.html#open";
+        QTest::newRow("OPEN of a window") << "OPEN(GrForm, SH|OW)"
+                                          << "task_windows.html#open";
+        QTest::newRow("expression") << "Printer = 5|"
+                                    << "";
+        QTest::newRow("empty") << "|"
+                               << "";
+    }
+    void TopicAtTheCaret() {
+        QFETCH(QString, line);
+        QFETCH(QString, expected);
+        const qsizetype caret = line.indexOf(QLatin1Char('|'));
+        line.remove(caret, 1);
+        const std::string text = ToStd(line);
+        const std::optional<HelpTopic> topic = TopicAtCaret(text, static_cast<std::size_t>(caret));
+        const QString shown =
+            topic
+                ? ToQ(topic->Page) + (topic->Anchor.empty() ? QString() : "#" + ToQ(topic->Anchor))
+                : QString();
+        QCOMPARE(shown, expected);
+    }
+
     // A language without a collection gets the Czech one; no folder, none.
     void LookupOfTheCollection() {
         const QString czech = HelpCollectionFile(QStringLiteral("CZECH"));
@@ -200,15 +242,19 @@ private slots:
         QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/tarvix/help")));
         const QStringList folders = HelpFoldersFor(prefix.filePath(QStringLiteral("bin")));
         QCOMPARE(folders.size(), 2);
-        QCOMPARE(QFileInfo(folders.first()).canonicalFilePath(),
-                 QFileInfo(prefix.filePath(QStringLiteral("share/tarvix/help"))).canonicalFilePath());
+        QCOMPARE(
+            QFileInfo(folders.first()).canonicalFilePath(),
+            QFileInfo(prefix.filePath(QStringLiteral("share/tarvix/help"))).canonicalFilePath());
         // A collection installed there is found first.
-        const QString installed = prefix.filePath(QStringLiteral("share/tarvix/help/tarvix_CZECH.qhc"));
+        const QString installed =
+            prefix.filePath(QStringLiteral("share/tarvix/help/tarvix_CZECH.qhc"));
         QVERIFY(QFile::copy(czech, installed));
-        QCOMPARE(QFileInfo(HelpCollectionFile(QStringLiteral("ENGLISH"), folders)).canonicalFilePath(),
-                 QFileInfo(HelpCollectionFile(QStringLiteral("ENGLISH"))).canonicalFilePath());
-        QCOMPARE(QFileInfo(HelpCollectionFile(QStringLiteral("CZECH"), folders)).canonicalFilePath(),
-                 QFileInfo(installed).canonicalFilePath());
+        QCOMPARE(
+            QFileInfo(HelpCollectionFile(QStringLiteral("ENGLISH"), folders)).canonicalFilePath(),
+            QFileInfo(HelpCollectionFile(QStringLiteral("ENGLISH"))).canonicalFilePath());
+        QCOMPARE(
+            QFileInfo(HelpCollectionFile(QStringLiteral("CZECH"), folders)).canonicalFilePath(),
+            QFileInfo(installed).canonicalFilePath());
     }
 
     // The working copy reads the shipped pages; it is made again (and its
@@ -230,13 +276,14 @@ private slots:
         {
             QHelpEngineCore engine(copy);
             QVERIFY(engine.setupData());
-            QCOMPARE(QFileInfo(engine.documentationFileName(engine.registeredDocumentations().first()))
-                         .canonicalFilePath(),
-                     QFileInfo(shippedQch).canonicalFilePath());
+            QCOMPARE(
+                QFileInfo(engine.documentationFileName(engine.registeredDocumentations().first()))
+                    .canonicalFilePath(),
+                QFileInfo(shippedQch).canonicalFilePath());
         }
         // An index beside the copy, as the search engine writes it.
-        const QString index = QFileInfo(copy).path() + QStringLiteral("/.") +
-                              QFileInfo(copy).completeBaseName();
+        const QString index =
+            QFileInfo(copy).path() + QStringLiteral("/.") + QFileInfo(copy).completeBaseName();
         QVERIFY(QDir().mkpath(index));
         QCOMPARE(PrepareWorkingCollection(shipped, cacheDir.path()), copy);
         QVERIFY(QFileInfo::exists(index));
