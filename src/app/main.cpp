@@ -9,8 +9,11 @@
 // check the looks in dark desktop themes); --open-worksheet opens FILE in the
 // worksheet windows of the pictures.
 // Start-up: the splash window and the title first, then the main window.
-// SIGTERM, SIGINT and SIGHUP quit through the main window's close (the
-// settings are written); the session manager's save request writes them too.
+// SIGTERM, SIGINT and SIGHUP quit at any moment, start-up included: the
+// handlers are in place before anything else, a request ends every event
+// loop, the start-up steps that remain are skipped, and the main window is
+// closed once (the settings are written when its session was loaded); the
+// session manager's save request writes them too.
 #include <QApplication>
 #include <QComboBox>
 #include <QPixmap>
@@ -27,6 +30,7 @@
 #include "ui/shell/dark_palette.h"
 #include "ui/main/main_form.h"
 #include "ui/shell/picture_windows.h"
+#include "ui/shell/quit_controller.h"
 #include "ui/shell/quit_signals.h"
 #include "ui/shell/splash.h"
 
@@ -46,6 +50,9 @@ void TakePictureAndQuit(QWidget* window, const QString& file) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Quit requests are taken from the start; they act once events are processed.
+    tarvix::TQuitController quit;
+    tarvix::TQuitSignals quitSignals([&quit](int) { quit.Request(); });
     const QString title = QStringLiteral("Tarvix 2.2");
     tarvix::SetApplicationIdentity();
 
@@ -94,10 +101,7 @@ int main(int argc, char** argv) {
     }
 
     tarvix::TMainForm form;
-    tarvix::TQuitSignals quitSignals([&form](int) {
-        form.close();
-        QApplication::quit();
-    });
+    quit.SetStopHook([&form] { form.StopRuns(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager&) { form.SaveWorkingState(); });
     if (!screenshot.isEmpty()) {
@@ -108,16 +112,20 @@ int main(int argc, char** argv) {
         });
     }
     form.show();
-    if (screenshot.isEmpty()) {
+    if (screenshot.isEmpty() && !quit.Requested()) {
         // A picture shows a fresh start; a real start restores the last session
         // and opens an ".fx" file named as the first argument.
         QString firstArgument;
         if (args.size() > 1 && !args[1].startsWith(QLatin1String("--"))) firstArgument = args[1];
         form.LoadSession(firstArgument);
+        quit.SetMainWindow(&form);
     }
-    if (splash) splash->finish(&form);
+    if (splash && !quit.Requested()) splash->finish(&form);
+    splash.reset();
     for (const auto& [box, text] : boxes) form.RegisterBox(box)->setEditText(text);
-    for (const QString& text : evals) form.CalculateText(text);
+    for (const QString& text : evals) {
+        if (!quit.Requested()) form.CalculateText(text);
+    }
     if (!screenshot.isEmpty()) {
         QWidget* window = tarvix::OpenWindowForPicture(form, windowName);
         if (!window) {
@@ -126,5 +134,5 @@ int main(int argc, char** argv) {
         }
         TakePictureAndQuit(window, screenshot);
     }
-    return app.exec();
+    return quit.Exec();
 }

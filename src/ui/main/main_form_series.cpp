@@ -20,6 +20,7 @@
 #include "ui/main/display_label.h"
 #include "ui/main/main_form.h"
 #include "ui/chart/param_dlg.h"
+#include "ui/worksheet/gem_form.h"
 #include "ui/widgets/qt_file_choice.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/main/register_label.h"
@@ -158,6 +159,11 @@ void TMainForm::SetBusy(bool busy) {
 
 void TMainForm::StopSpeedButtonClick() {
     series_->RequestStop();
+}
+
+void TMainForm::StopRuns() {
+    if (series_->Running()) series_->RequestStop();
+    if (TGemForm* gem = GemForm()) gem->StopClick();
 }
 
 // --- Menu "Generovat řadu"
