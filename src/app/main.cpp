@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPixmap>
+#include <QPointer>
 #include <QSessionManager>
 #include <QSplashScreen>
 #include <QStringList>
@@ -37,9 +38,15 @@
 namespace {
 
 // Saves a picture of `window` once the event loop has laid it out, then ends
-// the program.
+// the program. A window that closed itself in the meantime ends it with a
+// message (the timer is the application's, so it fires in any case).
 void TakePictureAndQuit(QWidget* window, const QString& file) {
-    QTimer::singleShot(0, window, [window, file] {
+    QTimer::singleShot(0, qApp, [window = QPointer<QWidget>(window), file] {
+        if (!window) {
+            std::fprintf(stderr, "tarvix: the window closed before its picture was taken\n");
+            QApplication::exit(1);
+            return;
+        }
         const bool saved = window->grab().save(file, "PNG");
         if (!saved) std::fprintf(stderr, "tarvix: cannot write the screenshot\n");
         QApplication::exit(saved ? 0 : 1);
