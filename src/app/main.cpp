@@ -1,5 +1,5 @@
 // main() of the desktop calculator.
-//   tarvix [FILE.fx] [--box NAME=TEXT]... [--eval TEXT]... [--screenshot FILE.png
+//   tarvix [FILE] [--box NAME=TEXT]... [--eval TEXT]... [--screenshot FILE.png
 //          [--window NAME] [--open-worksheet FILE]] [--dark]
 // --box sets the input box of register NAME (X, Y, A … F) before the
 // evaluations, ranges and increments included; --eval types TEXT into the
@@ -7,7 +7,8 @@
 // a picture of the main window, or of the window NAME (see --window help),
 // and exits (works on the offscreen platform); --dark uses a dark palette (to
 // check the looks in dark desktop themes); --open-worksheet opens FILE in the
-// worksheet windows of the pictures.
+// worksheet windows of the pictures. FILE opens by its type (ui/shell/start_file.h);
+// --help and --version print their texts without opening a window (app_help.h).
 // Start-up: the splash window and the title first, then the main window.
 // SIGTERM, SIGINT and SIGHUP quit at any moment, start-up included: the
 // handlers are in place before anything else, a request ends every event
@@ -27,6 +28,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/app_help.h"
 #include "ui/shell/application_identity.h"
 #include "ui/shell/dark_palette.h"
 #include "ui/main/main_form.h"
@@ -34,6 +36,7 @@
 #include "ui/shell/quit_controller.h"
 #include "ui/shell/quit_signals.h"
 #include "ui/shell/splash.h"
+#include "ui/shell/start_file.h"
 
 namespace {
 
@@ -56,6 +59,7 @@ void TakePictureAndQuit(QWidget* window, const QString& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = tarvix::RunInformationOption(argc, argv)) return *status;
     QApplication app(argc, argv);
     // Quit requests are taken from the start; they act once events are processed.
     tarvix::TQuitController quit;
@@ -121,11 +125,12 @@ int main(int argc, char** argv) {
     form.show();
     if (screenshot.isEmpty() && !quit.Requested()) {
         // A picture shows a fresh start; a real start restores the last session
-        // and opens an ".fx" file named as the first argument.
+        // and opens the file named as the first argument by its type.
         QString firstArgument;
         if (args.size() > 1 && !args[1].startsWith(QLatin1String("--"))) firstArgument = args[1];
         form.LoadSession(firstArgument);
         quit.SetMainWindow(&form);
+        if (!quit.Requested()) tarvix::OpenStartWorksheet(form, firstArgument);
     }
     if (splash && !quit.Requested()) splash->finish(&form);
     splash.reset();
