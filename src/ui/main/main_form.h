@@ -267,6 +267,8 @@ private:
     void ReadStatSettings();
     void InitStatistics();
     bool FourierEnabled() const;
+    void PaintFourierProgress();
+    QString FourierHint();
     void WriteStatSettings();
     // InputKeyTarget
     void CalculateFromBox() override;

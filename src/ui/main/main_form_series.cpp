@@ -45,8 +45,6 @@ void TMainForm::InitSeries() {
     series_->SetRunControl(this);
     InitStatistics();
     series_->SetDataFilePath([this] { return session_->Document().FullPath(); });
-    connect(widgets_.StopSpeedButton, &QToolButton::clicked, this,
-            &TMainForm::StopSpeedButtonClick);
 }
 
 void TMainForm::LoadSeriesSettings() {
@@ -148,6 +146,16 @@ void TMainForm::ProcessEvents() {
 
 void TMainForm::ShowProgress(std::string_view text) {
     widgets_.StaticTextDisplay->SetDisplayText(ToQ(text));
+}
+
+void TMainForm::PaintFourierProgress() {
+    // The analysis runs without processing events: the display is painted
+    // directly, at most every ~30 ms.
+    const qint64 now = NowMs();
+    if (now - runState_.LastEvents < kEventsInterval) return;
+    runState_.LastEvents = now;
+    widgets_.StaticTextDisplay->SetDisplayText(ToQ(calculator_.DisplayText()));
+    widgets_.StaticTextDisplay->repaint();
 }
 
 void TMainForm::SetBusy(bool busy) {
