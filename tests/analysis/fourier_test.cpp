@@ -115,7 +115,7 @@ TEST(RunHarmonicAnalysis, ProgressOfTheOrdersOnTheDisplay) {
     AnalysisMessageTable texts;
     CurrentSeries series = CurrentSeries::Empty();
     std::vector<std::string> shown;
-    const std::vector<long double> samples = {1, 1, 1, 1, -1, -1, -1, -1, 1, 1, 1, 1, -1, -1, -1, -1};
+    const std::vector<long double> samples = {1, 1, 1, 1, 1, 1, 1, 1, -1, -1, -1, -1, -1, -1, -1, -1};
     ASSERT_TRUE(RunHarmonicAnalysis(samples, series, calc, &chart, texts,
                                     [&] { shown.push_back(calc.DisplayText()); }));
     EXPECT_EQ(shown, (std::vector<std::string>{"14.29 % ", "28.57 % ", "42.86 % ", "57.14 % ",
