@@ -24,7 +24,9 @@ struct AnalysisChart {
     // added ("Přidat řadu do grafu").
     bool ReplaceAll = false;
     std::string Header;       // first line of the chart header; empty keeps it
-    std::string BottomTitle;  // empty keeps the axis title
+    // The axis titles; empty: those of real data ("osa x", "osa y"), as for
+    // any series added, never what an earlier chart left.
+    std::string BottomTitle;
     std::string LeftTitle;
     std::vector<ChartCurve> Curves;
 };

@@ -9,7 +9,8 @@
 
 namespace tarvix {
 
-HarmonicsOutcome AnalyzeHarmonics(std::span<const long double> samples) {
+HarmonicsOutcome AnalyzeHarmonics(std::span<const long double> samples,
+                                  const HarmonicsProgress& progress) {
     const std::size_t n = samples.size();
     if (n % 2 != 0 || n < kMinHarmonicSamples || n > kMaxHarmonicSamples)
         return {std::nullopt, statmsg::FourierCount};
@@ -31,6 +32,7 @@ HarmonicsOutcome AnalyzeHarmonics(std::span<const long double> samples) {
     const std::size_t half = n / 2;
     h.Amplitudes.resize(half);
     for (std::size_t k = 1; k < half; ++k) {
+        if (progress) progress(k, half - 1);
         long double a = 0.0L;
         long double b = 0.0L;
         std::size_t index = 0;  // k·i modulo N

@@ -3,6 +3,7 @@
 // transform, and each as a percentage of the fundamental's amplitude.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -27,9 +28,13 @@ struct HarmonicsOutcome {
     std::string_view ErrorKey;  // the message when there is no result
 };
 
+// Called before the sums of each order k = 1 … last (last = N/2 − 1).
+using HarmonicsProgress = std::function<void(std::size_t order, std::size_t last)>;
+
 // N must be even and 4 ≤ N ≤ 2048; a fundamental of amplitude 0 (relative
 // to the signal's size) gives its message instead of a result.
-HarmonicsOutcome AnalyzeHarmonics(std::span<const long double> samples);
+HarmonicsOutcome AnalyzeHarmonics(std::span<const long double> samples,
+                                  const HarmonicsProgress& progress = {});
 
 // The current series of the result: Y the N/2 relative amplitudes, X the
 // orders 1 … N/2, one row of N/2 − 1 columns (the order N/2 is kept but not

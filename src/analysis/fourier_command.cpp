@@ -2,6 +2,7 @@
 #include "analysis/fourier_command.h"
 
 #include "analysis/fourier.h"
+#include "calculator/float_mask.h"
 
 namespace tarvix {
 
@@ -12,10 +13,21 @@ std::vector<long double> RealParts(const ParserFloatArray& vector) {
     return parts;
 }
 
+std::string HarmonicsProgressText(std::size_t order, std::size_t last, char decimalSeparator) {
+    const long double percent =
+        last == 0 ? 100.0L : static_cast<long double>(order) / static_cast<long double>(last) * 100.0L;
+    return FormatFloat(percent, FloatMask{MaskKind::Fixed, 2}, decimalSeparator) + " % ";
+}
+
 bool RunHarmonicAnalysis(std::span<const long double> samples, CurrentSeries& series,
                          Calculator& calculator, AnalysisChartPort* chart,
-                         const AnalysisMessageTable& texts) {
-    HarmonicsOutcome outcome = AnalyzeHarmonics(samples);
+                         const AnalysisMessageTable& texts, const std::function<void()>& shown) {
+    const char separator = calculator.Options().DecimalSeparator;
+    HarmonicsOutcome outcome =
+        AnalyzeHarmonics(samples, [&](std::size_t order, std::size_t last) {
+            calculator.ShowMessageOnDisplay(HarmonicsProgressText(order, last, separator));
+            if (shown) shown();
+        });
     if (!outcome.Result) {
         calculator.ShowMessageBox(texts.Text(outcome.ErrorKey), MessageKind::Error,
                                   kCancelHelpButtons, kFourierHelpContext);

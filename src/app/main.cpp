@@ -10,11 +10,15 @@
 // worksheet windows of the pictures. FILE opens by its type (ui/shell/start_file.h);
 // --help and --version print their texts without opening a window (app_help.h).
 // Start-up: the splash window and the title first, then the main window.
-// SIGTERM, SIGINT and SIGHUP quit through the main window's close (the
-// settings are written); the session manager's save request writes them too.
+// SIGTERM, SIGINT and SIGHUP quit at any moment, start-up included: the
+// handlers are in place before anything else, a request ends every event
+// loop, the start-up steps that remain are skipped, and the main window is
+// closed once (the settings are written when its session was loaded); the
+// session manager's save request writes them too.
 #include <QApplication>
 #include <QComboBox>
 #include <QPixmap>
+#include <QPointer>
 #include <QSessionManager>
 #include <QSplashScreen>
 #include <QStringList>
@@ -29,6 +33,7 @@
 #include "ui/shell/dark_palette.h"
 #include "ui/main/main_form.h"
 #include "ui/shell/picture_windows.h"
+#include "ui/shell/quit_controller.h"
 #include "ui/shell/quit_signals.h"
 #include "ui/shell/splash.h"
 #include "ui/shell/start_file.h"
@@ -36,9 +41,15 @@
 namespace {
 
 // Saves a picture of `window` once the event loop has laid it out, then ends
-// the program.
+// the program. A window that closed itself in the meantime ends it with a
+// message (the timer is the application's, so it fires in any case).
 void TakePictureAndQuit(QWidget* window, const QString& file) {
-    QTimer::singleShot(0, window, [window, file] {
+    QTimer::singleShot(0, qApp, [window = QPointer<QWidget>(window), file] {
+        if (!window) {
+            std::fprintf(stderr, "tarvix: the window closed before its picture was taken\n");
+            QApplication::exit(1);
+            return;
+        }
         const bool saved = window->grab().save(file, "PNG");
         if (!saved) std::fprintf(stderr, "tarvix: cannot write the screenshot\n");
         QApplication::exit(saved ? 0 : 1);
@@ -50,6 +61,9 @@ void TakePictureAndQuit(QWidget* window, const QString& file) {
 int main(int argc, char** argv) {
     if (const std::optional<int> status = tarvix::RunInformationOption(argc, argv)) return *status;
     QApplication app(argc, argv);
+    // Quit requests are taken from the start; they act once events are processed.
+    tarvix::TQuitController quit;
+    tarvix::TQuitSignals quitSignals([&quit](int) { quit.Request(); });
     const QString title = QStringLiteral("Tarvix 2.2");
     tarvix::SetApplicationIdentity();
 
@@ -98,10 +112,7 @@ int main(int argc, char** argv) {
     }
 
     tarvix::TMainForm form;
-    tarvix::TQuitSignals quitSignals([&form](int) {
-        form.close();
-        QApplication::quit();
-    });
+    quit.SetStopHook([&form] { form.StopRuns(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager&) { form.SaveWorkingState(); });
     if (!screenshot.isEmpty()) {
@@ -112,17 +123,21 @@ int main(int argc, char** argv) {
         });
     }
     form.show();
-    if (screenshot.isEmpty()) {
+    if (screenshot.isEmpty() && !quit.Requested()) {
         // A picture shows a fresh start; a real start restores the last session
         // and opens the file named as the first argument by its type.
         QString firstArgument;
         if (args.size() > 1 && !args[1].startsWith(QLatin1String("--"))) firstArgument = args[1];
         form.LoadSession(firstArgument);
-        tarvix::OpenStartWorksheet(form, firstArgument);
+        quit.SetMainWindow(&form);
+        if (!quit.Requested()) tarvix::OpenStartWorksheet(form, firstArgument);
     }
-    if (splash) splash->finish(&form);
+    if (splash && !quit.Requested()) splash->finish(&form);
+    splash.reset();
     for (const auto& [box, text] : boxes) form.RegisterBox(box)->setEditText(text);
-    for (const QString& text : evals) form.CalculateText(text);
+    for (const QString& text : evals) {
+        if (!quit.Requested()) form.CalculateText(text);
+    }
     if (!screenshot.isEmpty()) {
         QWidget* window = tarvix::OpenWindowForPicture(form, windowName);
         if (!window) {
@@ -131,5 +146,5 @@ int main(int argc, char** argv) {
         }
         TakePictureAndQuit(window, screenshot);
     }
-    return app.exec();
+    return quit.Exec();
 }

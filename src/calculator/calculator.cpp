@@ -195,7 +195,10 @@ bool Calculator::DisplayShowsValue() {
 }
 
 void Calculator::RedisplayAns() {
-    if (!DisplayShowsValue()) return;
+    if (DisplayShowsValue()) ShowAnsAsResult();
+}
+
+void Calculator::ShowAnsAsResult() {
     ShowDisplayText(FormatValue(Ans()), true);
     AddResultHint(displayText_);
     hooks_->RefreshWorksheetValues();

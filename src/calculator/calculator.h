@@ -163,6 +163,9 @@ public:
     bool DisplayShowsValue();
     // Shows Ans again in the current modes when the display shows a value.
     void RedisplayAns();
+    // Shows Ans as a result whatever the display showed before (a value
+    // computed outside the calculation command: the worksheet's results).
+    void ShowAnsAsResult();
     void AddResultHint(std::string_view text);
     // Ctrl+Shift+Insert: the trimmed display text to the clipboard.
     void CopyDisplayToClipboard();

@@ -40,22 +40,23 @@ std::int64_t ChartColorSetting(Rgb color) {
     return kChartColorMarker | color.Hex();
 }
 
-namespace {
-// The older layout: red in the low byte, blue in the high byte.
-Rgb FromOldLayout(std::int64_t value) {
+Rgb ColorFromBgrValue(std::int64_t value) {
     return {static_cast<std::uint8_t>(value & 0xFF), static_cast<std::uint8_t>((value >> 8) & 0xFF),
             static_cast<std::uint8_t>((value >> 16) & 0xFF)};
 }
-}  // namespace
+
+std::int64_t BgrValue(Rgb color) {
+    return (std::int64_t{color.B} << 16) | (std::int64_t{color.G} << 8) | color.R;
+}
 
 Rgb ChartColorFromSetting(std::int64_t value) {
     if (value & kChartColorMarker) return Rgb::FromHex(static_cast<std::uint32_t>(value & 0xFFFFFF));
-    return FromOldLayout(value);
+    return ColorFromBgrValue(value);
 }
 
 Rgb CrossHairFromSetting(std::int64_t value, Rgb background) {
     if (value & kChartColorMarker) return Rgb::FromHex(static_cast<std::uint32_t>(value & 0xFFFFFF));
-    const Rgb mask = FromOldLayout(value);
+    const Rgb mask = ColorFromBgrValue(value);
     return {static_cast<std::uint8_t>(mask.R ^ background.R),
             static_cast<std::uint8_t>(mask.G ^ background.G),
             static_cast<std::uint8_t>(mask.B ^ background.B)};

@@ -41,6 +41,11 @@ Rgb DarkenedBackground(Rgb background);
 // component m of the darkened background, or m − 50 when m + 50 > 255.
 Rgb HighlightGrey(Rgb darkenedBackground);
 
+// A colour value in the platform's old order: red in the low byte, blue in
+// the high byte (0x0000FF is red), and back.
+Rgb ColorFromBgrValue(std::int64_t value);
+std::int64_t BgrValue(Rgb color);
+
 // The settings file keeps chart colours as the visible colour in RGB order
 // with the marker bit below. A value without the marker was written by the
 // older program: blue in the high byte and, for the cross-hair, the XOR mask

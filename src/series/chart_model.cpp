@@ -65,15 +65,18 @@ bool ChartModel::AddCurrentSeries(const CurrentSeries& current, bool complexDoma
     if (!exists) return !series_.empty();
 
     Header = shared_.Title;
-    const ChartAxes axes = !complexDomain ? ChartAxes::Real : AxesOf(shared_.ComplexMode);
-    const AxisSymbols symbols = SymbolsOf(axes);
-    XTitle = FormatMessageText(AxisTitlePattern, {symbols.X});
-    YTitle = FormatMessageText(AxisTitlePattern, {symbols.Y});
+    SetAxisTitles(!complexDomain ? ChartAxes::Real : AxesOf(shared_.ComplexMode));
     if (replace) Clear();
     const std::size_t rows = std::max<std::size_t>(current.Rows, 1);
     for (std::size_t r = 0; r < rows; ++r) AddRow(current, r, complexDomain, kind);
     selected_ = series_.empty() ? -1 : static_cast<int>(series_.size()) - 1;
     return !series_.empty();
+}
+
+void ChartModel::SetAxisTitles(ChartAxes axes) {
+    const AxisSymbols symbols = SymbolsOf(axes);
+    XTitle = FormatMessageText(AxisTitlePattern, {symbols.X});
+    YTitle = FormatMessageText(AxisTitlePattern, {symbols.Y});
 }
 
 void ChartModel::AddRow(const CurrentSeries& current, std::size_t row, bool complexDomain,

@@ -96,6 +96,8 @@ public:
     // --- Texts
     // The axis titles are this pattern with the axis symbol ("osa %s").
     std::string AxisTitlePattern = "osa %s";
+    // The axis titles of data whose axes show `axes` ("osa x", "osa ar" …).
+    void SetAxisTitles(ChartAxes axes);
     std::string Header;
     std::string XTitle;
     std::string YTitle;

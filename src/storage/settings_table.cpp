@@ -120,10 +120,12 @@ constexpr SettingSpec FreshText(SettingSpec s, std::string_view value) {
     return s;
 }
 
-// The sixteen colours of chart series, in the file's colour form.
+// The sixteen colours of chart series, in the file's colour form (red in the
+// low byte): the chart's built-in palette, red, lime, blue, fuchsia, aqua,
+// maroon, green, navy, purple, teal, yellow, olive, white, silver, gray, black.
 constexpr std::int64_t kSeriesPalette[16] = {
-    0x0000FF, 0x008000, 0xFF0000, 0x00C0C0, 0xFF00FF, 0x808000, 0x800000, 0x000080,
-    0x00FF00, 0x800080, 0x808080, 0x0080FF, 0xFFFF00, 0x000000, 0xC0C0C0, 0x004080,
+    0x0000FF, 0x00FF00, 0xFF0000, 0xFF00FF, 0xFFFF00, 0x000080, 0x008000, 0x800000,
+    0x800080, 0x808000, 0x00FFFF, 0x008080, 0xFFFFFF, 0xC0C0C0, 0x808080, 0x000000,
 };
 constexpr std::string_view kSeriesKeys[16] = {"0", "1", "2",  "3",  "4",  "5",  "6",  "7",
                                               "8", "9", "10", "11", "12", "13", "14", "15"};

@@ -106,6 +106,24 @@ TEST(RunHarmonicAnalysis, SuccessReplacesTheSeriesAndDrawsBars) {
     EXPECT_EQ(chart.Charts[0].LeftTitle, "amplituda [%1.h]");
 }
 
+// The display shows each order's progress, painted after each text, and
+// keeps the last one.
+TEST(RunHarmonicAnalysis, ProgressOfTheOrdersOnTheDisplay) {
+    Calculator calc;
+    calc.ShowMessageOnDisplay("16 hodnot 100% ");
+    testing::FakeChart chart;
+    AnalysisMessageTable texts;
+    CurrentSeries series = CurrentSeries::Empty();
+    std::vector<std::string> shown;
+    const std::vector<long double> samples = {1, 1, 1, 1, 1, 1, 1, 1, -1, -1, -1, -1, -1, -1, -1, -1};
+    ASSERT_TRUE(RunHarmonicAnalysis(samples, series, calc, &chart, texts,
+                                    [&] { shown.push_back(calc.DisplayText()); }));
+    EXPECT_EQ(shown, (std::vector<std::string>{"14.29 % ", "28.57 % ", "42.86 % ", "57.14 % ",
+                                               "71.43 % ", "85.71 % ", "100.00 % "}));
+    EXPECT_EQ(calc.DisplayText(), "100.00 % ");
+    EXPECT_EQ(HarmonicsProgressText(1, 3, ','), "33,33 % ");
+}
+
 TEST(RunHarmonicAnalysis, FailureKeepsTheSeriesAndShowsTheMessage) {
     Calculator calc;
     testing::ScriptedDialogs dialogs;

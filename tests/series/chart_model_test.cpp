@@ -7,7 +7,9 @@
 
 #include "series/chart_messages.h"
 #include "series/chart_model.h"
+#include "series/chart_palette_settings.h"
 #include "series/chart_status.h"
+#include "storage/settings_store.h"
 #include "storage/settings_table.h"
 
 namespace tarvix {
@@ -292,6 +294,21 @@ TEST_F(ChartModelTest, XyDataReplacesEverySeries) {
     EXPECT_EQ(model.Series()[0].Y, (std::vector<double>{5, 6, 7}));
     EXPECT_DOUBLE_EQ(model.XExtent(), 3.0);
     EXPECT_DOUBLE_EQ(model.YExtent(), 2.0);
+}
+
+// The settings keep the palette with red in the low byte; without the keys
+// it is the chart's built-in palette, and a written palette reads back.
+TEST(ChartPaletteSettings, DefaultsAreTheBuiltInPaletteAndRoundTrip) {
+    Settings values;
+    EXPECT_EQ(ReadChartPalette(values), InitialSeriesPalette());
+    EXPECT_EQ(values.HexColor("ChartSeriesColor", "0"), 0x0000FF);  // red
+    values.SetHexColor("ChartSeriesColor", "3", 0x804020);
+    EXPECT_EQ(ReadChartPalette(values)[3], (Rgb{0x20, 0x40, 0x80}));
+    SeriesPaletteColors palette = InitialSeriesPalette();
+    palette[15] = {1, 2, 3};
+    WriteChartPalette(palette, values);
+    EXPECT_EQ(values.HexColor("ChartSeriesColor", "15"), 0x030201);
+    EXPECT_EQ(ReadChartPalette(values), palette);
 }
 
 }  // namespace

@@ -37,6 +37,9 @@ void AnalysisChartLink::ShowAnalysisChart(const AnalysisChart& chart) {
     // The header follows the title of the chart, after the request's own line.
     if (!chart.Header.empty()) model.Header = chart.Header + charts_.Shared().Title;
     else if (chart.ReplaceAll || model.Empty()) model.Header = charts_.Shared().Title;
+    // Real data unless the request names its axes: an earlier chart's titles
+    // (a complex part, the Fourier orders) do not describe it.
+    model.SetAxisTitles(ChartAxes::Real);
     if (!chart.BottomTitle.empty()) model.XTitle = chart.BottomTitle;
     if (!chart.LeftTitle.empty()) model.YTitle = chart.LeftTitle;
     if (!form->AddSeriesList(std::move(series), chart.ReplaceAll)) {

@@ -1,7 +1,8 @@
 // AnalysisChartLink: the analyses' charts (the statistics window's data and
 // regression curve, the Fourier harmonics) drawn in the detailed chart
 // window that TChartLink owns. A request's curves become chart series of
-// their kind; its header and axis titles replace the chart's when given.
+// their kind; its header replaces the chart's when given, and the axis
+// titles are its own or else those of real data.
 #pragma once
 
 #include <vector>

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMenu>
 
+#include "series/chart_palette_settings.h"
 #include "ui/widgets/qt_text.h"
 
 namespace tarvix {
@@ -35,8 +36,14 @@ bool TChartLink::HasCurrentSeries() const {
 TGrForm* TChartLink::EnsureForm() {
     if (form_) return form_;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    GrFormContext context{host_.Calc, host_.Texts, shared_, host_.Files,
-                          host_.Values ? host_.Values() : nullptr,
+    // The palette of the settings, taken once: it lives for the program run
+    // and the window writes it back when it closes.
+    Settings* values = host_.Values ? host_.Values() : nullptr;
+    if (values && !paletteRead_) {
+        shared_.Palette = shared_.SavedPalette = ReadChartPalette(*values);
+        paletteRead_ = true;
+    }
+    GrFormContext context{host_.Calc, host_.Texts, shared_, host_.Files, values,
                           host_.DataFolder ? host_.DataFolder() : std::filesystem::path()};
     form_ = new TGrForm(context, host_.Parent);
     form_->SetYName(host_.Calc.RegisterAt(BoxId::Y).Label);

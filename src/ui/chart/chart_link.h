@@ -93,6 +93,7 @@ private:
 
     ChartHost host_;
     ChartShared shared_;
+    bool paletteRead_ = false;  // from the settings, at the first window
     std::array<ExampleChoice, 3> choices_{};
     // Cleared by the window's Destroying signal, before its children go.
     TGrForm* form_ = nullptr;

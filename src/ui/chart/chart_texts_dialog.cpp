@@ -17,8 +17,8 @@
 namespace tarvix {
 
 TChartTextsDialog::TChartTextsDialog(const ChartTexts& texts, int seriesCount,
-                                     TextCatalog& catalog, QWidget* parent)
-    : QDialog(parent) {
+                                     TextCatalog& catalog, QWidget* parent, Apply apply)
+    : QDialog(parent), apply_(std::move(apply)) {
     auto text = [&catalog](const char* key, const char* builtIn) {
         return ToQ(catalog.Text("GrTextDlg", key, builtIn));
     };
@@ -45,13 +45,19 @@ TChartTextsDialog::TChartTextsDialog(const ChartTexts& texts, int seriesCount,
     auto* grid = new QGridLayout(group);
     grid->addWidget(new QLabel(QStringLiteral("x"), group), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("y"), group), 0, 2);
-    grid->addWidget(new QLabel(text("Constant", "&Konstanta:"), group), 1, 0);
+    // The labels' accelerators move to the fields beside them.
+    auto label = [group](const QString& caption, QWidget* buddy) {
+        auto* l = new QLabel(caption, group);
+        l->setBuddy(buddy);
+        return l;
+    };
+    grid->addWidget(label(text("Constant", "&Konstanta:"), kx_), 1, 0);
     grid->addWidget(kx_, 1, 1);
     grid->addWidget(ky_, 1, 2);
-    grid->addWidget(new QLabel(text("Shift", "&Posun:"), group), 2, 0);
+    grid->addWidget(label(text("Shift", "&Posun:"), px_), 2, 0);
     grid->addWidget(px_, 2, 1);
     grid->addWidget(py_, 2, 2);
-    grid->addWidget(new QLabel(text("Series", "&Index datové řady"), group), 3, 0);
+    grid->addWidget(label(text("Series", "&Index datové řady"), series_), 3, 0);
     grid->addWidget(series_, 3, 1);
     group->setEnabled(texts.Transform);
     connect(transform_, &QCheckBox::toggled, group, &QWidget::setEnabled);
@@ -67,6 +73,11 @@ TChartTextsDialog::TChartTextsDialog(const ChartTexts& texts, int seriesCount,
     layout->addWidget(transform_);
     layout->addWidget(group);
     layout->addWidget(buttons);
+}
+
+void TChartTextsDialog::accept() {
+    if (apply_ && !apply_(Result())) return;
+    QDialog::accept();
 }
 
 ChartTexts TChartTextsDialog::Result() const {

@@ -1,9 +1,11 @@
 // TChartTextsDialog: "Texty popisků grafu" of the detailed chart: the header
 // and axis titles, and optionally a linear transformation of one series'
-// points (constants and shifts read as value texts).
+// points (constants and shifts read as value texts). Every label with an
+// accelerator has its field as buddy.
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -27,9 +29,14 @@ class TChartTextsDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // Called by "&OK" with the texts; false keeps the dialog open with them
+    // (a value that does not read, after its message).
+    using Apply = std::function<bool(const ChartTexts&)>;
+
     TChartTextsDialog(const ChartTexts& texts, int seriesCount, TextCatalog& catalog,
-                      QWidget* parent);
+                      QWidget* parent, Apply apply = {});
     ChartTexts Result() const;
+    void accept() override;
 
     QLineEdit* HeaderEdit() const { return header_; }
     QCheckBox* TransformCheckBox() const { return transform_; }
@@ -48,6 +55,7 @@ private:
     QLineEdit* px_;
     QLineEdit* py_;
     QSpinBox* series_;
+    Apply apply_;
 };
 
 }  // namespace tarvix

@@ -5,6 +5,7 @@
 #include <QActionGroup>
 #include <QPainter>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 #include <qcustomplot.h>
 
+#include "series/chart_palette_settings.h"
 #include "storage/settings_store.h"
 #include "ui/widgets/qt_text.h"
 
@@ -138,7 +140,7 @@ TGrForm::TGrForm(GrFormContext context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(toolBar_);
+    layout->addWidget(toolArea_);
     layout->addLayout(chartArea, 1);
     layout->addWidget(selector_);
     layout->addWidget(statusBar_);
@@ -177,10 +179,26 @@ QAction* TGrForm::Action(const char* name) const {
 }
 
 void TGrForm::BuildToolBar() {
-    toolBar_ = new QToolBar(this);
-    toolBar_->setObjectName(QStringLiteral("ToolBar"));
-    toolBar_->setIconSize(QSize(16, 16));
-    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // Two tool bars: the files and the view, then the series. They stand in
+    // one row when the window is wide enough for both, else in two rows, so
+    // no button hides behind the overflow button.
+    toolArea_ = new QWidget(this);
+    toolArea_->setObjectName(QStringLiteral("ToolArea"));
+    toolRows_ = new QBoxLayout(QBoxLayout::LeftToRight, toolArea_);
+    toolRows_->setContentsMargins(0, 0, 0, 0);
+    toolRows_->setSpacing(0);
+    auto newBar = [this](const char* name) {
+        auto* bar = new QToolBar(toolArea_);
+        bar->setObjectName(QLatin1String(name));
+        bar->setIconSize(QSize(16, 16));
+        bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        bar->setMovable(false);
+        return bar;
+    };
+    toolBar_ = newBar("ToolBar");
+    seriesToolBar_ = newBar("SeriesToolBar");
+    toolRows_->addWidget(toolBar_);
+    toolRows_->addWidget(seriesToolBar_, 1);
 
     toolBar_->addAction(NewAction("OpenAction", "Open", "Načíst z txt souboru", [this] { OpenXyFile(); }));
     toolBar_->addAction(NewAction("SaveAction", "Save", "Uložit do souboru", [this] { SavePictureAs(); }));
@@ -236,7 +254,6 @@ void TGrForm::BuildToolBar() {
     Action("MoveBothAction")->setChecked(true);
     toolBar_->addAction(NewAction("DefaultScaleAction", "DefaultScale", "Výchozí měřítko",
                                   [this] { DefaultScale(); }));
-    toolBar_->addSeparator();
 
     addMenu_ = new QMenu(this);
     addMenu_->addAction(NewAction("DerivaceAction", "Derivative", "&Derivace dy/dx", [this] { Derivative(); }));
@@ -247,23 +264,23 @@ void TGrForm::BuildToolBar() {
             Derivative();
     });
     add->setMenu(addMenu_);
-    toolBar_->addAction(add);
-    toolBar_->addAction(NewAction("RemoveSeriesAction", "RemoveSeries", "Odebrat datovou řadu",
+    seriesToolBar_->addAction(add);
+    seriesToolBar_->addAction(NewAction("RemoveSeriesAction", "RemoveSeries", "Odebrat datovou řadu",
                                   [this] { RemoveSelectedSeries(); }));
-    toolBar_->addAction(NewAction("ScanAction", "Scan", "Snímat souřadnice",
+    seriesToolBar_->addAction(NewAction("ScanAction", "Scan", "Snímat souřadnice",
                                   [this] { SetScanning(Action("ScanAction")->isChecked()); }, true));
-    toolBar_->addAction(NewAction("MeasureAction", "Measure", "Měřit vzdálenosti",
+    seriesToolBar_->addAction(NewAction("MeasureAction", "Measure", "Měřit vzdálenosti",
                                   [this] { SetMeasuring(Action("MeasureAction")->isChecked()); }, true));
     QAction* animate = NewAction("AnimateAction", "Animate", "Animovat",
                                  [this] { SetAnimating(Action("AnimateAction")->isChecked()); }, true);
     animate->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
-    toolBar_->addAction(animate);
-    toolBar_->addAction(NewAction("HideAction", "HideUnselected", "Skrýt nevybrané řady",
+    seriesToolBar_->addAction(animate);
+    seriesToolBar_->addAction(NewAction("HideAction", "HideUnselected", "Skrýt nevybrané řady",
                                   [this] { SetHideUnselected(Action("HideAction")->isChecked()); }, true));
-    toolBar_->addAction(NewAction("TextsAction", "Texts", "Změnit textové popisky", [this] { EditTexts(); }));
+    seriesToolBar_->addAction(NewAction("TextsAction", "Texts", "Změnit textové popisky", [this] { EditTexts(); }));
     QAction* orthonormal = NewAction("OrthonormalAction", "Orthonormal", "Ortonormální souřadnice",
                                      [this] { SetOrthonormal(Action("OrthonormalAction")->isChecked()); }, true);
-    toolBar_->addAction(orthonormal);
+    seriesToolBar_->addAction(orthonormal);
     for (const auto& [name, glyph] : ToolGlyphs()) {
         if (QAction* a = Action(name.c_str())) a->setIcon(GlyphIcon(glyph));
     }
@@ -320,7 +337,7 @@ void TGrForm::BuildPopupMenu() {
         QWidget* Widget;
     };
     const Part parts[] = {
-        {"ToolBarItem", "ViewToolBar", "&Panel nástrojů", toolBar_},
+        {"ToolBarItem", "ViewToolBar", "&Panel nástrojů", toolArea_},
         {"HorzBarItem", "ViewHorzBar", "&Horizontální posuvník", horzBar_},
         {"VertBarItem", "ViewVertBar", "&Vertikální posuvník", vertBar_},
         {"SelectorItem", "ViewSelector", "&Selektor", selector_},
@@ -416,6 +433,7 @@ void TGrForm::StoreSettings() {
     s->SetInteger("GrForm", "BkColor", ChartColorSetting(model_.Background()));
     s->SetInteger("GrForm", "CrossHairColor", ChartColorSetting(model_.CrossHair()));
     s->SetInteger("GrForm", "PanningMode", static_cast<int>(moveMode_) + 1);
+    WriteChartPalette(model_.GreyScale() ? shared_.SavedPalette : shared_.Palette, *s);
 }
 
 void TGrForm::closeEvent(QCloseEvent* event) {
@@ -459,6 +477,7 @@ void TGrForm::SeriesAdded(bool changed, bool replace) {
         vertBar_->blockSignals(false);
         if (replace) RebuildPlottables();
         else AppendPlottables();
+        DataChanged();
         SyncSeriesControls();
         DefaultScale();
     }
@@ -471,6 +490,7 @@ void TGrForm::RemoveSelectedSeries() {
         return;
     }
     RebuildPlottables();
+    DataChanged();
     SyncSeriesControls();
     Replot();
 }
@@ -478,6 +498,7 @@ void TGrForm::RemoveSelectedSeries() {
 void TGrForm::RemoveAllSeries() {
     model_.Clear();
     RebuildPlottables();
+    DataChanged();
     SyncSeriesControls();
     close();
 }
@@ -519,6 +540,18 @@ void TGrForm::SelectSeries(int index) {
     if (highlighted_) SetHighlight(true);
     if (scanning_) ScanTo(pointTrack_->value());
     plot_->replot();
+}
+
+void TGrForm::ArrangeToolRows() {
+    const int needed = toolBar_->sizeHint().width() + seriesToolBar_->sizeHint().width();
+    const auto direction =
+        needed <= width() ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (toolRows_->direction() != direction) toolRows_->setDirection(direction);
+}
+
+void TGrForm::resizeEvent(QResizeEvent* event) {
+    ArrangeToolRows();
+    QWidget::resizeEvent(event);
 }
 
 void TGrForm::keyPressEvent(QKeyEvent* event) {

@@ -30,6 +30,7 @@
 #include "storage/text_catalog.h"
 
 class QAction;
+class QBoxLayout;
 class QComboBox;
 class QCPAbstractPlottable;
 class QCPItemStraightLine;
@@ -46,6 +47,7 @@ class QToolBar;
 namespace tarvix {
 
 class Settings;
+struct ChartTexts;
 
 // What the chart window reaches outside itself.
 struct GrFormContext {
@@ -147,10 +149,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // gr_form.cpp
     void BuildToolBar();
+    // The tool bars side by side when both fit the width, else one above the other.
+    void ArrangeToolRows();
     void BuildSelector();
     void BuildStatusBar();
     void BuildPopupMenu();
@@ -181,6 +186,10 @@ private:
     void UpdateStatus();
     void AnimationStep();
     void SetHighlight(bool on);
+    // The data changed (series added, removed, loaded or transformed): the
+    // scanned point, the measuring reference and the cross-hair belonged to
+    // the data before, so scanning and measuring end and the status restarts.
+    void DataChanged();
 
     // gr_form_commands.cpp
     void OpenXyFile();
@@ -189,6 +198,8 @@ private:
     void ChooseBackground();
     void ChooseCrossHairColor();
     void EditTexts();
+    // "&OK" of the texts dialog; false when a value does not read.
+    bool ApplyChartTexts(const ChartTexts& texts);
     void Derivative();
     void ShowError(std::string_view key, std::string_view argument = {}, int helpContext = 0);
 
@@ -201,7 +212,10 @@ private:
     std::function<void()> addSeriesHandler_;
 
     QCustomPlot* plot_ = nullptr;
-    QToolBar* toolBar_ = nullptr;
+    QWidget* toolArea_ = nullptr;  // the two tool bars, in one row or two
+    QBoxLayout* toolRows_ = nullptr;
+    QToolBar* toolBar_ = nullptr;        // files, zoom and moves
+    QToolBar* seriesToolBar_ = nullptr;  // the series commands
     QScrollBar* horzBar_ = nullptr;
     QScrollBar* vertBar_ = nullptr;
     QWidget* selector_ = nullptr;

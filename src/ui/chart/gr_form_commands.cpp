@@ -50,6 +50,7 @@ bool TGrForm::LoadXyFile(const std::filesystem::path& file) {
     SetAnimating(false);
     model_.LoadXy(*data, name);
     RebuildPlottables();
+    DataChanged();
     SyncSeriesControls();
     DefaultScale();
     show();
@@ -190,26 +191,34 @@ void TGrForm::EditTexts() {
     texts.XTitle = model_.XTitle;
     texts.YTitle = model_.YTitle;
     texts.Series = std::max(model_.Selected(), 0);
-    TChartTextsDialog dialog(texts, static_cast<int>(model_.Count()), context_.Texts, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    const ChartTexts result = dialog.Result();
+    // "&OK" applies the texts; a value that does not read shows its message
+    // and keeps the dialog open with everything typed.
+    TChartTextsDialog dialog(texts, static_cast<int>(model_.Count()), context_.Texts, this,
+                             [this](const ChartTexts& result) { return ApplyChartTexts(result); });
+    dialog.exec();
+}
+
+bool TGrForm::ApplyChartTexts(const ChartTexts& result) {
     if (result.Transform) {
-        // Read every value first: a text that does not evaluate changes nothing.
+        // Every value is read first: a text that does not evaluate changes nothing.
         long double k[4];
         try {
             const std::string* sources[] = {&result.Kx, &result.Ky, &result.Px, &result.Py};
             for (int i = 0; i < 4; ++i) k[i] = ParseValueText(*sources[i], context_.Calc.Parser1()).Re;
         } catch (const std::exception& error) {
             context_.Calc.ShowMessageBox(error.what(), MessageKind::Error, kCancelButton, 0);
-            return;
+            return false;
         }
         model_.Transform(static_cast<std::size_t>(result.Series), k[0], k[1], k[2], k[3]);
         RebuildPlottables();
+        DataChanged();
+        DefaultScale();  // the axes follow the transformed points
     }
     model_.Header = result.Header;
     model_.XTitle = result.XTitle;
     model_.YTitle = result.YTitle;
     ApplyColors();
+    return true;
 }
 
 void TGrForm::SetDerivativeEnabled(bool enabled) {

@@ -369,6 +369,21 @@ void TGrForm::SetScanning(bool on) {
     else UpdateStatus();
 }
 
+void TGrForm::DataChanged() {
+    scanning_ = false;
+    Action("ScanAction")->setChecked(false);
+    Action("MeasureAction")->setChecked(false);
+    reference_.reset();
+    pointer_ = ChartPointer{};
+    pointTrack_->blockSignals(true);
+    pointTrack_->setValue(0);
+    pointTrack_->blockSignals(false);
+    pointTrack_->setToolTip(Text("PointTrackHint", "Index bodu v datové řadě"));
+    MoveCrossHair(0.0, 0.0, false);
+    DrawReference();
+    UpdateStatus();
+}
+
 void TGrForm::SetMeasuring(bool on) {
     Action("MeasureAction")->setChecked(on);
     if (on) {

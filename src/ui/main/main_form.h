@@ -181,6 +181,9 @@ public:
     // Writes the settings file as the exit does, without closing anything
     // (the session manager's save request before a logout).
     void SaveWorkingState();
+    // A quit request: the long runs on the stack (a series run, a worksheet
+    // solver) stop at their next step.
+    void StopRuns();
     CalculatorSession& Session() { return *session_; }
     QtFileChoice& Files() { return *files_; }
 
@@ -277,6 +280,8 @@ private:
     void ReadStatSettings();
     void InitStatistics();
     bool FourierEnabled() const;
+    void PaintFourierProgress();
+    QString FourierHint();
     void WriteStatSettings();
     // InputKeyTarget
     void CalculateFromBox() override;

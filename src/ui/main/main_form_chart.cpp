@@ -35,6 +35,22 @@ constexpr ModeItem kModeItems[] = {
     {"GaussovaKomplexniRovinaItem", ComplexChartMode::GaussPlane},
 };
 
+// The hints of the menu "&Graf" and of its example items.
+struct HintRow {
+    const char* Name;  // an action; empty: the menu itself
+    const char* Key;   // catalog key in the section "GraphMenu"
+    const char* Hint;
+};
+constexpr HintRow kGrafHints[] = {
+    {"", "GraphHint", "Příklady grafů analytických funkcí"},
+    {"GrafIteraciPromenneItem", "ExampleVariableHint",
+     "Graf funkce dané analytickými rovnicemi v ortogonální souřadnicové soustavě"},
+    {"GrafIteraciParametruItem", "ExampleParameterHint",
+     "Graf funkce dané parametrickými rovnicemi v ortonormální souřadnicové soustavě"},
+    {"GrafRozvojemItem", "ExampleExpansionHint",
+     "Graf funkce dané analytickým rozvojem nekonečné řady"},
+};
+
 }  // namespace
 
 void TMainForm::BuildChart() {
@@ -81,8 +97,15 @@ void TMainForm::BuildChart() {
             RefreshChartActions();
         });
     }
-    if (QMenu* menu = menus_.count("GrafMenu") ? menus_["GrafMenu"] : nullptr)
+    for (const HintRow& row : kGrafHints) {
+        QAction* target = *row.Name ? Action(row.Name) : nullptr;
+        if (!*row.Name && menus_.count("GrafMenu")) target = menus_["GrafMenu"]->menuAction();
+        if (target) BindText(target, "GraphMenu", row.Key, row.Hint, true);
+    }
+    if (QMenu* menu = menus_.count("GrafMenu") ? menus_["GrafMenu"] : nullptr) {
+        menu->setToolTipsVisible(true);
         connect(menu, &QMenu::aboutToShow, this, &TMainForm::RefreshChartActions);
+    }
     connect(chart_.get(), &TChartLink::ChartChanged, this, &TMainForm::RefreshChartActions);
     RefreshChartActions();
 }

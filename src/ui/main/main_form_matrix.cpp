@@ -21,12 +21,12 @@ FormatOptions MainWorksheetPort::CurrentFormat() const {
     return calculator_.CurrentFormatOptions();
 }
 
-// The display shows the value and Ans takes it; a given text replaces the
-// input line.
+// The display shows the value and Ans takes it, whatever the display showed
+// before (a series run's result line); a given text replaces the input line.
 void MainWorksheetPort::ShowScalarResult(const ComplexValue& value, std::string_view inputLine) {
     calculator_.Parser1().SetVariable("ANS", value);
     if (!inputLine.empty()) calculator_.SetInputText(inputLine);
-    calculator_.RedisplayAns();
+    calculator_.ShowAnsAsResult();
     actions_.ShowResult();
 }
 

@@ -200,9 +200,9 @@ struct ToolRow {
 
 constexpr QStyle::StandardPixmap kNoIcon = QStyle::SP_CustomBase;
 constexpr ToolRow kTools[] = {
-    {"OtevritToolButton", "Otevřít", "Otevřít|Otevřít datový soubor", nullptr,
+    {"OtevritToolButton", "Otevřít", "Otevřít|Otevřít datový soubor", &T::SouborOtevritItemClick,
      QStyle::SP_DialogOpenButton},
-    {"UlozitToolButton", "Uložit", "Uložit|Uložit datový soubor", nullptr,
+    {"UlozitToolButton", "Uložit", "Uložit|Uložit datový soubor", &T::SouborUlozitItemClick,
      QStyle::SP_DialogSaveButton},
     {{}, {}, {}, nullptr, kNoIcon},
     {"KopirujToolButton", "Kopírovat", "Kopírovat|Kopírovat výsledek do schránky", &T::KopirujClick,

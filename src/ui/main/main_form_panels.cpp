@@ -141,8 +141,8 @@ QWidget* TMainForm::BuildSideButtons() {
     static constexpr SideRow kRows[] = {
         {"EnterSpeedButton", "E&nter", "Výpočet (se Shift v šestnáctkové soustavě)",
          &TMainForm::VypocetSpeedButtonClick, &MainFormWidgets::EnterSpeedButton},
-        {"StopSpeedButton", "Stop", "Přerušit výpočet datové řady", nullptr,
-         &MainFormWidgets::StopSpeedButton},
+        {"StopSpeedButton", "Stop", "Přerušit výpočet datové řady",
+         &TMainForm::StopSpeedButtonClick, &MainFormWidgets::StopSpeedButton},
         {"DataSpeedButton", "&Data", "Přidat výsledek do datové řady statistiky",
          &TMainForm::DataSpeedButtonClick, &MainFormWidgets::DataSpeedButton},
         {"ViewSpeedButton", "Vie&w", "Zobrazit datovou řadu", &TMainForm::ViewSpeedButtonClick,
@@ -242,7 +242,7 @@ void TMainForm::ApplySwitch(const std::function<SwitchChanges(ModeSwitches&)>& c
 
 void TMainForm::DmsSpeedButtonClick() {
     if (QApplication::keyboardModifiers() & Qt::ControlModifier) {
-        ShowInPreparation();  // the date calculation
+        FunkceObdobiItemClick();  // Ctrl+click: the period window instead
         return;
     }
     Perform([this] { calculator_.ConvertDms(); });

@@ -170,13 +170,17 @@ void TMainForm::ShowVarPopupMenu(BoxId box, const QPoint& at) {
         menu.addSeparator();
         AddVectorItems(menu, box);
         const std::string name = calculator_.RegisterAt(box).Label;
-        add("FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza",
-            [this, name] { FourierVectorClick(name); })
-            ->setEnabled(series_->VarAsVector() && calculator_.NumericalScope() == nsReal &&
+        QAction* fourier = add("FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza",
+                               [this, name] { FourierVectorClick(name); });
+        SetHint(fourier, FourierHint());
+        fourier->setEnabled(series_->VarAsVector() && calculator_.NumericalScope() == nsReal &&
                          series_->Vectors().HasVector(name));
     } else {
-        add("FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza", {})->setEnabled(false);
+        QAction* fourier = add("FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza", {});
+        SetHint(fourier, FourierHint());
+        fourier->setEnabled(false);
     }
+    menu.setToolTipsVisible(true);
     menu.exec(at);
 }
 

@@ -20,6 +20,7 @@
 #include "ui/main/display_label.h"
 #include "ui/main/main_form.h"
 #include "ui/chart/param_dlg.h"
+#include "ui/worksheet/gem_form.h"
 #include "ui/widgets/qt_file_choice.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/main/register_label.h"
@@ -44,8 +45,6 @@ void TMainForm::InitSeries() {
     series_->SetRunControl(this);
     InitStatistics();
     series_->SetDataFilePath([this] { return session_->Document().FullPath(); });
-    connect(widgets_.StopSpeedButton, &QToolButton::clicked, this,
-            &TMainForm::StopSpeedButtonClick);
 }
 
 void TMainForm::LoadSeriesSettings() {
@@ -149,6 +148,16 @@ void TMainForm::ShowProgress(std::string_view text) {
     widgets_.StaticTextDisplay->SetDisplayText(ToQ(text));
 }
 
+void TMainForm::PaintFourierProgress() {
+    // The analysis runs without processing events: the display is painted
+    // directly, at most every ~30 ms.
+    const qint64 now = NowMs();
+    if (now - runState_.LastEvents < kEventsInterval) return;
+    runState_.LastEvents = now;
+    widgets_.StaticTextDisplay->SetDisplayText(ToQ(calculator_.DisplayText()));
+    widgets_.StaticTextDisplay->repaint();
+}
+
 void TMainForm::SetBusy(bool busy) {
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -158,6 +167,11 @@ void TMainForm::SetBusy(bool busy) {
 
 void TMainForm::StopSpeedButtonClick() {
     series_->RequestStop();
+}
+
+void TMainForm::StopRuns() {
+    if (series_->Running()) series_->RequestStop();
+    if (TGemForm* gem = GemForm()) gem->StopClick();
 }
 
 // --- Menu "Generovat řadu"

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QMenu>
 #include <QToolButton>
 
 #include "analysis/fourier_command.h"
@@ -21,6 +22,9 @@ namespace tarvix {
 namespace {
 
 constexpr std::string_view kStat = "StatForm";
+// The hint of the Fourier analysis items (menu "&Analýza", register popup).
+constexpr std::string_view kFourierHintKey = "FourierHint";
+constexpr std::string_view kFourierHint = "Fourierova analýza neharmonického periodického signálu";
 
 }  // namespace
 
@@ -30,6 +34,14 @@ void TMainForm::InitStatistics() {
         return statForm_;
     });
     series_->SetStatistics(statPort_.get());
+    if (QAction* fourier = Action("AnalyzaFourierovaItem"))
+        BindText(fourier, "AnalysisMenu", kFourierHintKey, kFourierHint, true);
+    if (auto menu = menus_.find("AnalyzaMenu"); menu != menus_.end())
+        menu->second->setToolTipsVisible(true);
+}
+
+QString TMainForm::FourierHint() {
+    return Text("AnalysisMenu", kFourierHintKey, kFourierHint);
 }
 
 const CurrentSeries* TMainForm::HostSeries() {
@@ -51,7 +63,9 @@ void TMainForm::AnalyzaFourierovaItemClick() {
     if (n == 0) return;
     const std::vector<long double> samples(current.Y.begin(), current.Y.begin() + n);
     AnalysisMessageTable texts;
-    RunHarmonicAnalysis(samples, series_->Series(), calculator_, analysisChart_.get(), texts);
+    RunHarmonicAnalysis(samples, series_->Series(), calculator_, analysisChart_.get(), texts,
+                        [this] { PaintFourierProgress(); });
+    RefreshDisplay();
     RefreshActions();
 }
 
@@ -60,7 +74,8 @@ void TMainForm::FourierVectorClick(const std::string& name) {
     if (vector.empty()) return;
     AnalysisMessageTable texts;
     RunHarmonicAnalysis(RealParts(vector), series_->Series(), calculator_,
-                        analysisChart_.get(), texts);
+                        analysisChart_.get(), texts, [this] { PaintFourierProgress(); });
+    RefreshDisplay();
     RefreshActions();
 }
 

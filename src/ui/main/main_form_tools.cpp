@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
+#include <algorithm>
 
 #include "storage/settings_store.h"
 #include "tools/constants_table.h"
@@ -231,8 +232,16 @@ void TMainForm::ConstantChosen(int index) {
     const BuiltInConstant& constant = BuiltInConstants()[static_cast<std::size_t>(index)];
     const std::string name =
         texts_.Text("ConstPopupMenu", "Const_" + std::string(1, constant.Key), constant.Name);
-    widgets_.ConstPanel->setToolTip(ToQ(name) + QStringLiteral(": ") + ToQ(constant.Value));
+    widgets_.ConstPanel->setToolTip(
+        ConstPanelHint(ToQ(ConstantCaption(constant, name)), ToQ(constant.Value),
+                       Text("ConstPopupMenu", "DefaultHint", "Vložit konstantu...")));
     InsertConstantText(ToQ(constant.Value));
+}
+
+QString ConstPanelHint(const QString& caption, const QString& value, const QString& fallback) {
+    const qsizetype colon = caption.indexOf(QLatin1Char(':'));
+    if (colon < 0) return fallback;
+    return caption.mid(3, std::max<qsizetype>(colon - 3, 0)) + QStringLiteral(": ") + value;
 }
 
 void TMainForm::InsertConstantText(const QString& text) {

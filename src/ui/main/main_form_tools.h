@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include "tools/tool_messages.h"
 #include "tools/unit_conversion_model.h"
@@ -20,6 +21,11 @@ namespace tarvix {
 class TConstForm;
 class TConvForm;
 class TMainForm;
+
+// The hint of the constants button after a built-in constant was chosen:
+// its menu caption from the 4th character up to the ":", then ": " and the
+// value; `fallback` when the caption has no ":".
+QString ConstPanelHint(const QString& caption, const QString& value, const QString& fallback);
 
 class TMainFormTools : public QObject {
     Q_OBJECT

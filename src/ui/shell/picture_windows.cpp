@@ -35,6 +35,18 @@ TGemForm* OpenWorksheetForPicture(TMainForm& form) {
     return gem;
 }
 
+// A sample 3×3 operand in the operations mode when the worksheet has no data
+// of its own (no picture's file, or an empty one).
+void EnsureSampleData(TGemForm& gem) {
+    Worksheet& sheet = gem.Model();
+    if (ActiveGridHasData(sheet)) return;
+    sheet.SetMode(WorksheetMode::Operations);
+    sheet.SetOrder(3);
+    for (int i = 1; i <= 3; ++i)
+        for (int j = 1; j <= 3; ++j) sheet.LeftGrid().SetCell(i, j, std::to_string(3 * i + j - 3));
+    gem.RefreshFromModel();
+}
+
 struct PictureWindow {
     const char* Name;
     std::function<QWidget*(TMainForm&)> Open;
@@ -68,11 +80,15 @@ const PictureWindow kPictureWindows[] = {
          form.HistorieItemClick();
          return ChildWindow<TLogForm>(form);
      }},
-    // The detailed chart holding the last run's series as a line.
+    // The detailed chart holding the last run's series as a line; without a
+    // series the empty chart.
     {"chart",
      [](TMainForm& form) -> QWidget* {
-         form.Charts().AddSeriesToChart();
-         return form.Charts().Form();
+         TChartLink& charts = form.Charts();
+         if (charts.HasCurrentSeries()) charts.AddSeriesToChart();
+         TGrForm* chart = charts.EnsureForm();
+         chart->show();
+         return chart;
      }},
     {"stat",
      [](TMainForm& form) -> QWidget* {
@@ -114,22 +130,19 @@ const PictureWindow kPictureWindows[] = {
      [](TMainForm& form) -> QWidget* {
          TGemForm* gem = OpenWorksheetForPicture(form);
          if (!gem) return nullptr;
+         EnsureSampleData(*gem);
          Worksheet& sheet = gem->Model();
-         if (!ActiveGridHasData(sheet)) {
-             sheet.SetMode(WorksheetMode::Operations);
-             sheet.SetOrder(3);
-             for (int i = 1; i <= 3; ++i)
-                 for (int j = 1; j <= 3; ++j) sheet.LeftGrid().SetCell(i, j, std::to_string(3 * i + j - 3));
-         }
          SearchRange(sheet, "2 .. 5");
          gem->RefreshFromModel();
          return gem;
      }},
-    // The detailed chart of the worksheet's main diagonal (after a run).
+    // The detailed chart of the worksheet's main diagonal (after a run; of
+    // the sample operand when the picture's file gives none).
     {"gemchart",
      [](TMainForm& form) -> QWidget* {
          TGemForm* gem = OpenWorksheetForPicture(form);
          if (!gem) return nullptr;
+         EnsureSampleData(*gem);
          if (gem->Model().RunEnabled()) gem->RunClick();
          gem->Action("Graf_DataHlavniDiagonaly")->trigger();
          return form.Charts().Form();

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QtTest>
 #include <csignal>
 
+#include "ui/shell/quit_controller.h"
 #include "ui/shell/quit_signals.h"
 
 using namespace tarvix;
@@ -39,6 +41,50 @@ TMainForm* OpenWindowWithTypedInput() {
     input->setFocus();
     QTest::keyClicks(input, QStringLiteral("1+1+1+1+1+1+1+11"));
     QTest::keyClicks(input, QStringLiteral("12345678901234567890123"));
+    return form;
+}
+
+// Counts the close events a window receives (each one writes the settings).
+class CloseCounter : public QObject {
+public:
+    int Count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Close) ++Count;
+        return false;
+    }
+};
+
+// The program's end as main() runs it: the quit controller takes the quit
+// signals. Exec() must return; a loop that would run on is ended after a
+// deadline and reported.
+struct QuitHarness {
+    TQuitController Quit;
+    TQuitSignals Signals{[this](int) { Quit.Request(); }};
+    bool TimedOut = false;
+
+    // Runs the main loop as main() does; false when it did not end by itself.
+    bool ExecEnds() {
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        QObject::connect(&deadline, &QTimer::timeout, [this] {
+            TimedOut = true;
+            QCoreApplication::exit(1);
+        });
+        deadline.start(10000);
+        Quit.Exec();
+        return !TimedOut;
+    }
+};
+
+// A main window whose session is loaded, with the quit controller bound to
+// it as main() binds it.
+TMainForm* OpenLoadedWindow(QuitHarness& harness) {
+    auto* form = new TMainForm;
+    form->Dialogs().SetMessageHook([](const MessageBoxRequest&) { return ModalResult::No; });
+    form->show();
+    form->LoadSession(QString());
+    harness.Quit.SetStopHook([form] { form->StopRuns(); });
+    harness.Quit.SetMainWindow(form);
     return form;
 }
 
@@ -96,6 +142,78 @@ private slots:
         }
         QVERIFY(!form->isVisible());
         QVERIFY(QFile::exists(SettingsFile()));
+        delete form;
+    }
+
+    // A signal while the start-up still spins events before the main loop
+    // (the splash waiting for the window): the loop must not be entered,
+    // since nothing would end it; a second signal changes nothing.
+    void ASignalDuringTheStartUpEndsTheProgram() {
+        QuitHarness harness;
+        QVERIFY(harness.Signals.Installed());
+        ::raise(SIGTERM);
+        QTRY_VERIFY(harness.Quit.Requested());
+        ::raise(SIGTERM);
+        QCoreApplication::processEvents();
+        QVERIFY(harness.ExecEnds());
+    }
+
+    // A signal while a modal dialog runs its own loop: the dialog's loop
+    // and the main loop end, a dialog opened after it does not wait, and the
+    // main window is closed once, with the settings written.
+    void ASignalWithAModalDialogOpenEndsTheProgram() {
+        QuitHarness harness;
+        TMainForm* form = OpenLoadedWindow(harness);
+        CloseCounter closes;
+        form->installEventFilter(&closes);
+        bool secondDialogWaited = true;
+        QTimer::singleShot(0, form, [form, &secondDialogWaited] {
+            QDialog dialog(form);
+            QTimer::singleShot(50, &dialog, [] {
+                ::raise(SIGTERM);
+                ::raise(SIGTERM);  // a second request on top of the first
+            });
+            dialog.exec();
+            QDialog later(form);
+            QTimer::singleShot(3000, &later, &QDialog::accept);
+            secondDialogWaited = later.exec() == QDialog::Accepted;
+        });
+        QVERIFY(harness.ExecEnds());
+        QVERIFY(!secondDialogWaited);
+        QCOMPARE(closes.Count, 1);
+        QVERIFY(!form->isVisible());
+        QVERIFY(QFile::exists(SettingsFile()));
+        delete form;
+    }
+
+    // A signal during a long series run: the run stops at its next step and
+    // the program ends with the settings written.
+    void ASignalDuringASeriesRunEndsTheProgram() {
+        QuitHarness harness;
+        TMainForm* form = OpenLoadedWindow(harness);
+        CloseCounter closes;
+        form->installEventFilter(&closes);
+        form->RegisterBox(BoxId::X)->setEditText(QStringLiteral("1..1e8:1"));
+        QTimer::singleShot(0, form, [form] {
+            QTimer::singleShot(200, [] { ::raise(SIGTERM); });
+            form->CalculateText(QStringLiteral("X*2"));
+        });
+        QVERIFY(harness.ExecEnds());
+        QVERIFY(!form->Series().Running());
+        QCOMPARE(closes.Count, 1);
+        QVERIFY(QFile::exists(SettingsFile()));
+        delete form;
+    }
+
+    // The window the user closed is not closed a second time at the end.
+    void AWindowClosedByTheUserIsNotClosedAgain() {
+        QuitHarness harness;
+        TMainForm* form = OpenLoadedWindow(harness);
+        CloseCounter closes;
+        form->installEventFilter(&closes);
+        QTimer::singleShot(0, form, [form] { form->close(); });
+        QVERIFY(harness.ExecEnds());
+        QCOMPARE(closes.Count, 1);
         delete form;
     }
 
