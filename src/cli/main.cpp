@@ -48,6 +48,7 @@
 #include "calculator/calculator.h"
 #include "calculator/mode_switches.h"
 #include "calculator/text_trim.h"
+#include "cli/cli_help.h"
 #include "cli/cli_series.h"
 #include "cli/cli_settings.h"
 #include "cli/cli_stat.h"
@@ -204,7 +205,10 @@ CliSettings ParseArguments(int argc, char** argv, ModeSwitches& modes) {
         } else if (a == "--answer") {
             settings.Answer = ReadAnswer(next());
         } else if (a == "--help" || a == "-h") {
-            Usage();
+            PrintCliHelp(std::cout);  // the option reference (cli_help.h)
+            std::exit(0);
+        } else if (a == "--version") {
+            PrintCliVersion(std::cout);
             std::exit(0);
         } else if (a == "--") {
             for (++i; i < argc; ++i) settings.Lines.emplace_back(argv[i]);
