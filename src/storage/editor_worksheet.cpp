@@ -60,7 +60,7 @@ void EditorWorksheet::Restore(const fs::path& path) {
 }
 
 bool EditorWorksheet::New(FileChoicePort& files, std::string_view defaultName) {
-    if (AskToSave(files) == CloseAnswer::Keep) return false;
+    if (AskToSave(files) == WorksheetCloseAnswer::Keep) return false;
     editor_.SetText({});
     editor_.SetModified(false);
     path_ = Absolute(lastFolder_ / fs::path(defaultName));
@@ -69,7 +69,7 @@ bool EditorWorksheet::New(FileChoicePort& files, std::string_view defaultName) {
 }
 
 bool EditorWorksheet::Open(FileChoicePort& files) {
-    if (AskToSave(files) == CloseAnswer::Keep) return false;
+    if (AskToSave(files) == WorksheetCloseAnswer::Keep) return false;
     std::optional<fs::path> chosen = files.ChooseFileToOpen(DialogRequest(texts::OpenDialog));
     if (!chosen) return false;
     return OpenFile(*chosen);
@@ -141,16 +141,16 @@ bool EditorWorksheet::SaveFile(const fs::path& path) {
     return true;
 }
 
-CloseAnswer EditorWorksheet::AskToSave(FileChoicePort& files) {
-    if (!editor_.Modified()) return CloseAnswer::Proceed;
+WorksheetCloseAnswer EditorWorksheet::AskToSave(FileChoicePort& files) {
+    if (!editor_.Modified()) return WorksheetCloseAnswer::Proceed;
     switch (calculator_.ShowMessageBox(CatalogString(texts_, texts::EditorAskForSave),
                                        MessageKind::Confirmation, kYesNoCancelButtons, 0)) {
         case ModalResult::Yes:
-            return Save(files) ? CloseAnswer::Proceed : CloseAnswer::Keep;
+            return Save(files) ? WorksheetCloseAnswer::Proceed : WorksheetCloseAnswer::Keep;
         case ModalResult::No:
-            return CloseAnswer::Proceed;
+            return WorksheetCloseAnswer::Proceed;
         default:
-            return CloseAnswer::Keep;
+            return WorksheetCloseAnswer::Keep;
     }
 }
 

@@ -21,7 +21,7 @@ namespace tarvix {
 std::filesystem::path WorksheetPath(std::string_view setting, const std::filesystem::path& folder);
 
 // What closing (or replacing) the worksheet may do.
-enum class CloseAnswer {
+enum class WorksheetCloseAnswer {
     Proceed,  // saved, not modified, or the user chose not to save
     Keep,     // cancelled: the worksheet stays
 };
@@ -57,7 +57,7 @@ public:
     bool SaveFile(const std::filesystem::path& path);
     // "Přejete si uložit data do souboru?" when the text is modified: Yes
     // saves (cancelling the file choice keeps the worksheet), No proceeds.
-    CloseAnswer AskToSave(FileChoicePort& files);
+    WorksheetCloseAnswer AskToSave(FileChoicePort& files);
 
     // The window's caption: the title, " - " and the file's name.
     std::string Caption(std::string_view title) const;

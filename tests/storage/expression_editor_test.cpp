@@ -213,12 +213,12 @@ TEST_F(EditorWorksheetTest, AFileThatDoesNotReadChangesNothing) {
 TEST_F(EditorWorksheetTest, AsksBeforeLosingChanges) {
     editor.SetText("1+1");
     dialogs.Answers = {ModalResult::Cancel};
-    EXPECT_EQ(sheet.AskToSave(files), CloseAnswer::Keep);
+    EXPECT_EQ(sheet.AskToSave(files), WorksheetCloseAnswer::Keep);
     dialogs.Answers = {ModalResult::No};
-    EXPECT_EQ(sheet.AskToSave(files), CloseAnswer::Proceed);
+    EXPECT_EQ(sheet.AskToSave(files), WorksheetCloseAnswer::Proceed);
     // Yes, then the file choice cancelled: the worksheet stays.
     dialogs.Answers = {ModalResult::Yes};
-    EXPECT_EQ(sheet.AskToSave(files), CloseAnswer::Keep);
+    EXPECT_EQ(sheet.AskToSave(files), WorksheetCloseAnswer::Keep);
     EXPECT_EQ(dialogs.Messages.back().Text, "Přejete si uložit data do souboru?");
     // "Nový sešit" after No: an empty unnamed worksheet in the last folder.
     dialogs.Answers = {ModalResult::No};
@@ -228,7 +228,7 @@ TEST_F(EditorWorksheetTest, AsksBeforeLosingChanges) {
     EXPECT_EQ(sheet.FilePath(), folder / "Sešit1.txt");
     // Nothing modified: no question.
     const std::size_t asked = dialogs.Messages.size();
-    EXPECT_EQ(sheet.AskToSave(files), CloseAnswer::Proceed);
+    EXPECT_EQ(sheet.AskToSave(files), WorksheetCloseAnswer::Proceed);
     EXPECT_EQ(dialogs.Messages.size(), asked);
 }
 
