@@ -256,6 +256,12 @@ bool TDispForm::eventFilter(QObject* watched, QEvent* event) {
         EnterCaretLine();
         return true;
     }
+    if (enter) {
+        // A new line, never a soft break inside one: the editor's lines are
+        // the document's blocks.
+        memo_->textCursor().insertBlock();
+        return true;
+    }
     if (modifiers != Qt::ControlModifier) return false;
     switch (key->key()) {
         case Qt::Key_S:
