@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     QStringList evals;
     std::vector<std::pair<tarvix::BoxId, QString>> boxes;
     bool dark = false;
+    bool minimized = false;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--screenshot") && i + 1 < args.size()) {
@@ -82,6 +83,8 @@ int main(int argc, char** argv) {
             tarvix::SetPictureWorksheetFile(args[++i]);
         } else if (args[i] == QLatin1String("--dark")) {
             dark = true;
+        } else if (args[i] == QLatin1String("--minimized")) {
+            minimized = true;  // the login's autostart entry
         }
     }
     if (!tarvix::PictureWindowNames().contains(windowName)) {
@@ -119,6 +122,7 @@ int main(int argc, char** argv) {
         if (args.size() > 1 && !args[1].startsWith(QLatin1String("--"))) firstArgument = args[1];
         form.LoadSession(firstArgument);
         tarvix::OpenStartWorksheet(form, firstArgument);
+        if (minimized) form.StartMinimized();
     }
     if (splash) splash->finish(&form);
     for (const auto& [box, text] : boxes) form.RegisterBox(box)->setEditText(text);

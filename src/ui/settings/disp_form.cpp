@@ -23,7 +23,7 @@ namespace tarvix {
 namespace {
 
 constexpr std::string_view kSection = "DispForm";
-// A window never placed before opens large enough for its tool bar.
+// A window never placed before opens large enough for its whole tool bar.
 constexpr int kFirstWidth = 520;
 constexpr int kFirstHeight = 320;
 
@@ -109,7 +109,7 @@ TDispForm::TDispForm(Calculator& calculator, Settings& settings, TextCatalog& te
     placement.Width = settings_.Int(kSection, "Width");
     placement.Height = settings_.Int(kSection, "Height");
     if (!placement.Left || !placement.Top) {
-        placement.Width = std::max(placement.Width, kFirstWidth);
+        placement.Width = std::max({placement.Width, kFirstWidth, toolBar_->sizeHint().width()});
         placement.Height = std::max(placement.Height, kFirstHeight);
     }
     ApplyGeometry(*this, placement.Left, placement.Top, placement.Width, placement.Height);

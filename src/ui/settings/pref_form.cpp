@@ -421,7 +421,7 @@ void TPrefForm::ShowSamples() {
         sample->setFont(FontOfSetting(font));
         sample->setText(text);
     };
-    paint(realSample_, display_.RealColor, display_.RealFont, QStringLiteral("3.14159265358979 "));
+    paint(realSample_, display_.RealColor, display_.RealFont, QStringLiteral("3.1415927 "));
     paint(complexSample_, display_.ComplexColor, display_.ComplexFont,
           QStringLiteral("1.5+2.5i "));
     QPalette palette = switchSample_->palette();
