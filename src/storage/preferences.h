@@ -53,6 +53,11 @@ struct ApplicationOptions {
 ApplicationOptions ReadApplicationOptions(const Settings& settings);
 void WriteApplicationOptions(const ApplicationOptions& options, Settings& settings);
 
+inline bool operator==(const HistoryOptions& a, const HistoryOptions& b) {
+    return a.SaveHistory == b.SaveHistory && a.ClearOnStart == b.ClearOnStart && a.Mode == b.Mode &&
+           a.AdjustWindowWidth == b.AdjustWindowWidth;
+}
+
 struct PrefValues {
     // "Proměnné"
     bool AutoRegister = true;

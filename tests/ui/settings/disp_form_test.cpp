@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "storage/xdg_paths.h"
 #include "ui/main/main_form.h"
 #include "ui/settings/disp_form.h"
 #include "ui/widgets/qt_file_choice.h"
@@ -160,6 +161,11 @@ private slots:
         Window third;
         third.form.LoadSession(QString());
         QVERIFY(!third.form.DispForm());
+        // The test's own settings file goes: the next run starts fresh.
+        const std::filesystem::path settings =
+            SettingsFolder(XdgEnvironment::FromProcess()) / "tarvix.ini";
+        QVERIFY(settings.string().find("/xdg/") != std::string::npos);
+        std::filesystem::remove(settings);
     }
 };
 

@@ -217,6 +217,47 @@ private slots:
         QCOMPARE(prefs->ControlValues().Display.RealColor, DefaultDisplayAppearance().RealColor);
     }
 
+    void EveryTabsValuesSurviveARestart() {
+        // The settings file of the test's own configuration folder starts
+        // and ends missing (the defaults).
+        const std::filesystem::path file =
+            SettingsFolder(XdgEnvironment::FromProcess()) / "tarvix.ini";
+        QVERIFY(file.string().find("/xdg/") != std::string::npos);
+        std::filesystem::remove(file);
+        PrefValues applied;
+        {
+            Window w;
+            w.form.LoadSession(QString());
+            TPrefForm* prefs = w.form.ShowPrefFormOnTab(0);
+            const char* checks[] = {"AutoRegisterCheckBox", "NumberInsteadAnsCheckBox",
+                                    "EnterVkladaCheckBox", "ClearCheckBox", "ResetCheckBox",
+                                    "UkladatLogCheckBox", "VymazatPriStartuCheckBox",
+                                    "KopirovatCheckBox", "AdjustovatCheckBox"};
+            for (const char* name : checks) w.Control<QCheckBox>(prefs, name)->click();
+            const char* radios[] = {"VektoryRadioButton", "VyrazArgumentemRadioButton",
+                                    "MezernikStandardRadioButton", "VyrazyPromenneRadioButton",
+                                    "HexPrefixRadioButton"};
+            for (const char* name : radios) w.Control<QRadioButton>(prefs, name)->click();
+            w.Control<QLineEdit>(prefs, "SazbaDPHEdit")->setText(QStringLiteral("19"));
+            w.Control<QLineEdit>(prefs, "ZaokrouhleniCenyEdit")->setText(QStringLiteral("1"));
+            w.Control<QPlainTextEdit>(prefs, "SvatkyMemo")->setPlainText(QStringLiteral("5.7."));
+            prefs->SetChoosers({}, [](const QColor&) { return std::optional<QColor>(Qt::red); });
+            w.Control<QPushButton>(prefs, "ComplexColorButton")->click();
+            prefs->ApplyButton()->click();
+            applied = prefs->ControlValues();
+            prefs->close();
+            w.form.close();
+        }
+        QVERIFY(!applied.AutoRegister);
+        QVERIFY(applied.VarAsVector);
+        QCOMPARE(applied.History.Mode, HistoryMode::ExpressionsVariablesResults);
+        Window next;
+        next.form.LoadSession(QString());
+        TPrefForm* prefs = next.form.ShowPrefFormOnTab(0);
+        QVERIFY(prefs->ControlValues() == applied);
+        std::filesystem::remove(file);
+    }
+
     void TheHolidayListIsReplaced() {
         Window w;
         TPrefForm* prefs = w.form.ShowPrefFormOnTab(5);
