@@ -33,6 +33,8 @@ constexpr std::string_view kHelpStart =
 constexpr std::string_view kHelpEnd =
     "  --open-worksheet FILE  open FILE in the worksheet windows of the pictures\n"
     "  --dark                 use a dark palette\n"
+    "  --minimized            start minimised (into the notification-area icon when\n"
+    "                         the settings show one), as the login's autostart does\n"
     "  -h, --help             print this help and exit\n"
     "  --version              print the version and exit\n"
     "\n"

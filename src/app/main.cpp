@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
     QStringList evals;
     std::vector<std::pair<tarvix::BoxId, QString>> boxes;
     bool dark = false;
+    bool minimized = false;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--screenshot") && i + 1 < args.size()) {
@@ -96,6 +97,8 @@ int main(int argc, char** argv) {
             tarvix::SetPictureWorksheetFile(args[++i]);
         } else if (args[i] == QLatin1String("--dark")) {
             dark = true;
+        } else if (args[i] == QLatin1String("--minimized")) {
+            minimized = true;  // the login's autostart entry
         }
     }
     if (!tarvix::PictureWindowNames().contains(windowName)) {
@@ -131,6 +134,7 @@ int main(int argc, char** argv) {
         form.LoadSession(firstArgument);
         quit.SetMainWindow(&form);
         if (!quit.Requested()) tarvix::OpenStartWorksheet(form, firstArgument);
+        if (minimized) form.StartMinimized();
     }
     if (splash && !quit.Requested()) splash->finish(&form);
     splash.reset();

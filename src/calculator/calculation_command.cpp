@@ -175,6 +175,13 @@ void Calculator::ShowResult(const ComplexValue& value) {
     ShowDisplayText(FormatValue(value), true);
 }
 
+void Calculator::ShowEvaluatedValue(const ComplexValue& value) {
+    SyncEvaluatorModes();
+    ShowResult(value);
+    parser_.SetVariable("ANS", value);
+    AddResultHint(displayText_);
+}
+
 bool Calculator::CheckBrackets(BoxId box) {
     const std::string& text = box == BoxId::Input ? input_ : registers_[box].Box;
     std::optional<BracketFault> fault = FindBracketFault(text);

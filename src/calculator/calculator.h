@@ -167,6 +167,10 @@ public:
     // computed outside the calculation command: the worksheet's results).
     void ShowAnsAsResult();
     void AddResultHint(std::string_view text);
+    // A value evaluated outside the calculation command (the expression
+    // editor): shown on the display in the current modes, stored in Ans and
+    // added to the recent results.
+    void ShowEvaluatedValue(const ComplexValue& value);
     // Ctrl+Shift+Insert: the trimmed display text to the clipboard.
     void CopyDisplayToClipboard();
     // "d:m:s": the input line as a decimal angle shown as d:mm:ss,zzz, or a

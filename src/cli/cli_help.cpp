@@ -122,6 +122,15 @@ constexpr CliOption kLibraryOptions[] = {
      "it), as --task runs a file"},
 };
 
+constexpr CliOption kEditorOptions[] = {
+    {"--editor", "FILE|-", File, "txt",
+     "work on an expression-editor worksheet (\"-\": standard input); the text is printed "
+     "after the --line presses, the file is never written"},
+    {"--line", "N", Text, "",
+     "(repeatable) press Enter on line N (from 1, in the text as the previous Enter left "
+     "it): the line is evaluated and its result written on a new line below"},
+};
+
 constexpr CliOption kToolOptions[] = {
     {"--convert", "CATEGORY FROM TO VALUE", Text, "",
      "convert VALUE (an expression) from unit FROM to unit TO of the quantity CATEGORY, "
@@ -155,6 +164,7 @@ constexpr CliOptionGroup kGroups[] = {
     {"Matrix worksheet:", kWorksheetOptions},
     {"Statistics, regression and Fourier analysis:", kStatOptions},
     {"Expression library:", kLibraryOptions},
+    {"Expression editor:", kEditorOptions},
     {"Tools (each runs on its own):", kToolOptions},
     {"General:", kGeneralOptions},
 };
@@ -166,6 +176,7 @@ constexpr std::string_view kUsage =
     "  or:  tarvix-cli [OPTION]... --stat FILE | --fourier FILE\n"
     "  or:  tarvix-cli --library FILE.exp --list|--rows PATH|--find TEXT|--use PATH\n"
     "  or:  tarvix-cli [OPTION]... --library FILE.exp --run NAME [EXPR]...\n"
+    "  or:  tarvix-cli [OPTION]... --editor FILE|- --line N [--line N]...\n"
     "  or:  tarvix-cli --convert | --period | --move-date | --constants | --vat ...\n"
     "Evaluate expressions with the Tarvix calculator, without a window.\n"
     "\n"

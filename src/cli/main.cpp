@@ -53,6 +53,7 @@
 #include "cli/cli_settings.h"
 #include "cli/cli_stat.h"
 #include "cli/cli_library.h"
+#include "cli/cli_editor.h"
 #include "cli/cli_task.h"
 #include "cli/cli_tools.h"
 #include "cli/cli_worksheet.h"
@@ -254,6 +255,8 @@ int main(int argc, char** argv) {
     const bool runsTask = task.Active() || libraryTask.has_value();
     // --library FILE.exp and its other options run on their own (cli_library.h).
     if (std::optional<int> status = RunLibraryCommand(count, args.data())) return *status;
+    // --editor FILE --line N: Enter on worksheet lines (cli_editor.h).
+    const EditorCliRequest editor = TakeEditorOptions(count, args.data());
     Calculator calculator;
     ModeSwitches modes = calculator.Switches();
     modes.AngleUnits = auDeg;  // the cli's default angle unit
@@ -280,6 +283,7 @@ int main(int argc, char** argv) {
     // The settings keys, boxes and imports apply to the worksheet as to the lines.
     if (!cliSeries.Prepare()) return 1;
     if (settings.Worksheet.Active()) return RunWorksheetCli(settings.Worksheet, calculator);
+    if (editor.Active()) return RunEditorCli(editor, calculator, std::cout, std::cerr);
     if (runsTask) {
         const int status =
             libraryTask ? RunTaskProgramCli(*libraryTask->Program, task, calculator, series, dialogs,

@@ -13,6 +13,7 @@ namespace {
 // Several messages share a number; the topic explains what they have in common.
 constexpr HelpContextRow kContexts[] = {
     {4, {"fourier.html", "samples"}},           // the number of Fourier samples
+    {8, {"preferences.html", ""}},              // the preferences' "Nápověda"
     {10, {"shortcuts.html", ""}},               // "Klávesové zkratky"
     {11, {"expressions.html", "syntax"}},       // syntax, brackets, blanks, reset
     {12, {"expressions.html", "commands"}},     // DEFSEQ, UNDEFSEQ

@@ -20,6 +20,8 @@
 #include "ui/chart/chart_link.h"
 #include "ui/lists/function_list_form.h"
 #include "ui/lists/log_form.h"
+#include "ui/settings/disp_form.h"
+#include "ui/settings/pref_form.h"
 #include "ui/lists/var_form.h"
 #include "ui/main/display_label.h"
 #include "ui/main/main_form_matrix.h"
@@ -151,7 +153,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    const OpenWindows open{logForm_ && logForm_->isVisible(), false};
+    OpenWindows open{logForm_ && logForm_->isVisible(), false};
+    // The expression editor may keep the program open (its unsaved worksheet).
+    if (!CloseDispForm(open)) {
+        event->ignore();
+        return;
+    }
     if (varForm_) varForm_->close();
     if (funcForm_) funcForm_->close();
     if (logForm_) logForm_->close();
@@ -178,6 +185,8 @@ TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
     if (matrix_) delete matrix_->Form;
     delete logForm_;
+    delete dispForm_;
+    prefForm_.reset();
     delete varForm_;
     delete funcForm_;
     series_->SetChart(nullptr);

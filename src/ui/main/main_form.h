@@ -25,6 +25,7 @@
 #include "series/chart_examples.h"
 #include "series/series_controller.h"
 #include "storage/calculator_session.h"
+#include "storage/preferences.h"
 #include "storage/text_catalog.h"
 #include "ui/main/main_form_widgets.h"
 #include "ui/main/input_event_filter.h"
@@ -50,6 +51,9 @@ class QToolButton;
 namespace tarvix {
 
 class TConstForm;
+class TDispForm;
+class TPrefForm;
+class TTrayIcon;
 class TConvForm;
 class TDisplayLabel;
 class TFuncForm;
@@ -75,7 +79,8 @@ class TMainForm : public QMainWindow,
                   private RunControlPort,
                   private InputKeyTarget,
                   private StatFormHost,
-                  private VarFormVectorPort {
+                  private VarFormVectorPort,
+                  private PreferencesPort {
     Q_OBJECT
 
 public:
@@ -212,7 +217,7 @@ public:
     std::vector<UserConst> UserConstants() const;
     void SetUserConstants(const std::vector<UserConst>& constants);
     // The holiday list of the settings (the language's built-in list when empty).
-    std::vector<std::string> HolidayLines() const;
+    std::vector<std::string> HolidayLines() const override;
     void SetHolidayLines(std::vector<std::string> lines);
     // Opens a tool window for a picture: "conv", "date", "const", "holidays",
     // "vat" (the main window in VAT mode); nullptr for another name.
@@ -230,6 +235,17 @@ public:
     void HelpContentsClick();
     // The help language, the help window, F1 in every window.
     THelpLink& Help() { return *help_; }
+    // --- Settings windows: the expression editor, the preferences, the
+    // notification-area icon (main_form_settings.cpp)
+    void EditorVyrazuItemClick();
+    void NastaveniItemClick();
+    TDispForm* DispForm() const;
+    // The preferences dialog shown without waiting, on one of its tabs (for
+    // pictures): "prefs", "prefs-functions", "prefs-history",
+    // "prefs-language", "prefs-appearance", "prefs-holidays".
+    TPrefForm* ShowPrefFormOnTab(int tab);
+    // Starts minimised (the autostart entry's --minimized).
+    void StartMinimized();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -387,6 +403,22 @@ private:
     // The worksheet's placements and recent files into the settings.
     void StoreMatrixSettings();
 
+    // --- Settings windows (main_form_settings.cpp)
+    void InitSettingsWindows();
+    // Closes the expression editor before the exit; false when the user kept it.
+    bool CloseDispForm(OpenWindows& open);
+    std::unique_ptr<TPrefForm> NewPrefForm();
+    // PreferencesPort
+    bool VarAsVector() const override;
+    bool VectorsExist() const override;
+    void ApplyVarAsVector(bool on) override;
+    void ApplyHistoryMode(HistoryMode mode) override;
+    void ApplyLanguage(const std::string& language) override;
+    void ApplyAppearance() override;
+    void ApplyApplicationOptions() override;
+    bool SetStartAtLogin(bool on) override;
+    void RefreshProgram() override;
+
     // --- Model, texts and ports
     TextCatalog texts_;
     Calculator calculator_;
@@ -415,6 +447,10 @@ private:
     QPointer<TFuncForm> funcForm_;
     QPointer<TLogForm> logForm_;
     QPointer<TStatForm> statForm_;
+    QPointer<TDispForm> dispForm_;
+    std::unique_ptr<PreferencesModel> prefModel_;
+    std::unique_ptr<TPrefForm> prefForm_;
+    TTrayIcon* tray_ = nullptr;
     std::unique_ptr<StatFormPort> statPort_;  // the statistics grid for the series
     // --- Series, vectors and the running state of a run
     std::unique_ptr<SeriesController> series_;

@@ -3,6 +3,8 @@
 // file menu and the history window.
 #include "ui/lists/log_form.h"
 #include "ui/help/help_link.h"
+#include "ui/settings/disp_form.h"
+#include "ui/settings/pref_form.h"
 #include "ui/main/main_form.h"
 #include "ui/shell/qt_translations.h"
 #include "ui/widgets/qt_file_choice.h"
@@ -20,6 +22,7 @@ void TMainForm::LoadSession(const QString& firstArgument) {
     RefreshTitle();
     SyncVatButton();
     ReopenLogForm(logForm_, *session_, texts_, this);
+    InitSettingsWindows();
 }
 
 void TMainForm::RefreshTitle() {
@@ -32,7 +35,8 @@ void TMainForm::SaveWorkingState() {
     SaveSeriesSettings();
     StoreToolWindows();
     StoreMatrixSettings();
-    session_->Save(OpenWindows{logForm_ && logForm_->isVisible(), false});
+    if (dispForm_) dispForm_->StoreSettings();
+    session_->Save(OpenWindows{logForm_ && logForm_->isVisible(), dispForm_ && dispForm_->isVisible()});
 }
 
 void TMainForm::RecordCalculation(std::string_view expression, std::string_view result) {

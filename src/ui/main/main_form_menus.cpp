@@ -63,7 +63,7 @@ constexpr MenuItemRow kSoubor[] = {
      &T::RadaKomplexniItemClick},
     kEndSubmenu,
     kSeparator,
-    {"SouborNastaveniItem", "Preferences", "N&astavení..."},
+    {"SouborNastaveniItem", "Preferences", "N&astavení...", Command, &T::NastaveniItemClick},
     kSeparator,
     {"SouborKonecItem", "Exit", "&Konec", Command, &T::ExitClick, "Alt+F4"},
 };
@@ -162,7 +162,7 @@ constexpr MenuItemRow kOkno[] = {
     {"wStatistickaAnalyzaItem", "Statistics", "S&tatistická analýza", Command,
      &T::StatisticsWindowClick, "Ctrl+W"},
     {"wHistorieItem", "History", "&Historie výpočtů", Command, &T::HistorieItemClick},
-    {"wEditorVyrazuItem", "ExpressionEditor", "&Editor výrazů"},
+    {"wEditorVyrazuItem", "ExpressionEditor", "&Editor výrazů", Command, &T::EditorVyrazuItemClick},
     {"wUzivatelskeKonstantyItem", "UserConstants", "&Uživatelské konstanty"},
     kSeparator,
     {"wVzdyNavrchuItem", "AlwaysOnTop", "&Vždy navrchu", Check, &T::StayOnTopClick},

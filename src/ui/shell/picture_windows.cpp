@@ -1,6 +1,8 @@
 // The table of windows for pictures: a name and how to open that window.
 #include "ui/shell/picture_windows.h"
 
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QWidget>
 #include <functional>
 
@@ -16,6 +18,8 @@
 #include "matrix/worksheet_search.h"
 #include "ui/statistics/stat_form.h"
 #include "ui/chart/param_dlg.h"
+#include "ui/settings/disp_form.h"
+#include "ui/settings/pref_form.h"
 #include "ui/lists/var_form.h"
 
 namespace tarvix {
@@ -147,6 +151,28 @@ const PictureWindow kPictureWindows[] = {
          gem->Action("Graf_DataHlavniDiagonaly")->trigger();
          return form.Charts().Form();
      }},
+    // The settings windows: the expression editor with two evaluated lines,
+    // the preferences on each of its tabs.
+    {"editor",
+     [](TMainForm& form) -> QWidget* {
+         form.EditorVyrazuItemClick();
+         TDispForm* editor = form.DispForm();
+         editor->Memo()->setPlainText(
+             QStringLiteral("r = 2,5\n' the area of the circle\npi*r^2"));
+         for (const int line : {0, 3}) {
+             QTextCursor cursor(editor->Memo()->document()->findBlockByNumber(line));
+             cursor.movePosition(QTextCursor::EndOfBlock);
+             editor->Memo()->setTextCursor(cursor);
+             editor->EnterCaretLine();
+         }
+         return editor;
+     }},
+    {"prefs", [](TMainForm& form) -> QWidget* { return form.ShowPrefFormOnTab(0); }},
+    {"prefs-functions", [](TMainForm& form) -> QWidget* { return form.ShowPrefFormOnTab(1); }},
+    {"prefs-history", [](TMainForm& form) -> QWidget* { return form.ShowPrefFormOnTab(2); }},
+    {"prefs-language", [](TMainForm& form) -> QWidget* { return form.ShowPrefFormOnTab(3); }},
+    {"prefs-appearance", [](TMainForm& form) -> QWidget* { return form.ShowPrefFormOnTab(4); }},
+    {"prefs-holidays", [](TMainForm& form) -> QWidget* { return form.ShowPrefFormOnTab(5); }},
     {"mem",
      [](TMainForm& form) -> QWidget* {
          TGemForm* gem = OpenWorksheetForPicture(form);

@@ -149,7 +149,7 @@ private slots:
 
     void CommandsNotBuiltYetSayInPreparation() {
         Window w;
-        w.form.Action("wEditorVyrazuItem")->trigger();
+        w.form.Action("NapovedaTipItem")->trigger();
         w.form.Action("FunkceKnihovnaItem")->trigger();
         QCOMPARE(w.messages.size(), std::size_t{2});
         for (const MessageBoxRequest& request : w.messages) {
