@@ -26,6 +26,7 @@
 #include "ui/shell/app_icon.h"
 #include "ui/shell/data_paths.h"
 #include "ui/shell/qt_translations.h"
+#include "ui/tasks/task_link.h"
 #include "ui/widgets/qt_file_choice.h"
 #include "ui/widgets/qt_text.h"
 
@@ -150,6 +151,10 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (!CloseTasks()) {
+        event->ignore();
+        return;
+    }
     const OpenWindows open{logForm_ && logForm_->isVisible(), false};
     if (varForm_) varForm_->close();
     if (funcForm_) funcForm_->close();
@@ -175,6 +180,7 @@ TMainForm::~TMainForm() {
     // the windows that refer to the model go first, and every connection
     // from a child to this window is cut before any member is destroyed.
     qApp->removeEventFilter(this);
+    tasks_.reset();
     if (matrix_) delete matrix_->Form;
     delete logForm_;
     delete varForm_;
@@ -326,10 +332,6 @@ void TMainForm::SelectFocusedText() {
 
 void TMainForm::ShowExtraRegisters() {
     ShowPanelPage(1);
-}
-
-void TMainForm::RunTask(std::string_view /*name*/) {
-    ShowInPreparation();
 }
 
 void TMainForm::RefreshVariableList() {

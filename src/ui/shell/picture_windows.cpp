@@ -15,6 +15,8 @@
 #include "ui/statistics/stat_form.h"
 #include "ui/chart/param_dlg.h"
 #include "ui/lists/var_form.h"
+#include "ui/tasks/ed_form.h"
+#include "ui/tasks/task_link.h"
 
 namespace tarvix {
 namespace {
@@ -139,6 +141,15 @@ const PictureWindow kPictureWindows[] = {
          TMemForm* dialog = gem->CreateMemoryDialog();
          dialog->show();
          return dialog;
+     }},
+    // The task output window after a short task printed into it.
+    {"output",
+     [](TMainForm& form) -> QWidget* {
+         form.Tasks().RunProgram(TaskProgram(
+             "PRINT \"Obsah kruhu o poloměru %g\", 2\nPRINT \"S = %g m2\", pi*2^2\n"
+             "PRINT\nPRINT \"x = %g, y = %g\", 1.5, 2.25",
+             "Obsah kruhu", {}));
+         return form.Tasks().EdForm();
      }},
 };
 
