@@ -111,6 +111,11 @@ TMainForm::TMainForm(QWidget* parent)
     setCentralWidget(central);
     BuildSwitchesPanel();
     BuildTools();
+    // "&Ukázka grafu funkce KP" takes its expression from the expression library.
+    if (QAction* example = Action("GrafUkazkaKPItem")) {
+        disconnect(example, &QAction::triggered, nullptr, nullptr);
+        connect(example, &QAction::triggered, this, [this] { Tasks().ComplexChartExample(); });
+    }
 
     // Tab order: the input line, the registers in their loading order, then
     // the calculate button; the keypad follows in its own order.

@@ -12,6 +12,7 @@
 #include "storage/settings_store.h"
 #include "storage/storage_texts.h"
 #include "tasks/default_library.h"
+#include "tasks/formula_transfer.h"
 #include "tasks/library_model.h"
 #include "ui/lists/log_form.h"
 #include "ui/main/main_form.h"
@@ -268,6 +269,27 @@ void TTaskLink::SolveEquations() {
     if (!program) program = TaskProgram(kEquationTemplate, std::string(kEquationCategory),
                                         WorkingFolder());
     RunProgram(std::move(*program));
+}
+
+void TTaskLink::ComplexChartExample() {
+    if (hooks_.ComplexChartExample) {
+        hooks_.ComplexChartExample();
+        return;
+    }
+    LibraryModel library;
+    if (!library.Open(LibraryFile()).Ok) return;
+    if (!library.FindCategory(CatalogString(form_.Texts(), texts::ComplexDemoCategory))) return;
+    const LibraryRow* row = library.CurrentRow();
+    if (!row) return;
+    bool transferred = false;
+    form_.RunModelOperation([&] {
+        Calculator& calculator = form_.Model();
+        transferred = TransferFormula(calculator, *row, library.Texts());
+        if (transferred && calculator.NumericalScope() == nsReal) {
+            calculator.SetNumericalScope(nsComplex);
+        }
+    });
+    if (transferred) form_.VypocetButtonClick();
 }
 
 void TTaskLink::RunProgram(TaskProgram program) {

@@ -52,6 +52,9 @@ struct TaskLinkHooks {
     // its template, edit mode, the editor focused). Unset: the equation
     // template (or the library's EQU task) runs at once.
     std::function<void()> SolveEquations;
+    // "&Ukázka grafu funkce KP" in the library window (its category search
+    // and "Použít výraz"). Unset: the same on the library file.
+    std::function<void()> ComplexChartExample;
 };
 
 class TTaskLink : public QObject, public CalculatorTaskHost {
@@ -90,6 +93,10 @@ public:
     void RunGuide();
     // "Ř&ešit soustavu rovnic".
     void SolveEquations();
+    // "&Ukázka grafu funkce KP": the library's row found by the category
+    // search "komplexní hyperbolický sinus" goes to the main window as
+    // "Použít výraz" sends it, the domain becomes complex and Enter runs it.
+    void ComplexChartExample();
     // A program runs from the start (not while a run is active).
     void RunProgram(TaskProgram program);
 

@@ -14,6 +14,10 @@ inline constexpr CatalogText TaskInterrupted{"ExprForm", "TaskInterrupted",
 inline constexpr CatalogText TaskFinished{"ExprForm", "TaskFinished",
                                           " >>> Úloha byla dokončena <<<"};
 
+// "&Ukázka grafu funkce KP" looks for the library category of this name.
+inline constexpr CatalogText ComplexDemoCategory{"MainForm", "ComplexDemoCategory",
+                                                 "komplexní hyperbolický sinus"};
+
 inline constexpr CatalogText EdCaption{"EdForm", "Caption", "Tarvix - "};
 inline constexpr CatalogText EdClear{"EdForm", "ClearButton", "Vymazat|Vymaže obsah okna"};
 inline constexpr CatalogText EdSave{"EdForm", "SaveButton", "Uložit|Uloží obsah okna do souboru"};

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
+#include <cmath>
 #include <vector>
 
 #include "tasks/library_file.h"
@@ -193,6 +194,31 @@ private slots:
         QTest::keyClick(w.link.EdForm()->REdit(), Qt::Key_F9);
         QTRY_COMPARE(w.Output(), QStringList{"1"});
         QFile::remove(file);
+    }
+
+    void ComplexChartExampleUsesTheLibrarysRow() {
+        Window w;
+        const QString file = QDir(QDir::tempPath()).filePath(QStringLiteral("tarvix-kp-test.exp"));
+        LibraryTree tree;
+        tree.Append(nullptr, std::make_unique<LibraryNode>(
+                                 "Komplexní hyperbolický sinus",
+                                 std::vector<LibraryRow>{{"mode rad,dec,real\nz=0.5\t[-]\targument",
+                                                          "Hyperbolický sinus", "sinh(z)"}}));
+        QVERIFY(WriteLibraryFile(file.toStdString(), tree).ok());
+        w.link.SetLibraryFile(file.toStdString());
+        QCOMPARE(w.form.Model().NumericalScope(), nsReal);
+        w.form.Action("GrafUkazkaKPItem")->trigger();
+        QCOMPARE(w.form.Model().NumericalScope(), nsComplex);
+        QVERIFY(w.Input()->text().contains(QStringLiteral("sinh(z)")));
+        QVERIFY(std::abs(w.form.Model().Ans().Re - std::sinh(0.5L)) < 1e-15L);
+        QFile::remove(file);
+
+        // A library without that category: nothing happens.
+        Window other;
+        other.link.SetLibraryFile("/nonexistent/library.exp");
+        other.form.Action("GrafUkazkaKPItem")->trigger();
+        QCOMPARE(other.form.Model().NumericalScope(), nsReal);
+        QVERIFY(other.messages.empty());
     }
 
     void GuideRunsTheShippedDemoTaskToItsEnd() {
