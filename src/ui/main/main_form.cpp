@@ -28,6 +28,7 @@
 #include "ui/shell/app_icon.h"
 #include "ui/shell/data_paths.h"
 #include "ui/shell/qt_translations.h"
+#include "ui/tasks/task_link.h"
 #include "ui/widgets/qt_file_choice.h"
 #include "ui/widgets/qt_text.h"
 
@@ -112,6 +113,11 @@ TMainForm::TMainForm(QWidget* parent)
     setCentralWidget(central);
     BuildSwitchesPanel();
     BuildTools();
+    // "&Ukázka grafu funkce KP" takes its expression from the expression library.
+    if (QAction* example = Action("GrafUkazkaKPItem")) {
+        disconnect(example, &QAction::triggered, nullptr, nullptr);
+        connect(example, &QAction::triggered, this, [this] { Tasks().ComplexChartExample(); });
+    }
 
     // Tab order: the input line, the registers in their loading order, then
     // the calculate button; the keypad follows in its own order.
@@ -153,6 +159,10 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (!CloseTasks()) {
+        event->ignore();
+        return;
+    }
     OpenWindows open{logForm_ && logForm_->isVisible(), false};
     // The expression editor may keep the program open (its unsaved worksheet).
     if (!CloseDispForm(open)) {
@@ -183,6 +193,7 @@ TMainForm::~TMainForm() {
     // the windows that refer to the model go first, and every connection
     // from a child to this window is cut before any member is destroyed.
     qApp->removeEventFilter(this);
+    tasks_.reset();
     if (matrix_) delete matrix_->Form;
     delete logForm_;
     delete dispForm_;
@@ -336,10 +347,6 @@ void TMainForm::SelectFocusedText() {
 
 void TMainForm::ShowExtraRegisters() {
     ShowPanelPage(1);
-}
-
-void TMainForm::RunTask(std::string_view /*name*/) {
-    ShowInPreparation();
 }
 
 void TMainForm::RefreshVariableList() {

@@ -66,6 +66,7 @@ class TMainFormTools;
 class QtFileChoice;
 class TPostfixSpinBox;
 class TRegisterLabel;
+class TTaskLink;
 class TVarForm;
 struct UserConst;
 
@@ -246,6 +247,13 @@ public:
     TPrefForm* ShowPrefFormOnTab(int tab);
     // Starts minimised (the autostart entry's --minimized).
     void StartMinimized();
+    // --- Tasks (main_form_tasks.cpp): the runner, the output window, RUN name
+    TTaskLink& Tasks();
+    void FunkcePruvodceItemClick();
+    void FunkceResitSoustavuItemClick();
+    // A model operation run as the window's own commands run theirs: the
+    // widgets' texts handed over first, the window brought up to date after.
+    void RunModelOperation(const std::function<void()>& operation) { Perform(operation); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -471,6 +479,9 @@ private:
     // --- The working state on disk (settings, data file, history)
     std::unique_ptr<CalculatorSession> session_;
     std::unique_ptr<QtFileChoice> files_;
+    // --- Tasks, created on first use (main_form_tasks.cpp)
+    std::unique_ptr<TTaskLink> tasks_;
+    bool CloseTasks();
 
     // --- Window state
     bool compact_ = false;

@@ -8,6 +8,7 @@
 
 #include "calculator/shortcut_table.h"
 #include "ui/main/main_form.h"
+#include "ui/tasks/task_link.h"
 
 namespace tarvix {
 namespace {
@@ -85,8 +86,10 @@ void TMainForm::RunShortcutCommand(ShortcutCommand command) {
         case SeriesByVariable:
         case SeriesByParameter:
         case SeriesExpansion:
-        case RunLibraryTask:
             ShowInPreparation();
+            return;
+        case RunLibraryTask:
+            Tasks().RunInputLineTask();
             return;
         default:
             break;

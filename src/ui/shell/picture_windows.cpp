@@ -1,6 +1,7 @@
 // The table of windows for pictures: a name and how to open that window.
 #include "ui/shell/picture_windows.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QWidget>
@@ -21,6 +22,9 @@
 #include "ui/settings/disp_form.h"
 #include "ui/settings/pref_form.h"
 #include "ui/lists/var_form.h"
+#include "ui/tasks/ed_form.h"
+#include "ui/tasks/task_link.h"
+#include "ui/tasks/task_runner.h"
 
 namespace tarvix {
 namespace {
@@ -189,6 +193,20 @@ const PictureWindow kPictureWindows[] = {
          THelpForm* help = form.Help().Form();
          if (help) help->WaitForContents(5000);
          return help;
+     }},
+    // The task output window after a short task printed into it.
+    {"output",
+     [](TMainForm& form) -> QWidget* {
+         form.Tasks().RunProgram(TaskProgram(
+             "PRINT \"Obsah kruhu o poloměru %g\", 2\nPRINT \"S = %g m2\", pi*2^2\n"
+             "PRINT\nPRINT \"x = %g, y = %g\", 1.5, 2.25",
+             "Obsah kruhu", {}));
+         // The run goes on in slices between event-loop turns: it ends first.
+         TaskRunner& runner = form.Tasks().Runner();
+         for (int turn = 0; turn < 1000 && runner.Running(); ++turn) {
+             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+         }
+         return form.Tasks().EdForm();
      }},
 };
 
