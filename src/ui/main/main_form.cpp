@@ -18,6 +18,7 @@
 #include "storage/default_language.h"
 #include "ui/chart/analysis_chart_link.h"
 #include "ui/chart/chart_link.h"
+#include "ui/library/expr_form.h"
 #include "ui/lists/function_list_form.h"
 #include "ui/lists/log_form.h"
 #include "ui/lists/var_form.h"
@@ -150,6 +151,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The library window asks about its unsaved changes; Cancel keeps both open.
+    if (!CloseExprForm()) {
+        event->ignore();
+        return;
+    }
     const OpenWindows open{logForm_ && logForm_->isVisible(), false};
     if (varForm_) varForm_->close();
     if (funcForm_) funcForm_->close();
@@ -176,6 +182,7 @@ TMainForm::~TMainForm() {
     // from a child to this window is cut before any member is destroyed.
     qApp->removeEventFilter(this);
     if (matrix_) delete matrix_->Form;
+    delete exprForm_;
     delete logForm_;
     delete varForm_;
     delete funcForm_;

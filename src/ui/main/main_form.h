@@ -52,6 +52,7 @@ namespace tarvix {
 class TConstForm;
 class TConvForm;
 class TDisplayLabel;
+class TExprForm;
 class TFuncForm;
 class TGemForm;
 struct MainMatrixState;
@@ -214,6 +215,14 @@ public:
     // "vat" (the main window in VAT mode); nullptr for another name.
     QWidget* OpenToolWindowForPicture(const QString& name);
 
+    // --- Expression library (ui/library/main_form_library.cpp)
+    // "&Knihovna výrazů": the library window on the library the settings name.
+    void FunkceKnihovnaItemClick();
+    // The library window on a file; a file given at start is `locked` (edit
+    // mode off, the library menu and the save command disabled).
+    void OpenLibraryFile(const QString& file, bool locked);
+    TExprForm* ExprForm() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -367,6 +376,15 @@ private:
     // The worksheet's placements and recent files into the settings.
     void StoreMatrixSettings();
 
+    // --- Expression library (ui/library/main_form_library.cpp)
+    TExprForm* CreateExprForm();
+    // Start-up: the default library copied at first start, an ".exp" first
+    // argument opened in the library window.
+    void StartLibrary(const QString& firstArgument);
+    // The library window goes first at exit; false when it stays open (the
+    // user kept its unsaved changes).
+    bool CloseExprForm();
+
     // --- Model, texts and ports
     TextCatalog texts_;
     Calculator calculator_;
@@ -395,6 +413,7 @@ private:
     QPointer<TFuncForm> funcForm_;
     QPointer<TLogForm> logForm_;
     QPointer<TStatForm> statForm_;
+    QPointer<TExprForm> exprForm_;
     std::unique_ptr<StatFormPort> statPort_;  // the statistics grid for the series
     // --- Series, vectors and the running state of a run
     std::unique_ptr<SeriesController> series_;

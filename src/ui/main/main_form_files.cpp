@@ -18,6 +18,7 @@ void TMainForm::LoadSession(const QString& firstArgument) {
     RefreshTitle();
     SyncVatButton();
     ReopenLogForm(logForm_, *session_, texts_, this);
+    StartLibrary(firstArgument);
 }
 
 void TMainForm::RefreshTitle() {

@@ -1,6 +1,7 @@
 // The table of windows for pictures: a name and how to open that window.
 #include "ui/shell/picture_windows.h"
 
+#include <QComboBox>
 #include <QWidget>
 #include <functional>
 
@@ -15,6 +16,10 @@
 #include "ui/statistics/stat_form.h"
 #include "ui/chart/param_dlg.h"
 #include "ui/lists/var_form.h"
+// The library window and its search window.
+#include "ui/library/expr_form.h"
+#include "ui/library/find_form.h"
+#include "ui/shell/data_paths.h"
 
 namespace tarvix {
 namespace {
@@ -31,6 +36,18 @@ TGemForm* OpenWorksheetForPicture(TMainForm& form) {
     TGemForm* gem = form.GemForm();
     if (gem && !PictureWorksheetFile().isEmpty()) gem->OpenFile(PictureWorksheetFile());
     return gem;
+}
+
+// The library window on the shipped library (never the user's own), its
+// formulas of plane figures shown.
+TExprForm* OpenLibraryForPicture(TMainForm& form) {
+    form.OpenLibraryFile(DataFolder() + QStringLiteral("/tarvix.exp"), false);
+    TExprForm* library = form.ExprForm();
+    if (!library) return nullptr;
+    library->FindComboBoxChange(QStringLiteral("Rovinné"));
+    library->Model().SelectRow(2);
+    library->RefreshFromModel(false);
+    return library;
 }
 
 struct PictureWindow {
@@ -131,6 +148,19 @@ const PictureWindow kPictureWindows[] = {
          if (gem->Model().RunEnabled()) gem->RunClick();
          gem->Action("Graf_DataHlavniDiagonaly")->trigger();
          return form.Charts().Form();
+     }},
+    {"library", [](TMainForm& form) -> QWidget* { return OpenLibraryForPicture(form); }},
+    // The search window with the hits of "obsah".
+    {"find",
+     [](TMainForm& form) -> QWidget* {
+         TExprForm* library = OpenLibraryForPicture(form);
+         if (!library) return nullptr;
+         TFindForm* find = library->CreateFindForm().release();  // the library window owns it
+         find->ComboBox()->setEditText(QStringLiteral("obsah"));
+         find->FindToolButtonClick();
+         find->StringGridSelectCell(1);
+         find->show();
+         return find;
      }},
     {"mem",
      [](TMainForm& form) -> QWidget* {
