@@ -188,6 +188,11 @@ int RunWorksheetCli(const WorksheetCliRequest& request, Calculator& calculator) 
                   << " needs an --op after it (--op eval only evaluates the cells)\n";
         return 2;
     }
+    if (request.HasPendingRhs) {
+        std::cerr << "--rhs needs an --op after it (it replaces the right-hand sides of the next "
+                     "operation)\n";
+        return 2;
+    }
     for (const WorksheetCliStep& step : request.Steps)
         for (const WorksheetCliPrep& prep : step.Prep)
             if (!prep.Fill && !ConversionFromName(prep.Text)) {
