@@ -17,17 +17,6 @@ std::filesystem::path LibraryFilePath(std::string_view setting,
     return name.has_parent_path() ? name : userFolder / name;
 }
 
-std::optional<std::filesystem::path> LibraryArgument(std::string_view firstArgument) {
-    if (firstArgument.empty()) return std::nullopt;
-    const std::filesystem::path path(firstArgument);
-    std::error_code error;
-    if (!EqualsNoCase(path.extension().string(), ".exp") ||
-        !std::filesystem::is_regular_file(path, error)) {
-        return std::nullopt;
-    }
-    return path;
-}
-
 LibraryInstallResult InstallDefaultLibrary(const std::filesystem::path& shippedFolder,
                                            const std::filesystem::path& userFolder,
                                            std::string_view language) {

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string_view>
 #include <system_error>
 
@@ -25,10 +24,6 @@ std::string_view ShippedLibraryName(std::string_view language);
 // default name; a name without a folder lives in the user's data folder.
 std::filesystem::path LibraryFilePath(std::string_view setting,
                                       const std::filesystem::path& userFolder);
-
-// The program's first argument when it names an existing file with the
-// extension ".exp" (ASCII case ignored): the library window opens on it.
-std::optional<std::filesystem::path> LibraryArgument(std::string_view firstArgument);
 
 struct LibraryInstallResult {
     std::filesystem::path Path;  // the user's library

@@ -184,18 +184,6 @@ TEST_F(InstallTest, AMissingShippedLibraryCopiesNothing) {
     EXPECT_FALSE(std::filesystem::exists(result.Path));
 }
 
-TEST_F(InstallTest, OnlyAnExistingExpFileIsALibraryArgument) {
-    const std::filesystem::path library = root_ / "Balíček.EXP";
-    ASSERT_TRUE(WriteFileAtomically(library, "x").ok());
-    ASSERT_TRUE(WriteFileAtomically(root_ / "data.fx", "x").ok());
-    std::filesystem::create_directories(root_ / "folder.exp");
-    EXPECT_EQ(LibraryArgument(library.string()), library);
-    EXPECT_FALSE(LibraryArgument((root_ / "missing.exp").string()));
-    EXPECT_FALSE(LibraryArgument((root_ / "data.fx").string()));
-    EXPECT_FALSE(LibraryArgument((root_ / "folder.exp").string()));
-    EXPECT_FALSE(LibraryArgument(""));
-}
-
 TEST(DefaultLibraryTest, TheLibraryFileOfTheSettings) {
     const std::filesystem::path user = "/home/u/.local/share/tarvix";
     EXPECT_EQ(LibraryFilePath("", user), user / "tarvix.exp");

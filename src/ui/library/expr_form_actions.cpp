@@ -170,7 +170,7 @@ void TExprForm::BuildToolBar() {
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
     toolBar_->toggleViewAction()->setEnabled(false);
-    toolBar_->setIconSize(QSize(20, 20));
+    toolBar_->setIconSize(QSize(16, 16));
     const QStyle& look = *style();
 
     libraryMenu_ = new QMenu(this);

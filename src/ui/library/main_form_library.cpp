@@ -18,6 +18,7 @@
 #include "ui/lists/var_form.h"
 #include "ui/main/main_form.h"
 #include "ui/shell/data_paths.h"
+#include "ui/shell/start_file.h"
 #include "ui/widgets/qt_file_choice.h"
 
 #include <QTableWidget>
@@ -97,8 +98,8 @@ void TMainForm::StartLibrary(const QString& firstArgument) {
                       << ": " << installed.Error.message() << "\n";
         }
     }
-    if (std::optional<std::filesystem::path> library = LibraryArgument(firstArgument.toStdString()))
-        OpenLibraryFile(QString::fromStdString(library->string()), true);
+    if (StartFileKindOf(firstArgument.toStdString()) == StartFileKind::Library)
+        OpenLibraryFile(firstArgument, true);
 }
 
 bool TMainForm::CloseExprForm() {

@@ -53,17 +53,17 @@ struct GlyphIcon {
 };
 
 constexpr GlyphIcon kGlyphIcons[] = {
-    {"FindToolButton", u'\u2315'},      // a magnifier
+    {"FindToolButton", u'\u26B2'},      // a magnifying glass
     {"EditToolButton", u'\u270E'},      // a pencil
     {"CutToolButton", u'\u2702'},       // scissors
     {"CopyToolButton", u'\u2750'},      // two sheets
-    {"PasteToolButton", u'\u2398'},     // a sheet put down
+    {"PasteToolButton", u'\u2B07'},     // put down
     {"EdResizeToolButton", u'\u2195'},  // up and down
     {"SubCategToolButton", u'\u21B3'},  // down into the subcategories
     // The task run commands
     {"RunToCursorToolButton", u'\u21E5'},  // run to the caret's line
     {"RunToolButton", u'\u25B6'},          // run
-    {"PauseToolButton", u'\u23F8'},        // pause
+    {"PauseToolButton", u'\u2225'},        // pause
     {"StopToolButton", u'\u25A0'},         // stop
 };
 

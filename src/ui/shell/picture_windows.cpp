@@ -2,6 +2,7 @@
 #include "ui/shell/picture_windows.h"
 
 #include <QComboBox>
+#include <QTableWidget>
 #include <QWidget>
 #include <functional>
 
@@ -158,7 +159,7 @@ const PictureWindow kPictureWindows[] = {
          TFindForm* find = library->CreateFindForm().release();  // the library window owns it
          find->ComboBox()->setEditText(QStringLiteral("obsah"));
          find->FindToolButtonClick();
-         find->StringGridSelectCell(1);
+         find->StringGrid()->setCurrentCell(1, 1);
          find->show();
          return find;
      }},
