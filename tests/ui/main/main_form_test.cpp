@@ -150,7 +150,7 @@ private slots:
     void CommandsNotBuiltYetSayInPreparation() {
         Window w;
         w.form.Action("wEditorVyrazuItem")->trigger();
-        w.form.Action("FunkceKnihovnaItem")->trigger();
+        w.form.Action("FunkcePruvodceItem")->trigger();
         QCOMPARE(w.messages.size(), std::size_t{2});
         for (const MessageBoxRequest& request : w.messages) {
             QCOMPARE(QString::fromStdString(request.Text), QStringLiteral("Připravuje se.."));
