@@ -8,52 +8,16 @@
 #include <filesystem>
 #include <string>
 
+#include "large_library.h"
 #include "tasks/library_file.h"
 #include "tasks/library_search.h"
 
 namespace {
 
 using namespace tarvix;
-
-constexpr int kTopLevel = 50;
-constexpr int kPerTopLevel = 100;  // the top-level category and 99 below it
-constexpr int kRows = 20;
-
-LibraryRow Row(int category, int row) {
-    const std::string id = std::to_string(category) + "_" + std::to_string(row);
-    LibraryRow r;
-    r.Explanation = "mode rad,dec,real\nr=2\t[m]\tpoloměr\nv=3,5\t[m]\tvýška\n'č. " + id;
-    r.Comment = "Objem válce " + id;
-    r.Expression = "pi*r^2*v";
-    return r;
-}
-
-LibraryTree LargeLibrary() {
-    LibraryTree tree;
-    int category = 0;
-    auto make = [&category] {
-        std::vector<LibraryRow> rows;
-        for (int j = 0; j < kRows; ++j) rows.push_back(Row(category, j));
-        return std::make_unique<LibraryNode>("Kategorie č. " + std::to_string(category++),
-                                             std::move(rows));
-    };
-    for (int t = 0; t < kTopLevel; ++t) {
-        LibraryNode* top = tree.Append(nullptr, make());
-        LibraryNode* level1 = nullptr;
-        LibraryNode* level2 = nullptr;
-        for (int k = 1; k < kPerTopLevel; ++k) {
-            // Every tenth one under the top, the others two and three levels down.
-            if (k % 10 == 1) {
-                level1 = tree.Append(top, make());
-            } else if (k % 10 == 2) {
-                level2 = tree.Append(level1, make());
-            } else {
-                tree.Append(level2, make());
-            }
-        }
-    }
-    return tree;
-}
+using tarvix::bench::kPerTopLevel;
+using tarvix::bench::kTopLevel;
+using tarvix::bench::LargeLibrary;
 
 struct Fixture {
     Fixture() : tree(LargeLibrary()), bytes(LibraryBytes(tree)) {

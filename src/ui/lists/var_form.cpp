@@ -129,6 +129,9 @@ TVarForm::TVarForm(Calculator& calculator, TextCatalog& texts, QWidget* parent)
         grid_->setColumnWidth(static_cast<int>(i), kColumnWidths[i]);
     }
     grid_->setWordWrap(false);
+    // A variable dragged out of the list: the library's editor pane takes it.
+    grid_->setDragEnabled(true);
+    grid_->setDragDropMode(QAbstractItemView::DragOnly);
     delegate_ = new TVarCellDelegate(
         [this] {
             editorTyped_ = true;

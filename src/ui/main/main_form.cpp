@@ -18,6 +18,7 @@
 #include "storage/default_language.h"
 #include "ui/chart/analysis_chart_link.h"
 #include "ui/chart/chart_link.h"
+#include "ui/library/expr_form.h"
 #include "ui/lists/function_list_form.h"
 #include "ui/lists/log_form.h"
 #include "ui/settings/disp_form.h"
@@ -163,6 +164,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The library window asks about its unsaved changes; Cancel keeps both open.
+    if (!CloseExprForm()) {
+        event->ignore();
+        return;
+    }
     OpenWindows open{logForm_ && logForm_->isVisible(), false};
     // The expression editor may keep the program open (its unsaved worksheet).
     if (!CloseDispForm(open)) {
@@ -195,6 +201,7 @@ TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
     tasks_.reset();
     if (matrix_) delete matrix_->Form;
+    delete exprForm_;
     delete logForm_;
     delete dispForm_;
     prefForm_.reset();

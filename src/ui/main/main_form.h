@@ -56,6 +56,7 @@ class TPrefForm;
 class TTrayIcon;
 class TConvForm;
 class TDisplayLabel;
+class TExprForm;
 class TFuncForm;
 class TGemForm;
 class THelpLink;
@@ -254,6 +255,13 @@ public:
     // A model operation run as the window's own commands run theirs: the
     // widgets' texts handed over first, the window brought up to date after.
     void RunModelOperation(const std::function<void()>& operation) { Perform(operation); }
+    // --- Expression library (ui/library/main_form_library.cpp)
+    // "&Knihovna výrazů": the library window on the library the settings name.
+    void FunkceKnihovnaItemClick();
+    // The library window on a file; a file given at start is `locked` (edit
+    // mode off, the library menu and the save command disabled).
+    void OpenLibraryFile(const QString& file, bool locked);
+    TExprForm* ExprForm() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -426,6 +434,14 @@ private:
     void ApplyApplicationOptions() override;
     bool SetStartAtLogin(bool on) override;
     void RefreshProgram() override;
+    // --- Expression library (ui/library/main_form_library.cpp)
+    TExprForm* CreateExprForm();
+    // Start-up: the default library copied at first start, an ".exp" first
+    // argument opened in the library window.
+    void StartLibrary(const QString& firstArgument);
+    // The library window goes first at exit; false when it stays open (the
+    // user kept its unsaved changes).
+    bool CloseExprForm();
 
     // --- Model, texts and ports
     TextCatalog texts_;
@@ -459,6 +475,7 @@ private:
     std::unique_ptr<PreferencesModel> prefModel_;
     std::unique_ptr<TPrefForm> prefForm_;
     TTrayIcon* tray_ = nullptr;
+    QPointer<TExprForm> exprForm_;
     std::unique_ptr<StatFormPort> statPort_;  // the statistics grid for the series
     // --- Series, vectors and the running state of a run
     std::unique_ptr<SeriesController> series_;

@@ -23,6 +23,7 @@ void TMainForm::LoadSession(const QString& firstArgument) {
     SyncVatButton();
     ReopenLogForm(logForm_, *session_, texts_, this);
     InitSettingsWindows();
+    StartLibrary(firstArgument);
 }
 
 void TMainForm::RefreshTitle() {

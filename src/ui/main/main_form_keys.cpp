@@ -83,10 +83,16 @@ void TMainForm::RunShortcutCommand(ShortcutCommand command) {
             ConstPanelClick();
             return;
         case SaveDataFile:
+            SouborUlozitItemClick();
+            return;
         case SeriesByVariable:
+            RadaIteraciPromenneItemClick();
+            return;
         case SeriesByParameter:
+            RadaIteraciParametruItemClick();
+            return;
         case SeriesExpansion:
-            ShowInPreparation();
+            RadaRozvojemItemClick();
             return;
         case RunLibraryTask:
             Tasks().RunInputLineTask();

@@ -208,8 +208,8 @@ void TMainForm::BuildSwitchesPanel() {
     }
     connect(widgets_.PromennePanel, &QToolButton::clicked, this, &TMainForm::PromennePanelClick);
     connect(widgets_.ClearPanel, &QToolButton::clicked, this, &TMainForm::ClearPanelClick);
-    for (QToolButton* button :
-         {widgets_.EditPanel, widgets_.ConstPanel, widgets_.ConstPopupPanel}) {
+    connect(widgets_.EditPanel, &QToolButton::clicked, this, &TMainForm::EditorVyrazuItemClick);
+    for (QToolButton* button : {widgets_.ConstPanel, widgets_.ConstPopupPanel}) {
         connect(button, &QToolButton::clicked, this, &TMainForm::ShowInPreparation);
     }
     for (const SwitchRow& row : kSwitches) {

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QComboBox>
+#include <QTableWidget>
 #include <QWidget>
 #include <functional>
 
@@ -25,6 +27,10 @@
 #include "ui/tasks/ed_form.h"
 #include "ui/tasks/task_link.h"
 #include "ui/tasks/task_runner.h"
+// The library window and its search window.
+#include "ui/library/expr_form.h"
+#include "ui/library/find_form.h"
+#include "ui/shell/data_paths.h"
 
 namespace tarvix {
 namespace {
@@ -53,6 +59,18 @@ void EnsureSampleData(TGemForm& gem) {
     for (int i = 1; i <= 3; ++i)
         for (int j = 1; j <= 3; ++j) sheet.LeftGrid().SetCell(i, j, std::to_string(3 * i + j - 3));
     gem.RefreshFromModel();
+}
+
+// The library window on the shipped library (never the user's own), its
+// formulas of plane figures shown.
+TExprForm* OpenLibraryForPicture(TMainForm& form) {
+    form.OpenLibraryFile(DataFolder() + QStringLiteral("/tarvix.exp"), false);
+    TExprForm* library = form.ExprForm();
+    if (!library) return nullptr;
+    library->FindComboBoxChange(QStringLiteral("Rovinné"));
+    library->Model().SelectRow(2);
+    library->RefreshFromModel(false);
+    return library;
 }
 
 struct PictureWindow {
@@ -177,6 +195,19 @@ const PictureWindow kPictureWindows[] = {
     {"prefs-language", [](TMainForm& form) -> QWidget* { return form.ShowPrefFormOnTab(3); }},
     {"prefs-appearance", [](TMainForm& form) -> QWidget* { return form.ShowPrefFormOnTab(4); }},
     {"prefs-holidays", [](TMainForm& form) -> QWidget* { return form.ShowPrefFormOnTab(5); }},
+    {"library", [](TMainForm& form) -> QWidget* { return OpenLibraryForPicture(form); }},
+    // The search window with the hits of "obsah".
+    {"find",
+     [](TMainForm& form) -> QWidget* {
+         TExprForm* library = OpenLibraryForPicture(form);
+         if (!library) return nullptr;
+         TFindForm* find = library->CreateFindForm().release();  // the library window owns it
+         find->ComboBox()->setEditText(QStringLiteral("obsah"));
+         find->FindToolButtonClick();
+         find->StringGrid()->setCurrentCell(1, 1);
+         find->show();
+         return find;
+     }},
     {"mem",
      [](TMainForm& form) -> QWidget* {
          TGemForm* gem = OpenWorksheetForPicture(form);

@@ -1,0 +1,109 @@
+// The main window's share of the expression library: the command that opens
+// the library window (created on first use, on the library the settings
+// name), the window on a file given at start, the default library copied
+// into the user's data folder at first start, and the library window closed
+// first when the program ends. The window reaches the calculator through the
+// main window's model operations, so the display and the registers show a
+// transferred formula at once.
+#include <iostream>
+
+#include "calculator/value_text.h"
+#include "storage/calculator_session.h"
+#include "storage/xdg_paths.h"
+#include "tasks/default_library.h"
+#include "tasks/explanation_inserts.h"
+#include "tasks/library_messages.h"
+#include "tasks/library_settings.h"
+#include "ui/library/expr_form.h"
+#include "ui/lists/var_form.h"
+#include "ui/main/main_form.h"
+#include "ui/shell/data_paths.h"
+#include "ui/shell/start_file.h"
+#include "ui/widgets/qt_file_choice.h"
+
+#include <QTableWidget>
+
+namespace tarvix {
+namespace {
+
+std::filesystem::path UserLibraryFolder() {
+    return DataFolder(XdgEnvironment::FromProcess());
+}
+
+}  // namespace
+
+TExprForm* TMainForm::ExprForm() const {
+    return exprForm_;
+}
+
+TExprForm* TMainForm::CreateExprForm() {
+    if (exprForm_) return exprForm_;
+    ExprFormServices services{calculator_, texts_, *files_, session_->Values(), UserLibraryFolder()};
+    services.Perform = [this](const std::function<void()>& operation) { Perform(operation); };
+    services.SelectedVariable = [this]() -> std::optional<std::string> {
+        if (!varForm_ || !varForm_->isVisible()) {
+            PromennePanelClick();
+            return std::nullopt;
+        }
+        const VariableListModel& list = varForm_->Model();
+        const int row = varForm_->VarStringGrid()->currentRow();
+        if (row < 0 || row >= list.RowCount() || list.Row(row).Name.empty()) return std::string();
+        const VariableRow& variable = list.Row(row);
+        if (VectorsOn() && HoldsVector(variable.Name)) {
+            std::vector<std::string> elements;
+            for (const ComplexValue& value : VectorOf(variable.Name))
+                elements.push_back(VectorElementText(value, calculator_.CurrentFormatOptions()));
+            return VectorInsertText(variable.Name, elements);
+        }
+        return VariableInsertText(variable.Name, variable.Value);
+    };
+    services.IsVariableDrag = [this](const QObject* source) {
+        const auto* widget = qobject_cast<const QWidget*>(source);
+        return varForm_ && widget && (widget == varForm_ || varForm_->isAncestorOf(widget));
+    };
+    services.Help = [this] { ShowHelpTopic(kLibraryFileHelpContext); };
+    exprForm_ = new TExprForm(std::move(services), this);
+    return exprForm_;
+}
+
+void TMainForm::FunkceKnihovnaItemClick() {
+    const bool created = !exprForm_;
+    TExprForm* form = CreateExprForm();
+    if (created) form->OpenConfiguredLibrary();
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
+
+void TMainForm::OpenLibraryFile(const QString& file, bool locked) {
+    TExprForm* form = CreateExprForm();
+    form->OpenLibrary(std::filesystem::path(file.toStdString()), locked);
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
+
+void TMainForm::StartLibrary(const QString& firstArgument) {
+    // First start: the shipped library of the interface language becomes the
+    // user's own, unless the settings name another library.
+    const std::filesystem::path userFolder = UserLibraryFolder();
+    const std::filesystem::path configured =
+        LibraryFilePath(ReadExprFormSettings(session_->Values()).LibraryFileName, userFolder);
+    if (!userFolder.empty() && configured == userFolder / kDefaultLibraryFileName) {
+        const LibraryInstallResult installed = InstallDefaultLibrary(
+            DataFolder().toStdString(), userFolder,
+            session_->Values().String("Localization", "Language"));
+        if (installed.Error) {
+            std::cerr << "tarvix: the default library was not copied to " << installed.Path
+                      << ": " << installed.Error.message() << "\n";
+        }
+    }
+    if (StartFileKindOf(firstArgument.toStdString()) == StartFileKind::Library)
+        OpenLibraryFile(firstArgument, true);
+}
+
+bool TMainForm::CloseExprForm() {
+    return !exprForm_ || exprForm_->close();
+}
+
+}  // namespace tarvix
