@@ -2,6 +2,7 @@
 // period window with its holiday list, the constants (menu, "const" panel,
 // user constants window and shortcuts) and the VAT mode of the main window.
 #include <QAction>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -27,6 +28,7 @@
 #include "ui/tools/holiday_list_dialog.h"
 #include "ui/main/main_form.h"
 #include "ui/main/register_label.h"
+#include "ui/shell/qt_translations.h"
 
 using namespace tarvix;
 
@@ -188,6 +190,71 @@ private slots:
         QApplication::sendEvent(form.StartDateTimePicker(), &drop);
         QCOMPARE(form.StartDateTimePicker()->date(), QDate(2003, 6, 30));
         QCOMPARE(form.PeriodEdit(0)->value(), 0);
+    }
+
+    // Digits typed after a click into a date field replace the section under
+    // the cursor; a partly typed section takes its next digit.
+    void PeriodWindowTakesTypedDates() {
+        Window w;
+        TDateForm form(w.form.Model(), w.form.Texts(), HolidayStore{}, &w.form);
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.SetDates({2003, 1, 15}, {2003, 1, 31});
+        struct Case {
+            QDateEdit* Edit;
+            int ClickAt;  // x inside the field's text
+            const char* Typed;
+            QDate Expected;
+        };
+        const Case cases[] = {
+            {form.StartDateTimePicker(), 3, "24122004", QDate(2004, 12, 24)},
+            {form.EndDateTimePicker(), 3, "0102", QDate(2003, 2, 1)},  // day and month only
+        };
+        for (const Case& c : cases) {
+            QLineEdit* inner = c.Edit->findChild<QLineEdit*>();
+            QVERIFY(inner);
+            QTest::mouseClick(inner, Qt::LeftButton, {}, QPoint(c.ClickAt, inner->height() / 2));
+            QTest::keyClicks(c.Edit, QString::fromLatin1(c.Typed));
+            QCOMPARE(c.Edit->date(), c.Expected);
+        }
+        // The period follows a typed date.
+        form.SetDates({2003, 1, 1}, {2003, 1, 15});
+        QLineEdit* inner = form.EndDateTimePicker()->findChild<QLineEdit*>();
+        QTest::mouseClick(inner, Qt::LeftButton, {}, QPoint(3, inner->height() / 2));
+        QTest::keyClicks(form.EndDateTimePicker(), QStringLiteral("31"));
+        QCOMPARE(form.EndDateTimePicker()->date(), QDate(2003, 1, 31));
+        QCOMPARE(form.PeriodEdit(0)->value(), 30);
+    }
+
+    // Qt's calendars and number fields speak the interface language; the
+    // display's decimal separator stays the desktop's.
+    void QtLocaleFollowsTheInterfaceLanguage() {
+        Window w;  // the main window sets the language it starts in
+        InstallQtTranslations("CZECH");
+        {
+            TDateForm form(w.form.Model(), w.form.Texts(), HolidayStore{}, &w.form);
+            QCalendarWidget* calendar = form.StartDateTimePicker()->calendarWidget();
+            QVERIFY(calendar);
+            QCOMPARE(calendar->locale().language(), QLocale::Czech);
+            QCOMPARE(calendar->locale().standaloneMonthName(12), QStringLiteral("prosinec"));
+            QCOMPARE(calendar->locale().dayName(1, QLocale::ShortFormat), QStringLiteral("po"));
+            QCOMPARE(form.PeriodEdit(0)->locale().language(), QLocale::Czech);
+        }
+        // A main window created under that locale keeps the desktop's separator.
+        {
+            TMainForm another;
+            const char separator =
+                QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+            QCOMPARE(another.Model().Options().DecimalSeparator, separator);
+        }
+        InstallQtTranslations("ENGLISH");
+        {
+            TDateForm form(w.form.Model(), w.form.Texts(), HolidayStore{}, &w.form);
+            QCOMPARE(form.StartDateTimePicker()->calendarWidget()->locale().standaloneMonthName(12),
+                     QStringLiteral("December"));
+        }
+        InstallQtTranslations("CZECH");
     }
 
     void PeriodWindowFromTheMenu() {
