@@ -197,6 +197,25 @@ void TStatForm::SetCurrent(int row, int column) {
     grid_->scrollTo(grid_->currentIndex());
 }
 
+bool TStatForm::ArrowOnLastRow(int key) {
+    SyncCurrentRow();
+    const int column = std::max(1, grid_->currentIndex().column());
+    StatTable& table = model_.Table();
+    if (!(key == Qt::Key_Down ? table.DownOnLastRow() : table.UpOnLastRow())) return false;
+    tableModel_->Reset();
+    SetCurrent(table.CurrentRow(), column);
+    RefreshCommands();
+    return true;
+}
+
+void TStatForm::ArrowFromEditor(int key) {
+    if (ArrowOnLastRow(key)) return;
+    const QModelIndex at = grid_->currentIndex();
+    const int row = std::clamp(at.row() + (key == Qt::Key_Down ? 1 : -1), 0,
+                               std::max(0, tableModel_->rowCount() - 1));
+    SetCurrent(row, std::max(1, at.column()));
+}
+
 // --- Commands
 
 void TStatForm::PridatButtonClick(bool fromDisplay) {
@@ -339,20 +358,8 @@ bool TStatForm::event(QEvent* event) {
 
 bool TStatForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        SyncCurrentRow();
-        if (key->key() == Qt::Key_Down && model_.Table().DownOnLastRow()) {
-            tableModel_->Reset();
-            SetCurrent(model_.Table().CurrentRow(), std::max(1, grid_->currentIndex().column()));
-            RefreshCommands();
-            return true;
-        }
-        if (key->key() == Qt::Key_Up && model_.Table().UpOnLastRow()) {
-            tableModel_->Reset();
-            SetCurrent(model_.Table().CurrentRow(), std::max(1, grid_->currentIndex().column()));
-            RefreshCommands();
-            return true;
-        }
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Down || key == Qt::Key_Up) && ArrowOnLastRow(key)) return true;
     }
     if (watched == grid_ && event->type() == QEvent::KeyRelease) RefreshCommands();
     if (watched == grid_->viewport()) {

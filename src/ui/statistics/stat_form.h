@@ -136,6 +136,12 @@ private:
     void OptionsChanged();
     void SyncCurrentRow();
     void SetCurrent(int row, int column);
+    // Up or Down on the last row in edit mode: a row appended or the empty
+    // last row dropped, the cell cursor on the new last row. False when the
+    // key is an ordinary move.
+    bool ArrowOnLastRow(int key);
+    // Up or Down from a cell editor that has just committed its text.
+    void ArrowFromEditor(int key);
     // A drag from the main window dropped on the grid at a viewport point.
     bool DropOnGrid(const QMimeData* mime, const QPoint& at);
 

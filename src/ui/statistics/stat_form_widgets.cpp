@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -22,6 +24,39 @@
 #include "ui/widgets/window_placement.h"
 
 namespace tarvix {
+namespace {
+
+// The grid's cell editor: Up and Down commit the typed text, close the
+// editor and hand the key to the window, which moves the cell cursor (and
+// appends or drops the last row) as for the grid's own arrow keys; the
+// editor opens again on the new cell.
+class StatCellDelegate : public QStyledItemDelegate {
+public:
+    StatCellDelegate(std::function<void(int key)> arrow, QObject* parent)
+        : QStyledItemDelegate(parent), arrow_(std::move(arrow)) {}
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor && event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool plain =
+                (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
+            if (plain && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                arrow_(key->key());
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    std::function<void(int)> arrow_;
+};
+
+}  // namespace
 
 QAction* TStatForm::NewAction(std::string_view name, std::string_view key,
                               std::string_view caption, void (TStatForm::*handler)(),
@@ -56,6 +91,7 @@ void TStatForm::BuildWidgets() {
     grid_ = new QTableView(splitter);
     grid_->setObjectName(QStringLiteral("DataStringGrid"));
     grid_->setModel(tableModel_);
+    grid_->setItemDelegate(new StatCellDelegate([this](int key) { ArrowFromEditor(key); }, grid_));
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);

@@ -123,6 +123,42 @@ private slots:
         QVERIFY(w.messages.empty());
     }
 
+    // Down in an open cell editor commits the cell and moves on, appending a
+    // row at the end; Up goes back, dropping an empty last row.
+    void ArrowsInTheCellEditorCommitAndMove() {
+        Window w;
+        QTest::mouseClick(w.Button("StatSpeedButton"), Qt::LeftButton);
+        TStatForm* stat = w.Stat();
+        stat->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(stat));
+        QTableView* grid = stat->DataStringGrid();
+        grid->setCurrentIndex(grid->model()->index(0, 1));
+        grid->setFocus();
+        for (const char* value : {"1", "2", "3", "4"}) {
+            QWidget* editor = QApplication::focusWidget();
+            QVERIFY(editor);
+            QTest::keyClicks(editor, QString::fromLatin1(value));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        }
+        const StatTable& table = stat->Model().Table();
+        QCOMPARE(table.RowCount(), 5);  // the fifth row is the new empty one
+        for (int row = 0; row < 4; ++row)
+            QCOMPARE(QString::fromStdString(table.Cell(1, row)), QString::number(row + 1));
+        QCOMPARE(grid->currentIndex().row(), 4);
+        // Up from the empty last row removes it; Up in an editor moves up.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(table.RowCount(), 4);
+        QCOMPARE(grid->currentIndex().row(), 3);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), QStringLiteral("4"));
+        editor->setText(QStringLiteral("40"));
+        QTest::keyClick(editor, Qt::Key_Up);
+        QCOMPARE(QString::fromStdString(table.Cell(1, 3)), QStringLiteral("40"));
+        QCOMPARE(grid->currentIndex().row(), 2);
+        QCOMPARE(table.RowCount(), 4);
+    }
+
     void DataButtonAppendsTheDisplay() {
         Window w;
         w.form.CalculateText(QStringLiteral("2+3"));
