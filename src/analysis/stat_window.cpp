@@ -64,7 +64,16 @@ void StatWindow::SetOptions(const StatWindowOptions& options) {
                            (options.RndStatData && options.RndPrecision != options_.RndPrecision);
     options_ = options;
     options_.RndPrecision = std::clamp(options_.RndPrecision, 1, 15);
-    if (recompute && panels_ && results_) panels_ = PanelTexts(*results_, NumberFormat());
+    if (recompute && panels_ && results_) {
+        panels_ = PanelTexts(*results_, NumberFormat());
+        view_->ResultsChanged();
+    }
+}
+
+void StatWindow::ClearResults() {
+    panels_.reset();
+    results_.reset();
+    view_->ResultsChanged();
 }
 
 void StatWindow::SetXy(bool xy) {
@@ -161,6 +170,7 @@ bool StatWindow::Compute() {
     }
     results_ = std::move(outcome.Results);
     panels_ = PanelTexts(*results_, NumberFormat());
+    view_->ResultsChanged();
     return true;
 }
 

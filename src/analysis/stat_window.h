@@ -40,6 +40,9 @@ public:
     virtual bool ChooseReportItems() { return true; }
     // The table's rows or cells changed wholesale.
     virtual void TableReset() {}
+    // The results were cleared or computed: the panels show them at once
+    // (cleared before a faulty cell's message, never the old ones).
+    virtual void ResultsChanged() {}
 };
 
 // Options kept in section `StatForm` of the settings.
@@ -107,7 +110,7 @@ public:
     // result is shown at once; a faulty cell shows its message, becomes the
     // current cell and the results stay cleared. False on failure.
     bool Compute();
-    void ClearResults() { panels_.reset(); results_.reset(); }
+    void ClearResults();
     const std::optional<StatPanels>& Panels() const { return panels_; }
     const std::optional<StatResults>& Results() const { return results_; }
     // "&Uložit" is enabled when a count is shown.

@@ -120,6 +120,7 @@ private:
     void FocusCell(int row, int column) override;
     bool ChooseReportItems() override;
     void TableReset() override;
+    void ResultsChanged() override { ShowResults(); }
 
     void BuildWidgets();
     QWidget* BuildResults();

@@ -159,6 +159,35 @@ private slots:
         QCOMPARE(table.RowCount(), 4);
     }
 
+    // A faulty cell clears the shown results before its message appears.
+    void AFaultyCellClearsTheResultsFirst() {
+        Window w;
+        QTest::mouseClick(w.Button("StatSpeedButton"), Qt::LeftButton);
+        TStatForm* stat = w.Stat();
+        stat->Model().Table().SetRows({{"1", ""}, {"2", ""}, {"3", ""}});
+        stat->RefreshTable();
+        QTest::mouseClick(w.StatButton("AktualizovatButton"), Qt::LeftButton);
+        QCOMPARE(stat->ResultLabel(false, 0)->text(), QStringLiteral("3"));
+        stat->Model().Table().SetCell(1, 1, "2*");
+        stat->RefreshTable();
+        QStringList shownWithTheMessage;
+        w.form.Dialogs().SetMessageHook([&](const MessageBoxRequest& request) {
+            w.messages.push_back(request);
+            for (int row = 0; row < 12; ++row)
+                shownWithTheMessage << stat->ResultLabel(false, row)->text();
+            return ModalResult::Cancel;
+        });
+        QTest::mouseClick(w.StatButton("AktualizovatButton"), Qt::LeftButton);
+        QCOMPARE(w.messages.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(w.messages[0].Text),
+                 QStringLiteral("Chybějící data nebo chybný formát dat"));
+        QCOMPARE(shownWithTheMessage.size(), 12);
+        for (const QString& text : shownWithTheMessage) QCOMPARE(text, QString());
+        QCOMPARE(stat->ResultLabel(false, 0)->text(), QString());
+        QCOMPARE(stat->DataStringGrid()->currentIndex().row(), 1);
+        QVERIFY(!w.StatButton("UlozitButton")->isEnabled());
+    }
+
     void DataButtonAppendsTheDisplay() {
         Window w;
         w.form.CalculateText(QStringLiteral("2+3"));
