@@ -92,6 +92,8 @@ void StatWindow::ReadSettings(const Settings& s) {
     options.RndPrecision = s.Int(kSection, "RndPrecision");
     SetOptions(options);
     table_.SetXy(regression_ || s.Bool(kSection, "xyData"));
+    widths_.Labels = s.Int(kSection, "Sections1Width");
+    widths_.XPanel = s.Int(kSection, "xPanelWidth");
     const auto& keys = ReportItemSettingsKeys();
     for (std::size_t i = 0; i < kReportItems; ++i) selection_.Items[i] = s.Bool(kSection, keys[i]);
 }
@@ -101,6 +103,8 @@ void StatWindow::WriteSettings(Settings& s) const {
     s.SetBool(kSection, "RndStatData", options_.RndStatData);
     s.SetInteger(kSection, "RndPrecision", options_.RndPrecision);
     if (!regression_) s.SetBool(kSection, "xyData", table_.Xy());
+    s.SetInteger(kSection, "Sections1Width", widths_.Labels);
+    s.SetInteger(kSection, "xPanelWidth", widths_.XPanel);
     const auto& keys = ReportItemSettingsKeys();
     for (std::size_t i = 0; i < kReportItems; ++i) s.SetBool(kSection, keys[i], selection_.Items[i]);
 }

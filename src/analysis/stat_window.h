@@ -52,6 +52,14 @@ struct StatWindowOptions {
     int RndPrecision = 6;     // N, 1 … 15
 };
 
+// Widths in pixels of the result panel's label column and of its x panel,
+// kept in section `StatForm` as `Sections1Width` and `xPanelWidth`; the
+// panels are never narrower than their texts.
+struct StatPanelWidths {
+    int Labels = 178;
+    int XPanel = 67;
+};
+
 enum class CloseAnswer : std::uint8_t { Close, KeepOpen };
 
 class StatWindow {
@@ -85,8 +93,9 @@ public:
     void SetOptions(const StatWindowOptions& options);
     // "x-y": recomputes when there are rows.
     void SetXy(bool xy);
-    // Section `StatForm` of the settings: the rounding options, "x-y" and
-    // the report selection. The window reads them when it opens and writes
+    const StatPanelWidths& PanelWidths() const { return widths_; }
+    // Section `StatForm` of the settings: the rounding options, "x-y", the
+    // panel widths and the report selection. The window reads them when it opens and writes
     // them when it closes; the headless report reads them the same way.
     void ReadSettings(const Settings& settings);
     // "x-y" is kept only in the statistics mode (the regression mode forces it on).
@@ -165,6 +174,7 @@ private:
     bool regression_ = false;
     RegressionModel model_ = RegressionModel::Linear;
     StatWindowOptions options_;
+    StatPanelWidths widths_;
     std::optional<StatResults> results_;
     std::optional<StatPanels> panels_;
     std::string fileName_;  // after a file import: the caption's file name

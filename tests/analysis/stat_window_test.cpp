@@ -212,7 +212,10 @@ TEST_F(StatWindowTest, SettingsRoundTheResultsAndSelectTheReportItems) {
     settings.SetInteger("StatForm", "RndPrecision", 3);
     settings.SetBool("StatForm", "DateTime", false);
     settings.SetBool("StatForm", "xyData", true);
+    settings.SetInteger("StatForm", "Sections1Width", 240);
     window.ReadSettings(settings);
+    EXPECT_EQ(window.PanelWidths().Labels, 240);
+    EXPECT_EQ(window.PanelWidths().XPanel, 67);  // the default
     EXPECT_TRUE(window.Options().RndStatData);
     EXPECT_EQ(window.Options().RndPrecision, 3);
     EXPECT_TRUE(window.Table().Xy());
@@ -230,6 +233,8 @@ TEST_F(StatWindowTest, SettingsRoundTheResultsAndSelectTheReportItems) {
     EXPECT_EQ(written.Int("StatForm", "RndPrecision"), 3);
     EXPECT_FALSE(written.Bool("StatForm", "DateTime"));
     EXPECT_FALSE(written.Bool("StatForm", "xyData"));
+    EXPECT_EQ(written.Int("StatForm", "Sections1Width"), 240);
+    EXPECT_EQ(written.Int("StatForm", "xPanelWidth"), 67);
     // Precision 0 (allowed in the file) counts as one digit.
     settings.SetInteger("StatForm", "RndPrecision", 0);
     window.ReadSettings(settings);

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,8 +15,11 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableView>
+#include <string>
 
 #include "ui/statistics/stat_s_form.h"
 #include "ui/statistics/stat_table_model.h"
@@ -130,6 +134,10 @@ void TStatForm::RefreshColumns() {
     const bool xy = model_.Table().Xy();
     // Column 0 fits the row numbers; columns 1 and 2 share the rest.
     grid_->setColumnHidden(2, !xy);
+    RefreshNumberColumn();
+    const StatPanelWidths& widths = model_.PanelWidths();
+    results_->setColumnMinimumWidth(0, widths.Labels);
+    results_->setColumnMinimumWidth(1, xy ? widths.XPanel : 0);
     for (QLabel* x : xValues_) x->setVisible(xy);
     xHeader_->setVisible(xy);
     yHeader_->setText(ToQ(model_.YPanelHeader()));
@@ -137,6 +145,25 @@ void TStatForm::RefreshColumns() {
                                                       : QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(model_.Table().EditMode() ? QAbstractItemView::SelectItems
                                                           : QAbstractItemView::SelectRows);
+}
+
+void TStatForm::RefreshNumberColumn() {
+    const int zero = grid_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const int digits = static_cast<int>(std::to_string(std::max(1, tableModel_->rowCount())).size());
+    const int numbers = digits <= 3 ? zero + 18 : zero * digits + 7;
+    grid_->setColumnWidth(0, numbers);
+    // The value columns keep their headers whole; room for a vertical
+    // scroll bar is always left, so that none is ever needed across.
+    const QHeaderView* header = grid_->horizontalHeader();
+    const QFontMetrics headerFont = header->fontMetrics();
+    const int margin = 2 * grid_->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 8;
+    int values = 0;
+    for (int column = 1; column <= (model_.Table().Xy() ? 2 : 1); ++column)
+        values += headerFont.horizontalAdvance(
+                      tableModel_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                  margin;
+    grid_->setMinimumWidth(numbers + values + grid_->verticalScrollBar()->sizeHint().width() +
+                           2 * grid_->frameWidth());
 }
 
 void TStatForm::RefreshCommands() {
@@ -185,6 +212,9 @@ void TStatForm::ShowResults() {
     variability_->setText(regression ? ToQ(panels->Variability) : QString());
     function_->setText(regression ? ToQ(panels->Function) : QString());
     RefreshCommands();
+    // New texts may need a wider window: it grows now, before anything is
+    // drawn squeezed.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 void TStatForm::SyncCurrentRow() {

@@ -21,6 +21,7 @@
 
 class QAction;
 class QCheckBox;
+class QGridLayout;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -133,6 +134,9 @@ private:
     QString Text(std::string_view key, std::string_view builtIn) const;
     void RefreshCommands();
     void RefreshColumns();
+    // Column 0 as wide as the row numbers need, the grid never narrower
+    // than the number column and its value columns with their headers.
+    void RefreshNumberColumn();
     void RefreshOptions();
     void OptionsChanged();
     void SyncCurrentRow();
@@ -159,6 +163,7 @@ private:
     std::optional<QPoint> dragStart_;  // a left press in the grid, until the mouse moves
     int pendingPanelWidth_ = 0;
     QMenu* popup_ = nullptr;
+    QGridLayout* results_ = nullptr;
     QLabel* labelHeader_ = nullptr;
     QLabel* xHeader_ = nullptr;
     QLabel* yHeader_ = nullptr;

@@ -94,7 +94,9 @@ void TStatForm::BuildWidgets() {
     grid_->setItemDelegate(new StatCellDelegate([this](int key) { ArrowFromEditor(key); }, grid_));
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
-    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    grid_->horizontalHeader()->setMinimumSectionSize(1);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     grid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -102,6 +104,7 @@ void TStatForm::BuildWidgets() {
     grid_->viewport()->setAcceptDrops(true);
     grid_->viewport()->installEventFilter(this);
     grid_->horizontalHeader()->installEventFilter(this);
+    connect(tableModel_, &QAbstractItemModel::modelReset, this, [this] { RefreshNumberColumn(); });
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         RefreshCommands();
         popup_->popup(grid_->viewport()->mapToGlobal(at));
@@ -117,6 +120,7 @@ void TStatForm::BuildWidgets() {
     splitter->addWidget(BuildResults());
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
     layout->addWidget(splitter, 1);
 
     auto* options = new QHBoxLayout;
@@ -187,7 +191,10 @@ void TStatForm::showEvent(QShowEvent* event) {
 QWidget* TStatForm::BuildResults() {
     auto* panel = new QWidget(this);
     auto* grid = new QGridLayout(panel);
+    results_ = grid;
     grid->setVerticalSpacing(2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
     kind_ = new QComboBox(panel);
     kind_->setObjectName(QStringLiteral("RegKindComboBox"));
     connect(kind_, &QComboBox::activated, this, [this](int index) {
@@ -206,6 +213,7 @@ QWidget* TStatForm::BuildResults() {
     for (std::size_t i = 0; i < kResultRows; ++i) {
         const int row = static_cast<int>(i) + 2;
         labels_[i] = new QLabel(panel);
+        labels_[i]->setObjectName(QStringLiteral("ResultLabel%1").arg(i));
         xValues_[i] = new QLabel(panel);
         yValues_[i] = new QLabel(panel);
         xValues_[i]->setObjectName(QStringLiteral("xValue%1").arg(i));

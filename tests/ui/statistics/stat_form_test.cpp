@@ -8,7 +8,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -215,6 +217,56 @@ private slots:
         emit stat->RegKindComboBox()->activated(3);
         QCOMPARE(stat->RegresniRovniceEdit()->text(), QStringLiteral("y = 1*x^(2)"));
         QVERIFY(stat->RegresniRovniceEdit()->isReadOnly());
+    }
+
+    // The regression view shows its grid panel with both columns whole, the
+    // headers in full and the number column as wide as its numbers.
+    void RegressionViewShowsTheWholeGrid() {
+        Window w;
+        QTest::mouseClick(w.Button("RegSpeedButton"), Qt::LeftButton);
+        TStatForm* stat = w.Stat();
+        QVERIFY(QTest::qWaitForWindowExposed(stat));
+        stat->Model().Table().SetRows({{"1", "2.1"}, {"2", "3.9"}, {"3", "6.2"}});
+        stat->RefreshTable();
+        QTest::mouseClick(w.StatButton("AktualizovatButton"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QTableView* grid = stat->DataStringGrid();
+        QCOMPARE(grid->columnWidth(0), grid->fontMetrics().horizontalAdvance(QLatin1Char('0')) + 18);
+        QVERIFY(!grid->horizontalScrollBar()->isVisible());
+        const QFontMetrics header = grid->horizontalHeader()->fontMetrics();
+        for (int column : {1, 2}) {
+            const QString caption = grid->model()->headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(grid->columnWidth(column) > header.horizontalAdvance(caption),
+                     qPrintable(caption));
+            QVERIFY(grid->columnViewportPosition(column) + grid->columnWidth(column) <=
+                    grid->viewport()->width());
+        }
+        // A thousand rows widen the number column to four digits.
+        std::vector<StatRow> rows(1000, StatRow{"1", "2"});
+        stat->Model().Table().SetRows(rows);
+        stat->RefreshTable();
+        QCOMPARE(grid->columnWidth(0), 4 * grid->fontMetrics().horizontalAdvance(QLatin1Char('0')) + 7);
+    }
+
+    // The widths of the label column and the x panel come from the settings
+    // and go back to them.
+    void PanelWidthsFollowTheSettings() {
+        Window w;
+        Settings& settings = w.form.Session().Values();
+        settings.SetInteger("StatForm", "Sections1Width", 260);
+        settings.SetInteger("StatForm", "xPanelWidth", 170);
+        QTest::mouseClick(w.Button("RegSpeedButton"), Qt::LeftButton);
+        TStatForm* stat = w.Stat();
+        QVERIFY(QTest::qWaitForWindowExposed(stat));
+        QCoreApplication::processEvents();
+        auto* label = stat->findChild<QLabel*>(QStringLiteral("ResultLabel0"));
+        QVERIFY(label);
+        QVERIFY(label->width() >= 260);
+        QVERIFY(stat->ResultLabel(true, 0)->width() >= 170);
+        QTest::mouseClick(w.Button("RegSpeedButton"), Qt::LeftButton);
+        QTRY_VERIFY(w.Stat() == nullptr);
+        QCOMPARE(settings.Int("StatForm", "Sections1Width"), 260);
+        QCOMPARE(settings.Int("StatForm", "xPanelWidth"), 170);
     }
 
     void ExportThenImportRoundTrip() {
