@@ -300,6 +300,19 @@ void TStatForm::EditovatClick() {
     RefreshCommands();
 }
 
+void TStatForm::StartEntering() {
+    if (!model_.Table().EditMode()) EditovatClick();
+    show();
+    raise();
+    activateWindow();
+    grid_->setFocus();
+    SetCurrent(model_.Table().CurrentRow(), 1);
+    // A cell editor opened before the window was active has no focus, and
+    // the grid ignores typing while it is open: the editor takes the focus.
+    for (QLineEdit* editor : grid_->viewport()->findChildren<QLineEdit*>())
+        if (editor->isVisible()) editor->setFocus();
+}
+
 void TStatForm::ZamenitSloupceItemClick() {
     model_.Table().SwapColumns();
     tableModel_->Reset();

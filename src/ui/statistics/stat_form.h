@@ -92,6 +92,9 @@ public:
     void VyjmoutVseClick();
     void AktualizovatButtonClick();
     void EditovatClick();
+    // "&Zadávat řadu...": edit mode on, the window active and the grid's x
+    // cell of the current row ready for typing.
+    void StartEntering();
     void ZamenitSloupceItemClick();
     void PrenestDoVyrazuClick();
     void ImportSouborClick();

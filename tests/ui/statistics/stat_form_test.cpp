@@ -190,6 +190,41 @@ private slots:
         QVERIFY(!w.StatButton("UlozitButton")->isEnabled());
     }
 
+    // "&Zadávat řadu..." from the regression view with editing off: the
+    // statistics mode, editing on and the grid ready for typing.
+    void EnterSeriesCommandOpensTheGridForTyping() {
+        Window w;
+        QTest::mouseClick(w.Button("RegSpeedButton"), Qt::LeftButton);
+        TStatForm* stat = w.Stat();
+        stat->EditovatClick();
+        QVERIFY(!stat->Model().Table().EditMode());
+        QAction* enter = w.form.Action("SouborZadavatRaduItem");
+        QVERIFY(enter);
+        QCOMPARE(enter->text(), QStringLiteral("&Zadávat řadu..."));
+        enter->trigger();
+        QCOMPARE(w.Stat(), stat);
+        QVERIFY(stat->isVisible());
+        QVERIFY(!stat->Model().RegressionMode());
+        QVERIFY(stat->Model().Table().EditMode());
+        QVERIFY(w.Button("StatSpeedButton")->isChecked());
+        QVERIFY(!w.Button("RegSpeedButton")->isChecked());
+        QVERIFY(w.form.Action("AnalyzaStatistickaItem")->isChecked());
+        QVERIFY(!w.form.Action("AnalyzaRegresniItem")->isChecked());
+        QTRY_VERIFY(stat->DataStringGrid()->hasFocus() ||
+                    stat->DataStringGrid()->isAncestorOf(QApplication::focusWidget()));
+        QCOMPARE(stat->DataStringGrid()->currentIndex().column(), 1);
+        // Typed values go straight into the grid.
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QString::fromStdString(stat->Model().Table().Cell(1, 0)), QStringLiteral("7"));
+        // From a closed window it opens one.
+        stat->close();
+        QTRY_VERIFY(w.Stat() == nullptr);
+        enter->trigger();
+        QVERIFY(w.Stat() && w.Stat()->isVisible());
+        QVERIFY(w.Stat()->Model().Table().EditMode());
+    }
+
     void DataButtonAppendsTheDisplay() {
         Window w;
         w.form.CalculateText(QStringLiteral("2+3"));
