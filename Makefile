@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 PRESET ?= default
 DEPS := $(shell sed -e 's/\#.*//' deps.txt)
 
-.PHONY: deps configure build run test bench fuzz asan clean
+.PHONY: deps configure build run test package bench fuzz asan clean
 
 deps:
 	@missing=""; for p in $(DEPS); do \
@@ -26,6 +26,11 @@ run: deps build
 
 test: deps build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
+
+# The Debian package tarvix_<version>_<arch>.deb in the build folder
+# (install it with `apt-get install ./build/tarvix_*.deb`).
+package: deps build
+	cmake --build $(BUILD_DIR) --target package
 
 # Every benchmark program, then one table of their ratios against the targets
 # (BENCH_ARGS go to every program, e.g. BENCH_ARGS=--benchmark_filter=Vs).

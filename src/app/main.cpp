@@ -1,5 +1,5 @@
 // main() of the desktop calculator.
-//   tarvix [FILE.fx] [--box NAME=TEXT]... [--eval TEXT]... [--screenshot FILE.png
+//   tarvix [FILE] [--box NAME=TEXT]... [--eval TEXT]... [--screenshot FILE.png
 //          [--window NAME] [--open-worksheet FILE]] [--dark]
 // --box sets the input box of register NAME (X, Y, A … F) before the
 // evaluations, ranges and increments included; --eval types TEXT into the
@@ -7,7 +7,8 @@
 // a picture of the main window, or of the window NAME (see --window help),
 // and exits (works on the offscreen platform); --dark uses a dark palette (to
 // check the looks in dark desktop themes); --open-worksheet opens FILE in the
-// worksheet windows of the pictures.
+// worksheet windows of the pictures. FILE opens by its type (ui/shell/start_file.h);
+// --help and --version print their texts without opening a window (app_help.h).
 // Start-up: the splash window and the title first, then the main window.
 // SIGTERM, SIGINT and SIGHUP quit through the main window's close (the
 // settings are written); the session manager's save request writes them too.
@@ -23,12 +24,14 @@
 #include <utility>
 #include <vector>
 
+#include "app/app_help.h"
 #include "ui/shell/application_identity.h"
 #include "ui/shell/dark_palette.h"
 #include "ui/main/main_form.h"
 #include "ui/shell/picture_windows.h"
 #include "ui/shell/quit_signals.h"
 #include "ui/shell/splash.h"
+#include "ui/shell/start_file.h"
 
 namespace {
 
@@ -45,6 +48,7 @@ void TakePictureAndQuit(QWidget* window, const QString& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = tarvix::RunInformationOption(argc, argv)) return *status;
     QApplication app(argc, argv);
     const QString title = QStringLiteral("Tarvix 2.2");
     tarvix::SetApplicationIdentity();
@@ -110,10 +114,11 @@ int main(int argc, char** argv) {
     form.show();
     if (screenshot.isEmpty()) {
         // A picture shows a fresh start; a real start restores the last session
-        // and opens an ".fx" file named as the first argument.
+        // and opens the file named as the first argument by its type.
         QString firstArgument;
         if (args.size() > 1 && !args[1].startsWith(QLatin1String("--"))) firstArgument = args[1];
         form.LoadSession(firstArgument);
+        tarvix::OpenStartWorksheet(form, firstArgument);
     }
     if (splash) splash->finish(&form);
     for (const auto& [box, text] : boxes) form.RegisterBox(box)->setEditText(text);

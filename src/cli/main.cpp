@@ -48,6 +48,7 @@
 #include "calculator/calculator.h"
 #include "calculator/mode_switches.h"
 #include "calculator/text_trim.h"
+#include "cli/cli_help.h"
 #include "cli/cli_series.h"
 #include "cli/cli_settings.h"
 #include "cli/cli_stat.h"
@@ -203,7 +204,10 @@ CliSettings ParseArguments(int argc, char** argv, ModeSwitches& modes) {
         } else if (a == "--answer") {
             settings.Answer = ReadAnswer(next());
         } else if (a == "--help" || a == "-h") {
-            Usage();
+            PrintCliHelp(std::cout);  // the option reference (cli_help.h)
+            std::exit(0);
+        } else if (a == "--version") {
+            PrintCliVersion(std::cout);
             std::exit(0);
         } else if (a == "--") {
             for (++i; i < argc; ++i) settings.Lines.emplace_back(argv[i]);
@@ -284,21 +288,10 @@ int main(int argc, char** argv) {
         if (status != 0) return status;
     }
 
-    if (settings.Lines.empty() && !settings.Stat.Requested() && !runsTask) {
-        LineReader input(STDIN_FILENO);
-        std::string line;
-        LineRead read;
-        while ((read = input.Next(line)) == LineRead::Line) settings.Lines.push_back(line);
-        if (read == LineRead::TooLong) {
-            std::cerr << "tarvix-cli: line " << input.LineNumber()
-                      << " of the standard input is longer than 16 MB\n";
-            return 1;
-        }
-    }
     int status = 0;
-    for (const std::string& raw : settings.Lines) {
+    auto runLine = [&](const std::string& raw) {
         const std::string line = CleanLine(raw);
-        if (TrimBlanks(line).empty()) continue;
+        if (TrimBlanks(line).empty()) return;
         dialogs.NextLine();
         cliSeries.NextLine();
         calculator.SetInputText(line);
@@ -315,7 +308,21 @@ int main(int argc, char** argv) {
             outcome == CalcOutcome::NewVariables) {
             status = 1;
         }
+    };
+    if (settings.Lines.empty() && !settings.Stat.Requested() && !runsTask) {
+        // Standard input is evaluated line by line as it arrives, so an endless
+        // producer (`yes 1 | tarvix-cli`) runs in constant memory.
+        LineReader input(STDIN_FILENO);
+        std::string line;
+        LineRead read;
+        while ((read = input.Next(line)) == LineRead::Line) runLine(line);
+        if (read == LineRead::TooLong) {
+            std::cerr << "tarvix-cli: line " << input.LineNumber()
+                      << " of the standard input is longer than 16 MB\n";
+            return 1;
+        }
     }
+    for (const std::string& raw : settings.Lines) runLine(raw);
     if (settings.Stat.Requested()) {
         dialogs.NextLine();
         if (!RunCliStat(calculator, settings.Stat, *keyed, std::cout) || dialogs.Failed())

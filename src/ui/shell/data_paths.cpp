@@ -1,22 +1,26 @@
 // Finding the data folder, installed or in the build tree.
 #include "ui/shell/data_paths.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+
+#include "storage/installation.h"
 
 namespace tarvix {
 
+namespace {
+
+QString FolderText(const std::filesystem::path& folder) {
+    return folder.empty() ? QString() : QDir::cleanPath(QString::fromStdString(folder.string()));
+}
+
+}  // namespace
+
 QString DataFolderFor(const QString& applicationDir) {
-    const QString installed = QDir::cleanPath(applicationDir + QStringLiteral("/../share/tarvix"));
-    if (QFileInfo(installed).isDir()) return installed;
-    const QString source = QStringLiteral(TARVIX_SOURCE_DATA_DIR);
-    if (QFileInfo(source).isDir()) return QDir::cleanPath(source);
-    return {};
+    return FolderText(ShippedDataFolderFor(applicationDir.toStdString(), SourceDataFolder()));
 }
 
 QString DataFolder() {
-    return DataFolderFor(QCoreApplication::applicationDirPath());
+    return FolderText(ShippedDataFolder());
 }
 
 }  // namespace tarvix

@@ -1,6 +1,7 @@
 // Where the program's shipped data (language files, tips, help pages, the
-// default expression library) are: next to the installed executable in
-// ../share/tarvix, or the source tree's data/ folder while developing.
+// default expression library) are, as Qt strings: next to the installed
+// executable in ../share/tarvix, or the source tree's data/ folder while
+// developing (the rule itself is storage/installation.h).
 #pragma once
 
 #include <QString>

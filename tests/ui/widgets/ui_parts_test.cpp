@@ -148,7 +148,7 @@ private slots:
     void DataFolderInstalledOrSourceTree() {
         // Run from the build tree: the source tree's data folder.
         const QString source = DataFolderFor(QCoreApplication::applicationDirPath());
-        QVERIFY(QFileInfo::exists(source + QStringLiteral("/tarvix.desktop")));
+        QVERIFY(QFileInfo::exists(source + QStringLiteral("/tarvix.exp")));
         // Installed: bin/../share/tarvix wins.
         QTemporaryDir prefix;
         QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
