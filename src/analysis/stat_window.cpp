@@ -147,6 +147,13 @@ ModalResult StatWindow::Ask(std::string_view key, std::initializer_list<std::str
                                 helpContext);
 }
 
+ModalResult StatWindow::AskBadValue(const ImportQuestion& q, MessageButtons buttons) {
+    if (q.Problem == ImportProblem::TooDeep)
+        return calc_.ShowMessageBox(ParserMessages().Text(msg::Nestings), MessageKind::Error,
+                                    buttons, kStatCellHelpContext);
+    return Ask(statmsg::BadNumber, {q.Text}, MessageKind::Error, buttons, kStatCellHelpContext);
+}
+
 StatNumberFormat StatWindow::NumberFormat() const {
     return {options_.RndStatData, options_.RndPrecision, calc_.Options().DecimalSeparator};
 }
@@ -227,10 +234,11 @@ bool StatWindow::ImportFilePath(const std::filesystem::path& path) {
                                MessageButton::Ok | MessageButton::Cancel,
                                kStatHelpContext) == ModalResult::Ok;
                 }
-                if (q.EndsReading) {
-                    Ask(statmsg::BadNumber, {q.Text}, MessageKind::Error, kCancelHelpButtons,
-                        kStatCellHelpContext);
-                    return false;
+                if (q.EndsReading || q.Problem == ImportProblem::TooDeep) {
+                    const ModalResult answer = AskBadValue(
+                        q, q.EndsReading ? kCancelHelpButtons
+                                         : MessageButton::Ok | MessageButton::Cancel);
+                    return !q.EndsReading && answer == ModalResult::Ok;
                 }
                 return Ask(statmsg::BadLine, {std::to_string(q.Line), q.Text}, MessageKind::Error,
                            MessageButton::Ok | MessageButton::Cancel,
@@ -268,10 +276,8 @@ bool StatWindow::ImportText(std::string_view text) {
                            MessageButton::Ok | MessageButton::Cancel,
                            kStatHelpContext) == ModalResult::Ok;
             }
-            const ModalResult answer =
-                Ask(statmsg::BadNumber, {q.Text}, MessageKind::Error,
-                    q.EndsReading ? kCancelHelpButtons : MessageButton::Ok | MessageButton::Cancel,
-                    kStatCellHelpContext);
+            const ModalResult answer = AskBadValue(
+                q, q.EndsReading ? kCancelHelpButtons : MessageButton::Ok | MessageButton::Cancel);
             return !q.EndsReading && answer == ModalResult::Ok;
         });
     }

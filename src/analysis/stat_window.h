@@ -27,6 +27,8 @@
 
 namespace tarvix {
 
+struct ImportQuestion;
+
 // The window's side: progress, pending events, the focused cell and the
 // report selection dialog.
 class StatWindowView {
@@ -162,6 +164,9 @@ public:
 private:
     ModalResult Ask(std::string_view key, std::initializer_list<std::string_view> args,
                     MessageKind kind, MessageButtons buttons, int helpContext);
+    // A refused value of an import: "Neplatný numerický formát", or the
+    // nesting message for a value nested too deep.
+    ModalResult AskBadValue(const ImportQuestion& question, MessageButtons buttons);
     bool AfterImport(std::string caption);
     std::string FormatImported(const ComplexValue& value) const;
     StatNumberFormat NumberFormat() const;
