@@ -318,6 +318,12 @@ void TStatForm::ZamenitSloupceItemClick() {
     tableModel_->Reset();
 }
 
+QString TStatForm::CurrentCellText() const {
+    const QModelIndex at = grid_->currentIndex();
+    if (!at.isValid()) return {};
+    return ToQ(model_.Table().Cell(std::max(1, at.column()), at.row()));
+}
+
 void TStatForm::PrenestDoVyrazuClick() {
     SyncCurrentRow();
     const std::string& text = model_.Table().Cell(1, model_.Table().CurrentRow());

@@ -70,6 +70,8 @@ public:
 
     StatWindow& Model() { return model_; }
     QTableView* DataStringGrid() const { return grid_; }
+    // The text of the grid's current cell (column 0 counts as column 1).
+    QString CurrentCellText() const;
     QAction* Action(std::string_view name) const;
     QLabel* ResultLabel(bool xPanel, int row) const { return (xPanel ? xValues_ : yValues_)[row]; }
     QLineEdit* RegresniRovniceEdit() const { return function_; }

@@ -23,7 +23,9 @@
 #include "tools/holiday_calendar.h"
 #include "ui/widgets/click_label.h"
 #include "ui/tools/const_form.h"
+#include "ui/statistics/stat_form.h"
 #include "ui/tools/conv_form.h"
+#include "ui/widgets/drag_payload.h"
 #include "ui/tools/date_form.h"
 #include "ui/tools/holiday_list_dialog.h"
 #include "ui/main/main_form.h"
@@ -116,11 +118,54 @@ private slots:
         QVERIFY(!w.messages.empty());
         QCOMPARE(w.messages.back().Kind, MessageKind::Error);
 
+        // Another quantity while the input is bad: no result of the old one.
+        QVERIFY(!conv->OutEdit()->text().isEmpty());
+        QTest::mouseClick(conv->CategoryLabel(0), Qt::LeftButton);  // délka
+        QCOMPARE(conv->OutEdit()->text(), QString());
+        QTest::mouseClick(conv->CategoryLabel(6), Qt::LeftButton);  // teplota again
+        w.EnterIn(conv->InpEdit(), QStringLiteral("100"));
+        QCOMPARE(conv->OutEdit()->text(), QStringLiteral("212"));
+
         // The state outlasts the window.
         conv->close();
         QTRY_VERIFY(!w.form.ConvForm());
         w.form.FunkcePrevodyItemClick();
         QVERIFY(w.form.ConvForm()->CategoryLabel(6)->Chosen());
+    }
+
+    // The statistics grid dropped on the input puts its current cell there,
+    // as a register label puts its value; other drags are refused.
+    void ConversionInputTakesDrops() {
+        Window w;
+        w.form.FunkcePrevodyItemClick();
+        TConvForm* conv = w.form.ConvForm();
+        QVERIFY(conv);
+        w.form.StatisticsWindowClick();
+        TStatForm* stat = w.form.StatForm();
+        QVERIFY(stat);
+        stat->Model().Table().SetRows({{"12.5", ""}, {"37", ""}});
+        stat->RefreshTable();
+        stat->DataStringGrid()->setCurrentIndex(stat->DataStringGrid()->model()->index(1, 1));
+        auto drop = [conv](const DragPayload& payload) {
+            std::unique_ptr<QMimeData> mime(MakeDragMime(payload));
+            const QPoint at = conv->InpEdit()->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(conv->InpEdit(), &enter);
+            const bool accepted = enter.isAccepted();
+            QDropEvent dropped(QPointF(at), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(conv->InpEdit(), &dropped);
+            return accepted;
+        };
+        QVERIFY(drop({DragSource::StatGrid, BoxId::Input, QString()}));
+        QCOMPARE(conv->InpEdit()->text(), QStringLiteral("37"));
+        conv->PrevedButtonClick();
+        QCOMPARE(conv->OutEdit()->text(), QStringLiteral("37"));  // metres to metres
+        w.form.Model().SetRegisterBox(BoxId::A, "4");
+        QVERIFY(drop({DragSource::RegisterLabel, BoxId::A, QString()}));
+        QCOMPARE(conv->InpEdit()->text(), QStringLiteral("4"));
+        conv->InpEdit()->setText(QStringLiteral("5"));
+        QVERIFY(!drop({DragSource::Display, BoxId::Input, QStringLiteral("9")}));
+        QCOMPARE(conv->InpEdit()->text(), QStringLiteral("5"));
     }
 
     void PeriodWindow() {
