@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QSplitter>
 #include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QSpinBox>
