@@ -8,6 +8,7 @@
 
 #include "calculator/value_text.h"
 #include "engine/number_literal.h"
+#include "engine/parser_errors.h"
 
 namespace tarvix {
 
@@ -74,11 +75,15 @@ std::optional<long double> ReadPlainNumber(std::string_view text) {
 }
 
 std::optional<ComplexValue> ParserCellReader::ReadValue(std::string_view text) {
+    tooDeep_ = false;
     if (std::optional<long double> plain = ReadPlainNumber(text)) return ComplexValue{*plain, 0.0L};
     try {
         ComplexValue value = ParseValueText(text, parser_);
         if (!std::isfinite(value.Re) || !std::isfinite(value.Im)) return std::nullopt;
         return value;
+    } catch (const ETooManyNestings&) {
+        tooDeep_ = true;
+        return std::nullopt;
     } catch (const std::exception&) {
         return std::nullopt;
     }

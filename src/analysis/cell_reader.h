@@ -23,6 +23,12 @@ public:
     bool IsValue(std::string_view text) { return Read(text).has_value(); }
     // The value of a cell that holds a plain number already read.
     virtual long double FromPlain(long double value) { return value; }
+    // The last text Read refused nests deeper than the evaluator allows
+    // ("Výraz je příliš zahnízděný" rather than a bad number).
+    bool TooDeep() const { return tooDeep_; }
+
+protected:
+    bool tooDeep_ = false;
 };
 
 // A plain decimal number ([sign] digits [. or , digits] [E [sign] digits],

@@ -51,7 +51,7 @@ public:
         result_.Xy = separator_ != 0;
         if (!result_.Xy) {
             if (!IsValue(line, reader_)) {
-                ask_(ImportQuestion{ImportProblem::BadValue, number, std::string(line), true});
+                ask_(ImportQuestion{BadValue(line), number, std::string(line), true});
                 return false;
             }
             if (column_ == 2)
@@ -71,7 +71,8 @@ public:
         y = TrimLine(y);
         const bool xOk = IsValue(x, reader_);
         if (!xOk || !IsValue(y, reader_)) {
-            if (ask_(ImportQuestion{ImportProblem::BadValue, number, std::string(xOk ? y : x)}))
+            const std::string_view refused = xOk ? y : x;
+            if (ask_(ImportQuestion{BadValue(refused), number, std::string(refused)}))
                 return true;
             result_.Cancelled = true;
             return false;
@@ -83,6 +84,12 @@ public:
     ImportResult& Result() { return result_; }
 
 private:
+    // The kind of the value just refused (an empty one never reached the reader).
+    ImportProblem BadValue(std::string_view refused) const {
+        return !refused.empty() && reader_.TooDeep() ? ImportProblem::TooDeep
+                                                     : ImportProblem::BadValue;
+    }
+
     bool regression_;
     int column_;
     CellReader& reader_;

@@ -23,6 +23,7 @@ namespace tarvix {
 enum class ImportProblem : std::uint8_t {
     BadValue,          // a value does not read; single column: reading ends
     UnknownSeparator,  // regression mode: a line without a separator of its own
+    TooDeep,           // as BadValue, the value nests deeper than the evaluator allows
 };
 struct ImportQuestion {
     ImportProblem Problem = ImportProblem::BadValue;

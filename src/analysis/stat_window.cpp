@@ -64,7 +64,16 @@ void StatWindow::SetOptions(const StatWindowOptions& options) {
                            (options.RndStatData && options.RndPrecision != options_.RndPrecision);
     options_ = options;
     options_.RndPrecision = std::clamp(options_.RndPrecision, 1, 15);
-    if (recompute && panels_ && results_) panels_ = PanelTexts(*results_, NumberFormat());
+    if (recompute && panels_ && results_) {
+        panels_ = PanelTexts(*results_, NumberFormat());
+        view_->ResultsChanged();
+    }
+}
+
+void StatWindow::ClearResults() {
+    panels_.reset();
+    results_.reset();
+    view_->ResultsChanged();
 }
 
 void StatWindow::SetXy(bool xy) {
@@ -83,6 +92,8 @@ void StatWindow::ReadSettings(const Settings& s) {
     options.RndPrecision = s.Int(kSection, "RndPrecision");
     SetOptions(options);
     table_.SetXy(regression_ || s.Bool(kSection, "xyData"));
+    widths_.Labels = s.Int(kSection, "Sections1Width");
+    widths_.XPanel = s.Int(kSection, "xPanelWidth");
     const auto& keys = ReportItemSettingsKeys();
     for (std::size_t i = 0; i < kReportItems; ++i) selection_.Items[i] = s.Bool(kSection, keys[i]);
 }
@@ -92,6 +103,8 @@ void StatWindow::WriteSettings(Settings& s) const {
     s.SetBool(kSection, "RndStatData", options_.RndStatData);
     s.SetInteger(kSection, "RndPrecision", options_.RndPrecision);
     if (!regression_) s.SetBool(kSection, "xyData", table_.Xy());
+    s.SetInteger(kSection, "Sections1Width", widths_.Labels);
+    s.SetInteger(kSection, "xPanelWidth", widths_.XPanel);
     const auto& keys = ReportItemSettingsKeys();
     for (std::size_t i = 0; i < kReportItems; ++i) s.SetBool(kSection, keys[i], selection_.Items[i]);
 }
@@ -134,6 +147,13 @@ ModalResult StatWindow::Ask(std::string_view key, std::initializer_list<std::str
                                 helpContext);
 }
 
+ModalResult StatWindow::AskBadValue(const ImportQuestion& q, MessageButtons buttons) {
+    if (q.Problem == ImportProblem::TooDeep)
+        return calc_.ShowMessageBox(ParserMessages().Text(msg::Nestings), MessageKind::Error,
+                                    buttons, kStatCellHelpContext);
+    return Ask(statmsg::BadNumber, {q.Text}, MessageKind::Error, buttons, kStatCellHelpContext);
+}
+
 StatNumberFormat StatWindow::NumberFormat() const {
     return {options_.RndStatData, options_.RndPrecision, calc_.Options().DecimalSeparator};
 }
@@ -161,6 +181,7 @@ bool StatWindow::Compute() {
     }
     results_ = std::move(outcome.Results);
     panels_ = PanelTexts(*results_, NumberFormat());
+    view_->ResultsChanged();
     return true;
 }
 
@@ -213,10 +234,11 @@ bool StatWindow::ImportFilePath(const std::filesystem::path& path) {
                                MessageButton::Ok | MessageButton::Cancel,
                                kStatHelpContext) == ModalResult::Ok;
                 }
-                if (q.EndsReading) {
-                    Ask(statmsg::BadNumber, {q.Text}, MessageKind::Error, kCancelHelpButtons,
-                        kStatCellHelpContext);
-                    return false;
+                if (q.EndsReading || q.Problem == ImportProblem::TooDeep) {
+                    const ModalResult answer = AskBadValue(
+                        q, q.EndsReading ? kCancelHelpButtons
+                                         : MessageButton::Ok | MessageButton::Cancel);
+                    return !q.EndsReading && answer == ModalResult::Ok;
                 }
                 return Ask(statmsg::BadLine, {std::to_string(q.Line), q.Text}, MessageKind::Error,
                            MessageButton::Ok | MessageButton::Cancel,
@@ -254,10 +276,8 @@ bool StatWindow::ImportText(std::string_view text) {
                            MessageButton::Ok | MessageButton::Cancel,
                            kStatHelpContext) == ModalResult::Ok;
             }
-            const ModalResult answer =
-                Ask(statmsg::BadNumber, {q.Text}, MessageKind::Error,
-                    q.EndsReading ? kCancelHelpButtons : MessageButton::Ok | MessageButton::Cancel,
-                    kStatCellHelpContext);
+            const ModalResult answer = AskBadValue(
+                q, q.EndsReading ? kCancelHelpButtons : MessageButton::Ok | MessageButton::Cancel);
             return !q.EndsReading && answer == ModalResult::Ok;
         });
     }

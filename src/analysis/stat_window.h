@@ -27,6 +27,8 @@
 
 namespace tarvix {
 
+struct ImportQuestion;
+
 // The window's side: progress, pending events, the focused cell and the
 // report selection dialog.
 class StatWindowView {
@@ -40,6 +42,9 @@ public:
     virtual bool ChooseReportItems() { return true; }
     // The table's rows or cells changed wholesale.
     virtual void TableReset() {}
+    // The results were cleared or computed: the panels show them at once
+    // (cleared before a faulty cell's message, never the old ones).
+    virtual void ResultsChanged() {}
 };
 
 // Options kept in section `StatForm` of the settings.
@@ -47,6 +52,14 @@ struct StatWindowOptions {
     bool RndData = false;     // "Zaokrouhlovat vstupní data"
     bool RndStatData = false; // "Zaokrouhlovat vypočtené hodnoty"
     int RndPrecision = 6;     // N, 1 … 15
+};
+
+// Widths in pixels of the result panel's label column and of its x panel,
+// kept in section `StatForm` as `Sections1Width` and `xPanelWidth`; the
+// panels are never narrower than their texts.
+struct StatPanelWidths {
+    int Labels = 178;
+    int XPanel = 67;
 };
 
 enum class CloseAnswer : std::uint8_t { Close, KeepOpen };
@@ -82,8 +95,9 @@ public:
     void SetOptions(const StatWindowOptions& options);
     // "x-y": recomputes when there are rows.
     void SetXy(bool xy);
-    // Section `StatForm` of the settings: the rounding options, "x-y" and
-    // the report selection. The window reads them when it opens and writes
+    const StatPanelWidths& PanelWidths() const { return widths_; }
+    // Section `StatForm` of the settings: the rounding options, "x-y", the
+    // panel widths and the report selection. The window reads them when it opens and writes
     // them when it closes; the headless report reads them the same way.
     void ReadSettings(const Settings& settings);
     // "x-y" is kept only in the statistics mode (the regression mode forces it on).
@@ -107,7 +121,7 @@ public:
     // result is shown at once; a faulty cell shows its message, becomes the
     // current cell and the results stay cleared. False on failure.
     bool Compute();
-    void ClearResults() { panels_.reset(); results_.reset(); }
+    void ClearResults();
     const std::optional<StatPanels>& Panels() const { return panels_; }
     const std::optional<StatResults>& Results() const { return results_; }
     // "&Uložit" is enabled when a count is shown.
@@ -150,6 +164,9 @@ public:
 private:
     ModalResult Ask(std::string_view key, std::initializer_list<std::string_view> args,
                     MessageKind kind, MessageButtons buttons, int helpContext);
+    // A refused value of an import: "Neplatný numerický formát", or the
+    // nesting message for a value nested too deep.
+    ModalResult AskBadValue(const ImportQuestion& question, MessageButtons buttons);
     bool AfterImport(std::string caption);
     std::string FormatImported(const ComplexValue& value) const;
     StatNumberFormat NumberFormat() const;
@@ -162,6 +179,7 @@ private:
     bool regression_ = false;
     RegressionModel model_ = RegressionModel::Linear;
     StatWindowOptions options_;
+    StatPanelWidths widths_;
     std::optional<StatResults> results_;
     std::optional<StatPanels> panels_;
     std::string fileName_;  // after a file import: the caption's file name

@@ -54,6 +54,11 @@ bool RunFourier(Calculator& calc, const std::string& file, std::ostream& out) {
     while ((read = lines.NextText(line)) == LineRead::Line) {
         if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
         std::optional<ComplexValue> value = reader.ReadValue(line);
+        if (!value && reader.TooDeep()) {
+            calc.ShowMessageBox(ParserMessages().Text(msg::Nestings), MessageKind::Error,
+                                kCancelHelpButtons, kFourierHelpContext);
+            return false;
+        }
         if (!value) return show(statmsg::BadNumber, {line}, kStatCellHelpContext);
         samples.push_back(value->Re);
     }

@@ -113,9 +113,12 @@ CMatrix Product(const CMatrix& x, const CMatrix& y, const MatrixContext& context
 }
 
 CMatrix Transform(const CMatrix& l, const std::function<ComplexValue(const ComplexValue&)>& f,
-                  bool symmetric, const MatrixContext& context) {
+                  const std::function<bool(int, int)>& chosen, bool symmetric,
+                  const MatrixContext& context) {
     if (l.Empty()) context.Fail(mxmsg::SourceNotAllocated);
-    CMatrix result = ElementWise(l.Rows(), l.Cols(), context, [&](int i, int j) { return f(l(i, j)); });
+    CMatrix result = ElementWise(l.Rows(), l.Cols(), context, [&](int i, int j) {
+        return chosen(i, j) ? f(l(i, j)) : l(i, j);
+    });
     if (symmetric)
         for (int i = 0; i < result.Rows(); ++i)
             for (int j = 0; j < i && j < result.Cols() && i < result.Cols(); ++j)

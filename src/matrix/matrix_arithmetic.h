@@ -22,10 +22,12 @@ CMatrix DiagonalRight(const CMatrix& l, const CMatrix& r, const MatrixContext& c
 // product with the vector in Y's first column), the others stay 0.
 CMatrix Product(const CMatrix& x, const CMatrix& y, const MatrixContext& context,
                 bool firstColumnOnly = false);
-// f applied to every element (trace "x: i j value"); with symmetric the lower
-// triangle is finally mirrored into the upper one.
+// f applied to every element that `chosen` (row, column from 0) selects, the
+// others copied (trace "x: i j value"); with symmetric the lower triangle is
+// finally mirrored into the upper one.
 CMatrix Transform(const CMatrix& l, const std::function<ComplexValue(const ComplexValue&)>& f,
-                  bool symmetric, const MatrixContext& context);
+                  const std::function<bool(int, int)>& chosen, bool symmetric,
+                  const MatrixContext& context);
 // The matrix with real parts only in the real domain (the operands as the
 // real arithmetic sees them).
 CMatrix InDomain(const CMatrix& m, const MatrixContext& context);

@@ -77,6 +77,11 @@ struct WorksheetOptions {
     Pivoting Pivot = Pivoting::Partial;   // row exchanges of the eliminations
     bool GenerateFunctionValues = false;  // cells evaluated as expressions in the real domain
     bool SymmetricWrite = false;          // transformation mirrors the lower triangle
+    // The elements the transformation by a function changes: the fill area
+    // (0 all … 9 outside the bordered area) and content (0 empty cells,
+    // 1 non-empty cells, 2 regardless) of the data generation.
+    int TransformArea = 0;
+    int TransformContent = 2;
     ResultDestination Destination = ResultDestination::RightGrid;
     int MemorySlot = -1;                  // the memory entry when Destination is Memory
 };

@@ -16,6 +16,7 @@
 #include "matrix/matrix_algebra.h"
 #include "matrix/matrix_arithmetic.h"
 #include "matrix/network_analysis.h"
+#include "matrix/worksheet_generate.h"
 
 namespace tarvix {
 
@@ -137,6 +138,8 @@ RunOutcome Worksheet::RunGuarded(MatrixOperationCode code) {
         ShowError(texts_.Text(mxmsg::SourceNotAllocated));
         outcome = RunOutcome::Failed;
     }
+    // A failed or cancelled run leaves no "Příprava dat..." or "Výpočet..." behind.
+    if (outcome == RunOutcome::Failed || outcome == RunOutcome::Cancelled) Status(2, {});
     stopRequested_ = false;
     finished_ = true;
     view_->SetRunning(false);
@@ -304,7 +307,16 @@ void Worksheet::ComputeTransform(const MatrixContext& context) {
         parser_.SetVariable(name, x);
         return probe.Evaluate();
     };
-    DeliverMatrix(Transform(source_, f, options_.SymmetricWrite, context));
+    // The elements of the chosen area and content, judged on the left grid.
+    const std::pair<int, int> cursor = Cursor(false);
+    const std::optional<GridArea> area = BorderedArea(false);
+    auto chosen = [&](int i, int j) {
+        const bool empty = TrimBlanks(left_.Cell(i + 1, j + 1)).empty();
+        if (options_.TransformContent == kFillEmpty && !empty) return false;
+        if (options_.TransformContent == kFillNonEmpty && empty) return false;
+        return InFillArea(options_.TransformArea, i + 1, j + 1, cursor, area);
+    };
+    DeliverMatrix(Transform(source_, f, chosen, options_.SymmetricWrite, context));
 }
 
 void Worksheet::ComputeTwoPort(const MatrixContext& context) {

@@ -15,7 +15,11 @@ namespace tarvix {
 UnitConversionModel::UnitConversionModel(const UnitTable& table) : converter_(table) {}
 
 void UnitConversionModel::SelectCategory(std::size_t category) {
-    category_ = std::min(category, Table().Categories().size() - 1);
+    category = std::min(category, Table().Categories().size() - 1);
+    // The output belongs to the previous quantity: it goes even when the
+    // input cannot be converted in the new one.
+    if (category != category_) output_.clear();
+    category_ = category;
     const std::size_t last = UnitCount() == 0 ? 0 : UnitCount() - 1;
     inputUnit_ = std::min(inputUnit_, last);
     outputUnit_ = std::min(outputUnit_, last);

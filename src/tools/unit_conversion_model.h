@@ -31,6 +31,7 @@ public:
     std::size_t UnitCount() const { return Table().Category(category_).Units.size(); }
 
     // Choices; unit indexes beyond the quantity's units select its last one.
+    // Another quantity clears the output.
     void SelectCategory(std::size_t category);
     void SelectInputUnit(std::size_t unit);
     void SelectOutputUnit(std::size_t unit);

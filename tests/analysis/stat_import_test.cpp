@@ -78,6 +78,24 @@ TEST_F(ImportTest, SingleColumnStopsAtTheFirstBadLine) {
     EXPECT_TRUE(questions[0].EndsReading);
 }
 
+// A value nested deeper than the evaluator allows is told apart from a bad
+// number, in one column and in two; the plain values around it still read.
+TEST_F(ImportTest, DeeplyNestedValuesAreToldApart) {
+    const std::string deep = std::string(100000, '(') + "1" + std::string(100000, ')');
+    ImportResult r = Read("1\n" + deep + "\n3");
+    EXPECT_EQ(RowsOf(r.Rows), Pairs({{"1", ""}}));
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].Problem, ImportProblem::TooDeep);
+    EXPECT_TRUE(questions[0].EndsReading);
+    r = Read("1;2\n3;" + deep + "\n5;6\n#;7");
+    EXPECT_EQ(RowsOf(r.Rows), Pairs({{"1", "2"}, {"5", "6"}}));
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0].Problem, ImportProblem::TooDeep);
+    EXPECT_EQ(questions[0].Line, 2u);
+    // The next refused value is a bad number again.
+    EXPECT_EQ(questions[1].Problem, ImportProblem::BadValue);
+}
+
 TEST_F(ImportTest, RegressionRefusesLinesWithoutSeparator) {
     ImportResult r = Read("5\n1;2", true);
     EXPECT_EQ(RowsOf(r.Rows), Pairs({{"1", "2"}}));

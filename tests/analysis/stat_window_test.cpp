@@ -73,6 +73,22 @@ TEST_F(StatWindowTest, FaultyCellShowsOneMessageAndNoResults) {
     EXPECT_EQ(window.Table().CurrentRow(), 1);
 }
 
+// A file line nested too deep is reported as such, not as a bad number.
+TEST_F(StatWindowTest, ImportOfADeeplyNestedValueSaysSo) {
+    const std::string deep = std::string(30000, '(') + "1" + std::string(30000, ')');
+    window.ImportFilePath(Write("deep.txt", "2\n" + deep + "\n"));
+    EXPECT_EQ(dialogs.OnlyMessage(), "Výraz je příliš zahnízděný");
+    EXPECT_EQ(window.Table().Cell(1, 0), "2");
+    EXPECT_EQ(window.Table().RowCount(), 1);
+    // Two columns: OK skips the line and goes on.
+    dialogs.Messages.clear();
+    dialogs.Answers = {ModalResult::Ok};
+    window.SetRegressionMode(true);
+    window.ImportFilePath(Write("deep2.txt", "1;2\n2;" + deep + "\n3;5\n4;7"));
+    EXPECT_EQ(dialogs.OnlyMessage(), "Výraz je příliš zahnízděný");
+    EXPECT_EQ(window.Table().RowCount(), 3);
+}
+
 TEST_F(StatWindowTest, RegressionModeForcesTwoColumnsAndRelabels) {
     window.SetRegressionMode(true);
     EXPECT_TRUE(window.Table().Xy());
@@ -212,7 +228,10 @@ TEST_F(StatWindowTest, SettingsRoundTheResultsAndSelectTheReportItems) {
     settings.SetInteger("StatForm", "RndPrecision", 3);
     settings.SetBool("StatForm", "DateTime", false);
     settings.SetBool("StatForm", "xyData", true);
+    settings.SetInteger("StatForm", "Sections1Width", 240);
     window.ReadSettings(settings);
+    EXPECT_EQ(window.PanelWidths().Labels, 240);
+    EXPECT_EQ(window.PanelWidths().XPanel, 67);  // the default
     EXPECT_TRUE(window.Options().RndStatData);
     EXPECT_EQ(window.Options().RndPrecision, 3);
     EXPECT_TRUE(window.Table().Xy());
@@ -230,6 +249,8 @@ TEST_F(StatWindowTest, SettingsRoundTheResultsAndSelectTheReportItems) {
     EXPECT_EQ(written.Int("StatForm", "RndPrecision"), 3);
     EXPECT_FALSE(written.Bool("StatForm", "DateTime"));
     EXPECT_FALSE(written.Bool("StatForm", "xyData"));
+    EXPECT_EQ(written.Int("StatForm", "Sections1Width"), 240);
+    EXPECT_EQ(written.Int("StatForm", "xPanelWidth"), 67);
     // Precision 0 (allowed in the file) counts as one digit.
     settings.SetInteger("StatForm", "RndPrecision", 0);
     window.ReadSettings(settings);

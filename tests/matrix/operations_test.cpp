@@ -221,8 +221,12 @@ TEST(Products, TraceNamesRowColumnAndSummationIndex) {
 TEST(Transform, AppliesFunctionAndMirrors) {
     TestContext t;
     const auto square = [](const ComplexValue& x) { return ComplexValue{x.Re * x.Re, 0}; };
-    ExpectMatrixNear(Transform(M({{1, 2}, {3, 4}}), square, false, t.context), M({{1, 4}, {9, 16}}));
-    ExpectMatrixNear(Transform(M({{1, 2}, {3, 4}}), square, true, t.context), M({{1, 9}, {9, 16}}));
+    const auto all = [](int, int) { return true; };
+    ExpectMatrixNear(Transform(M({{1, 2}, {3, 4}}), square, all, false, t.context), M({{1, 4}, {9, 16}}));
+    ExpectMatrixNear(Transform(M({{1, 2}, {3, 4}}), square, all, true, t.context), M({{1, 9}, {9, 16}}));
+    // Only the chosen elements change; the others are copied.
+    const auto upper = [](int i, int j) { return j >= i; };
+    ExpectMatrixNear(Transform(M({{1, 2}, {3, 4}}), square, upper, false, t.context), M({{1, 4}, {3, 16}}));
 }
 
 }  // namespace

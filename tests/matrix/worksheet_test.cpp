@@ -308,6 +308,51 @@ TEST_F(WorksheetTest, TransformUsesTheInputLineFunctionOfX) {
     EXPECT_EQ(sheet.RightGrid().RowText(2), "31\t41");
 }
 
+// The transformation changes only the elements of the chosen area and
+// content (judged on the left grid); the others are copied.
+TEST_F(WorksheetTest, TransformFollowsTheChosenAreaAndContent) {
+    sheet.SetMode(WorksheetMode::Operations);
+    sheet.SetOrder(3);
+    Fill(sheet.LeftGrid(), {{"1", "2", "3"}, {"4", "", "6"}, {"7", "8", "9"}});
+    main.input = "X+100";
+    struct Case {
+        int Area, Content;
+        std::optional<GridArea> Bordered;
+        const char* Rows;
+    };
+    const Case cases[] = {
+        {0, 2, {}, "101\t102\t103|104\t100\t106|107\t108\t109"},
+        {3, 2, {}, "101\t2\t3|4\t100\t6|7\t8\t109"},      // diagonal
+        {4, 2, {}, "1\t102\t103|4\t0\t106|7\t8\t9"},      // above it
+        {2, 2, {}, "1\t2\t103|4\t0\t106|7\t8\t109"},      // the cursor's column
+        {0, 0, {}, "1\t2\t3|4\t100\t6|7\t8\t9"},          // empty cells only
+        {0, 1, {}, "101\t102\t103|104\t0\t106|107\t108\t109"},
+        {8, 2, GridArea{2, 2, 3, 3}, "1\t2\t3|4\t100\t106|7\t108\t109"},
+        {9, 1, GridArea{2, 2, 3, 3}, "101\t102\t103|104\t0\t6|107\t8\t9"},
+    };
+    sheet.SetCursor(false, 1, 3);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Rows);
+        sheet.Options().TransformArea = c.Area;
+        sheet.Options().TransformContent = c.Content;
+        sheet.SetBorderedArea(false, c.Bordered);
+        ASSERT_EQ(sheet.SelectOperation(op::Transform), RunOutcome::Done);
+        const std::string rows = sheet.RightGrid().RowText(1) + "|" + sheet.RightGrid().RowText(2) +
+                                 "|" + sheet.RightGrid().RowText(3);
+        EXPECT_EQ(rows, c.Rows);
+    }
+}
+
+// A cell that does not read leaves no "Příprava dat..." in the status bar.
+TEST_F(WorksheetTest, AFailedRunClearsTheRunStatus) {
+    sheet.SetOrder(2);
+    Fill(sheet.LeftGrid(), {{"2", "1", "3"}, {"1", "x+", "0"}});
+    EXPECT_EQ(sheet.SelectOperation(op::Solve), RunOutcome::Failed);
+    ASSERT_FALSE(view.status[2].empty());
+    EXPECT_EQ(view.status[2].back(), "");
+    EXPECT_EQ(view.focus, std::make_tuple(false, 2, 2));
+}
+
 TEST_F(WorksheetTest, EditorEquationsAndGridExchange) {
     sheet.SetMode(WorksheetMode::Operations);
     sheet.Editor() = {"x+y=1", "x-y=1"};

@@ -148,6 +148,26 @@ TEST(UnitConversionModel, ExpressionInputAndTheCalculatorsX) {
     EXPECT_EQ(model.OutputText(), "6.28318530717959");
 }
 
+// Another quantity with an input that does not convert shows no result of
+// the quantity before; the same quantity keeps its last result.
+TEST(UnitConversionModel, AnotherQuantityDropsTheOldResult) {
+    Calculator calculator;
+    UnitConversionModel model;
+    model.SelectInputUnit(6);   // palec
+    model.SelectOutputUnit(3);  // centimetr
+    model.SetInputText("1");
+    model.Convert(calculator.Parser1(), '.');
+    ASSERT_EQ(model.OutputText(), "2.54");
+    model.SetInputText("2*");
+    EXPECT_THROW(model.Convert(calculator.Parser1(), '.'), std::exception);
+    model.SelectCategory(0);
+    EXPECT_EQ(model.OutputText(), "2.54");
+    model.SelectCategory(6);  // teplota
+    EXPECT_EQ(model.OutputText(), "");
+    EXPECT_THROW(model.Convert(calculator.Parser1(), '.'), std::exception);
+    EXPECT_EQ(model.OutputText(), "");
+}
+
 TEST(UnitConversionModel, SwapTwiceRestoresUnits) {
     Calculator calculator;
     UnitConversionModel model;

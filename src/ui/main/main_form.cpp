@@ -87,7 +87,8 @@ TMainForm::TMainForm(QWidget* parent)
     dialogs_.SetHelpHandler([this](int context) { ShowHelpTopic(context); });
     // The display and the "%g" texts use the desktop's decimal separator.
     CalculatorOptions options = calculator_.Options();
-    options.DecimalSeparator = QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+    options.DecimalSeparator =
+        QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.';
     calculator_.SetOptions(options);
     // Until the settings file is read at start, the window starts in degrees.
     calculator_.SetAngleUnits(auDeg);

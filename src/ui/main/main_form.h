@@ -143,6 +143,9 @@ public:
     void StatSpeedButtonClick();
     void RegSpeedButtonClick();
     void AnalyzaStatistickaItemClick();
+    // "&Zadávat řadu...": "stat" pressed, then the statistics grid in edit
+    // mode ready for typing.
+    void SouborZadavatRaduItemClick();
     void AnalyzaRegresniItemClick();
     void DataSpeedButtonClick();
     void ViewSpeedButtonClick();

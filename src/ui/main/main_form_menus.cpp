@@ -62,6 +62,8 @@ constexpr MenuItemRow kSoubor[] = {
     {"RadaKomplexniItem", "SeriesComplex", "&Funkce komplexní proměnné...", Command,
      &T::RadaKomplexniItemClick},
     kEndSubmenu,
+    {"SouborZadavatRaduItem", "EnterSeries", "&Zadávat řadu...", Command,
+     &T::SouborZadavatRaduItemClick},
     kSeparator,
     {"SouborNastaveniItem", "Preferences", "N&astavení...", Command, &T::NastaveniItemClick},
     kSeparator,

@@ -157,6 +157,12 @@ void TMainForm::AnalyzaStatistickaItemClick() {
     StatSpeedButtonClick();
 }
 
+void TMainForm::SouborZadavatRaduItemClick() {
+    widgets_.StatSpeedButton->setChecked(true);
+    StatSpeedButtonClick();
+    if (statForm_) statForm_->StartEntering();
+}
+
 void TMainForm::AnalyzaRegresniItemClick() {
     widgets_.RegSpeedButton->setChecked(!widgets_.RegSpeedButton->isChecked());
     RegSpeedButtonClick();

@@ -125,6 +125,17 @@ const PictureWindow kPictureWindows[] = {
          stat->AktualizovatButtonClick();
          return stat;
      }},
+    // The same window as the regression view, with three x-y rows fitted.
+    {"reg",
+     [](TMainForm& form) -> QWidget* {
+         form.StatisticsWindowClick();
+         TStatForm* stat = form.StatForm();
+         stat->SetRegressionMode(true);
+         stat->Model().Table().SetRows({{"1", "2.1"}, {"2", "3.9"}, {"3", "6.2"}});
+         stat->RefreshTable();
+         stat->AktualizovatButtonClick();
+         return stat;
+     }},
     {"param",
      [](TMainForm& form) -> QWidget* {
          TParamDlg* dialog = form.MakeParamDlg().release();  // the main window owns it

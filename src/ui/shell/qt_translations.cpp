@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include "engine/name_utils.h"
@@ -24,19 +25,37 @@ constexpr LanguageCode kLanguageCodes[] = {
 
 constexpr char kTranslatorName[] = "TarvixQtTranslator";
 
+// Qt's code of a language word; nullptr when Qt has no translation for it.
+const char* QtLanguageCode(std::string_view languageWord) {
+    for (const LanguageCode& language : kLanguageCodes) {
+        if (EqualsNoCase(language.Word, languageWord)) return language.Code;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
+void ApplyInterfaceLocale(std::string_view languageWord) {
+    // English needs no translation of Qt's texts but has a locale of its own.
+    const char* code = EqualsNoCase(languageWord, "ENGLISH") ? "en" : QtLanguageCode(languageWord);
+    const QLocale system = QLocale::system();
+    if (!code) {
+        QLocale::setDefault(system);
+        return;
+    }
+    const QLocale wanted{QString::fromLatin1(code)};
+    QLocale::setDefault(system.language() == wanted.language() ? system : wanted);
+}
+
 bool InstallQtTranslations(std::string_view languageWord) {
+    ApplyInterfaceLocale(languageWord);
     QCoreApplication* app = QCoreApplication::instance();
     if (!app) return false;
     for (QTranslator* old : app->findChildren<QTranslator*>(QLatin1String(kTranslatorName))) {
         QCoreApplication::removeTranslator(old);
         delete old;
     }
-    const char* code = nullptr;
-    for (const LanguageCode& language : kLanguageCodes) {
-        if (EqualsNoCase(language.Word, languageWord)) code = language.Code;
-    }
+    const char* code = QtLanguageCode(languageWord);
     if (!code) return false;
     // "qt_xx" bundles the base module and the others the program uses.
     auto* translator = new QTranslator(app);

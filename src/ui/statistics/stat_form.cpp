@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,8 +15,11 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableView>
+#include <string>
 
 #include "ui/statistics/stat_s_form.h"
 #include "ui/statistics/stat_table_model.h"
@@ -130,6 +134,10 @@ void TStatForm::RefreshColumns() {
     const bool xy = model_.Table().Xy();
     // Column 0 fits the row numbers; columns 1 and 2 share the rest.
     grid_->setColumnHidden(2, !xy);
+    RefreshNumberColumn();
+    const StatPanelWidths& widths = model_.PanelWidths();
+    results_->setColumnMinimumWidth(0, widths.Labels);
+    results_->setColumnMinimumWidth(1, xy ? widths.XPanel : 0);
     for (QLabel* x : xValues_) x->setVisible(xy);
     xHeader_->setVisible(xy);
     yHeader_->setText(ToQ(model_.YPanelHeader()));
@@ -137,6 +145,25 @@ void TStatForm::RefreshColumns() {
                                                       : QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(model_.Table().EditMode() ? QAbstractItemView::SelectItems
                                                           : QAbstractItemView::SelectRows);
+}
+
+void TStatForm::RefreshNumberColumn() {
+    const int zero = grid_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const int digits = static_cast<int>(std::to_string(std::max(1, tableModel_->rowCount())).size());
+    const int numbers = digits <= 3 ? zero + 18 : zero * digits + 7;
+    grid_->setColumnWidth(0, numbers);
+    // The value columns keep their headers whole; room for a vertical
+    // scroll bar is always left, so that none is ever needed across.
+    const QHeaderView* header = grid_->horizontalHeader();
+    const QFontMetrics headerFont = header->fontMetrics();
+    const int margin = 2 * grid_->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 8;
+    int values = 0;
+    for (int column = 1; column <= (model_.Table().Xy() ? 2 : 1); ++column)
+        values += headerFont.horizontalAdvance(
+                      tableModel_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                  margin;
+    grid_->setMinimumWidth(numbers + values + grid_->verticalScrollBar()->sizeHint().width() +
+                           2 * grid_->frameWidth());
 }
 
 void TStatForm::RefreshCommands() {
@@ -185,6 +212,9 @@ void TStatForm::ShowResults() {
     variability_->setText(regression ? ToQ(panels->Variability) : QString());
     function_->setText(regression ? ToQ(panels->Function) : QString());
     RefreshCommands();
+    // New texts may need a wider window: it grows now, before anything is
+    // drawn squeezed.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 void TStatForm::SyncCurrentRow() {
@@ -195,6 +225,25 @@ void TStatForm::SyncCurrentRow() {
 void TStatForm::SetCurrent(int row, int column) {
     grid_->setCurrentIndex(tableModel_->index(row, column));
     grid_->scrollTo(grid_->currentIndex());
+}
+
+bool TStatForm::ArrowOnLastRow(int key) {
+    SyncCurrentRow();
+    const int column = std::max(1, grid_->currentIndex().column());
+    StatTable& table = model_.Table();
+    if (!(key == Qt::Key_Down ? table.DownOnLastRow() : table.UpOnLastRow())) return false;
+    tableModel_->Reset();
+    SetCurrent(table.CurrentRow(), column);
+    RefreshCommands();
+    return true;
+}
+
+void TStatForm::ArrowFromEditor(int key) {
+    if (ArrowOnLastRow(key)) return;
+    const QModelIndex at = grid_->currentIndex();
+    const int row = std::clamp(at.row() + (key == Qt::Key_Down ? 1 : -1), 0,
+                               std::max(0, tableModel_->rowCount() - 1));
+    SetCurrent(row, std::max(1, at.column()));
 }
 
 // --- Commands
@@ -251,9 +300,28 @@ void TStatForm::EditovatClick() {
     RefreshCommands();
 }
 
+void TStatForm::StartEntering() {
+    if (!model_.Table().EditMode()) EditovatClick();
+    show();
+    raise();
+    activateWindow();
+    grid_->setFocus();
+    SetCurrent(model_.Table().CurrentRow(), 1);
+    // A cell editor opened before the window was active has no focus, and
+    // the grid ignores typing while it is open: the editor takes the focus.
+    for (QLineEdit* editor : grid_->viewport()->findChildren<QLineEdit*>())
+        if (editor->isVisible()) editor->setFocus();
+}
+
 void TStatForm::ZamenitSloupceItemClick() {
     model_.Table().SwapColumns();
     tableModel_->Reset();
+}
+
+QString TStatForm::CurrentCellText() const {
+    const QModelIndex at = grid_->currentIndex();
+    if (!at.isValid()) return {};
+    return ToQ(model_.Table().Cell(std::max(1, at.column()), at.row()));
 }
 
 void TStatForm::PrenestDoVyrazuClick() {
@@ -339,20 +407,8 @@ bool TStatForm::event(QEvent* event) {
 
 bool TStatForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        SyncCurrentRow();
-        if (key->key() == Qt::Key_Down && model_.Table().DownOnLastRow()) {
-            tableModel_->Reset();
-            SetCurrent(model_.Table().CurrentRow(), std::max(1, grid_->currentIndex().column()));
-            RefreshCommands();
-            return true;
-        }
-        if (key->key() == Qt::Key_Up && model_.Table().UpOnLastRow()) {
-            tableModel_->Reset();
-            SetCurrent(model_.Table().CurrentRow(), std::max(1, grid_->currentIndex().column()));
-            RefreshCommands();
-            return true;
-        }
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Down || key == Qt::Key_Up) && ArrowOnLastRow(key)) return true;
     }
     if (watched == grid_ && event->type() == QEvent::KeyRelease) RefreshCommands();
     if (watched == grid_->viewport()) {

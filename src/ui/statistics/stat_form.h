@@ -21,6 +21,7 @@
 
 class QAction;
 class QCheckBox;
+class QGridLayout;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -69,6 +70,8 @@ public:
 
     StatWindow& Model() { return model_; }
     QTableView* DataStringGrid() const { return grid_; }
+    // The text of the grid's current cell (column 0 counts as column 1).
+    QString CurrentCellText() const;
     QAction* Action(std::string_view name) const;
     QLabel* ResultLabel(bool xPanel, int row) const { return (xPanel ? xValues_ : yValues_)[row]; }
     QLineEdit* RegresniRovniceEdit() const { return function_; }
@@ -91,6 +94,9 @@ public:
     void VyjmoutVseClick();
     void AktualizovatButtonClick();
     void EditovatClick();
+    // "&Zadávat řadu...": edit mode on, the window active and the grid's x
+    // cell of the current row ready for typing.
+    void StartEntering();
     void ZamenitSloupceItemClick();
     void PrenestDoVyrazuClick();
     void ImportSouborClick();
@@ -120,6 +126,7 @@ private:
     void FocusCell(int row, int column) override;
     bool ChooseReportItems() override;
     void TableReset() override;
+    void ResultsChanged() override { ShowResults(); }
 
     void BuildWidgets();
     QWidget* BuildResults();
@@ -132,10 +139,19 @@ private:
     QString Text(std::string_view key, std::string_view builtIn) const;
     void RefreshCommands();
     void RefreshColumns();
+    // Column 0 as wide as the row numbers need, the grid never narrower
+    // than the number column and its value columns with their headers.
+    void RefreshNumberColumn();
     void RefreshOptions();
     void OptionsChanged();
     void SyncCurrentRow();
     void SetCurrent(int row, int column);
+    // Up or Down on the last row in edit mode: a row appended or the empty
+    // last row dropped, the cell cursor on the new last row. False when the
+    // key is an ordinary move.
+    bool ArrowOnLastRow(int key);
+    // Up or Down from a cell editor that has just committed its text.
+    void ArrowFromEditor(int key);
     // A drag from the main window dropped on the grid at a viewport point.
     bool DropOnGrid(const QMimeData* mime, const QPoint& at);
 
@@ -152,6 +168,7 @@ private:
     std::optional<QPoint> dragStart_;  // a left press in the grid, until the mouse moves
     int pendingPanelWidth_ = 0;
     QMenu* popup_ = nullptr;
+    QGridLayout* results_ = nullptr;
     QLabel* labelHeader_ = nullptr;
     QLabel* xHeader_ = nullptr;
     QLabel* yHeader_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -22,6 +24,39 @@
 #include "ui/widgets/window_placement.h"
 
 namespace tarvix {
+namespace {
+
+// The grid's cell editor: Up and Down commit the typed text, close the
+// editor and hand the key to the window, which moves the cell cursor (and
+// appends or drops the last row) as for the grid's own arrow keys; the
+// editor opens again on the new cell.
+class StatCellDelegate : public QStyledItemDelegate {
+public:
+    StatCellDelegate(std::function<void(int key)> arrow, QObject* parent)
+        : QStyledItemDelegate(parent), arrow_(std::move(arrow)) {}
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor && event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool plain =
+                (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
+            if (plain && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                arrow_(key->key());
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    std::function<void(int)> arrow_;
+};
+
+}  // namespace
 
 QAction* TStatForm::NewAction(std::string_view name, std::string_view key,
                               std::string_view caption, void (TStatForm::*handler)(),
@@ -56,9 +91,12 @@ void TStatForm::BuildWidgets() {
     grid_ = new QTableView(splitter);
     grid_->setObjectName(QStringLiteral("DataStringGrid"));
     grid_->setModel(tableModel_);
+    grid_->setItemDelegate(new StatCellDelegate([this](int key) { ArrowFromEditor(key); }, grid_));
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
-    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    grid_->horizontalHeader()->setMinimumSectionSize(1);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     grid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -66,6 +104,7 @@ void TStatForm::BuildWidgets() {
     grid_->viewport()->setAcceptDrops(true);
     grid_->viewport()->installEventFilter(this);
     grid_->horizontalHeader()->installEventFilter(this);
+    connect(tableModel_, &QAbstractItemModel::modelReset, this, [this] { RefreshNumberColumn(); });
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         RefreshCommands();
         popup_->popup(grid_->viewport()->mapToGlobal(at));
@@ -81,6 +120,7 @@ void TStatForm::BuildWidgets() {
     splitter->addWidget(BuildResults());
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
     layout->addWidget(splitter, 1);
 
     auto* options = new QHBoxLayout;
@@ -151,7 +191,10 @@ void TStatForm::showEvent(QShowEvent* event) {
 QWidget* TStatForm::BuildResults() {
     auto* panel = new QWidget(this);
     auto* grid = new QGridLayout(panel);
+    results_ = grid;
     grid->setVerticalSpacing(2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
     kind_ = new QComboBox(panel);
     kind_->setObjectName(QStringLiteral("RegKindComboBox"));
     connect(kind_, &QComboBox::activated, this, [this](int index) {
@@ -170,6 +213,7 @@ QWidget* TStatForm::BuildResults() {
     for (std::size_t i = 0; i < kResultRows; ++i) {
         const int row = static_cast<int>(i) + 2;
         labels_[i] = new QLabel(panel);
+        labels_[i]->setObjectName(QStringLiteral("ResultLabel%1").arg(i));
         xValues_[i] = new QLabel(panel);
         yValues_[i] = new QLabel(panel);
         xValues_[i]->setObjectName(QStringLiteral("xValue%1").arg(i));

@@ -21,7 +21,11 @@ QVariant StatTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant StatTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
+    // The number column is only as wide as its numbers: its header starts at
+    // the left edge, where it is cut short, and its hint shows it whole.
+    if (role == Qt::TextAlignmentRole && section == 0)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     if (orientation == Qt::Horizontal && section >= 0 && section < 3) return headers_[section];
     return {};
 }

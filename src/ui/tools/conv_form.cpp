@@ -24,6 +24,7 @@
 #include "ui/widgets/click_label.h"
 #include "ui/widgets/drag_payload.h"
 #include "ui/main/main_form.h"
+#include "ui/statistics/stat_form.h"
 #include "ui/widgets/qt_text.h"
 
 namespace tarvix {
@@ -325,11 +326,17 @@ bool TConvForm::eventFilter(QObject* watched, QEvent* event) {
          event->type() == QEvent::Drop)) {
         auto* drop = static_cast<QDropEvent*>(event);
         const std::optional<DragPayload> payload = ReadDragMime(drop->mimeData());
-        if (!payload || payload->Source != DragSource::RegisterLabel) return false;
+        // A register label puts its register's value there, the statistics
+        // grid the text of its current cell.
+        const bool statGrid = payload && payload->Source == DragSource::StatGrid;
+        if (!payload || (payload->Source != DragSource::RegisterLabel && !statGrid)) return false;
         drop->setDropAction(kCopyAction);
         drop->accept();
         if (event->type() == QEvent::Drop) {
-            inpEdit_->setText(ToQ(main_.Model().RegisterAt(payload->Box).Box));
+            TStatForm* stat = main_.StatForm();
+            if (statGrid && !stat) return true;
+            inpEdit_->setText(statGrid ? stat->CurrentCellText().trimmed()
+                                       : ToQ(main_.Model().RegisterAt(payload->Box).Box));
             model_.SetInputText(ToStd(inpEdit_->text()));
         }
         return true;

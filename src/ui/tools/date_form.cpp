@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -61,6 +62,25 @@ CivilDate FromQDate(const QDate& date) {
 
 QDate ToQDate(const CivilDate& date) {
     return QDate(date.Year, date.Month, date.Day);
+}
+
+// The digits a full section of the pickers' "dd.MM.yyyy" holds.
+int SectionDigits(QDateTimeEdit::Section section) {
+    return section == QDateTimeEdit::YearSection ? 4 : 2;
+}
+
+// A digit typed while the cursor stands in a full section (after a click
+// into the field) would make the section too long and be refused: the
+// section is selected first, so that the digit replaces it, as in a native
+// date picker. A partly typed section takes its next digit as it is.
+void SelectFullSectionForDigit(QDateEdit& edit, const QKeyEvent& key) {
+    if (key.text().size() != 1 || !key.text().front().isDigit()) return;
+    const QLineEdit* inner = edit.findChild<QLineEdit*>();
+    if (!inner || inner->hasSelectedText()) return;
+    const QDateTimeEdit::Section section = edit.currentSection();
+    if (section == QDateTimeEdit::NoSection) return;
+    if (edit.sectionText(section).size() >= SectionDigits(section))
+        edit.setSelectedSection(section);
 }
 
 // "%1.7g", values below 1e-6 shown as 0.
@@ -330,6 +350,9 @@ void TDateForm::StartDrag(bool fromEnd) {
 }
 
 bool TDateForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && (watched == start_ || watched == end_))
+        SelectFullSectionForDigit(*static_cast<QDateEdit*>(watched),
+                                  *static_cast<QKeyEvent*>(event));
     if ((watched == startLabel_ || watched == endLabel_) &&
         event->type() == QEvent::MouseButtonPress) {
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

@@ -237,6 +237,13 @@ void TGemForm::PullEditorFromModel() {
 void TGemForm::RefreshGrids() {
     leftModel_->Reload();
     rightModel_->Reload();
+    // A reload forgets the views' cell cursors: they go back to the model's
+    // (after a cell error, the offending cell).
+    for (QTableView* view : {leftView_, rightView_}) {
+        const auto [row, column] = sheet_.Cursor(view == rightView_);
+        const QModelIndex at = view->model()->index(row - 1, column - 1);
+        if (at.isValid()) view->selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
+    }
     // "Automatické zarovnávání": the columns share the grid's width.
     if (QAction* align = Action("Rastr_AutomatickyZarovnavat"); align && align->isChecked())
         AlignToBorders();
@@ -361,6 +368,10 @@ bool TGemForm::ConfirmClose() {
         closeAfterRun_ = true;
         return false;  // closes once the solver has unwound
     }
+    return SaveChangesFirst();
+}
+
+bool TGemForm::SaveChangesFirst() {
     bool hasData = false;
     const TextGrid& left = sheet_.LeftGrid();
     for (int i = 1; i <= left.Rows() && !hasData; ++i)

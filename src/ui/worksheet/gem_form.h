@@ -154,6 +154,9 @@ protected:
 
 private:
     void RestorePlacement();
+    // A window never placed before grows to show a 5×5 system with its
+    // solution column without scrolling.
+    void FitFirstPlacement();
     // gem_form.cpp
     QString Text(std::string_view key, std::string_view builtIn) const;
     QWidget* BuildCentre();
@@ -168,6 +171,9 @@ private:
     void ShowInPreparation();
     ModalResult Ask(const std::string& text, MessageButtons buttons);
     bool ConfirmClose();
+    // Modified data in the left grid: "Přejete si uložit data do souboru?";
+    // false when the user cancels or the save does not happen.
+    bool SaveChangesFirst();
 
     // gem_form_menus.cpp
     void BuildMenus();

@@ -134,7 +134,10 @@ void TGemForm::BuildDataMenus() {
     QActionGroup* areas = group();
     for (const FillRow& row : kFillAreas) {
         const int code = row.Code;
-        QAction* a = check(NewAction(row.Name, row.Caption, [this, code] { services_.DataState.Settings.FillArea = code; }));
+        QAction* a = check(NewAction(row.Name, row.Caption, [this, code] {
+            services_.DataState.Settings.FillArea = code;
+            sheet_.Options().TransformArea = code;
+        }));
         areas->addAction(a);
         fill->addAction(a);
     }
@@ -142,7 +145,10 @@ void TGemForm::BuildDataMenus() {
     QActionGroup* contents = group();
     for (const FillRow& row : kFillContents) {
         const int code = row.Code;
-        QAction* a = check(NewAction(row.Name, row.Caption, [this, code] { services_.DataState.Settings.FillContent = code; }));
+        QAction* a = check(NewAction(row.Name, row.Caption, [this, code] {
+            services_.DataState.Settings.FillContent = code;
+            sheet_.Options().TransformContent = code;
+        }));
         contents->addAction(a);
         fill->addAction(a);
     }
@@ -300,6 +306,8 @@ void TGemForm::RefreshDataEnabled() {
     const bool complexDomain = sheet_.Format().Scope == nsComplex;
     if (!complexDomain) state.Settings.ComplexNumbers = false;
     sheet_.Options().SymmetricWrite = state.Settings.Symmetric;
+    sheet_.Options().TransformArea = state.Settings.FillArea;
+    sheet_.Options().TransformContent = state.Settings.FillContent;
     RefreshGenerationChecks();
 
     const bool free = sheet_.Finished();

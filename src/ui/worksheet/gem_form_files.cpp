@@ -45,7 +45,7 @@ void TGemForm::SouborNovy() {
 }
 
 void TGemForm::SouborOtevrit() {
-    if (!sheet_.Finished()) return;
+    if (!sheet_.Finished() || !SaveChangesFirst()) return;
     const auto path = services_.Files.ChooseFileToOpen(FileRequest(ToStd(Text("OpenCaption", "Otevřít"))));
     if (!path) return;
     services_.SetLastFolder(path->parent_path());
@@ -119,7 +119,9 @@ void TGemForm::RebuildRecentMenu() {
         QAction* item = recentMenu_->addAction(ToQ(path));
         item->setEnabled(sheet_.Finished() && RecentFiles::Openable(path, variantActive));
         const QString file = ToQ(path);
-        connect(item, &QAction::triggered, this, [this, file] { OpenFile(file); });
+        connect(item, &QAction::triggered, this, [this, file] {
+            if (SaveChangesFirst()) OpenFile(file);
+        });
     }
 }
 

@@ -186,7 +186,17 @@ void TGemForm::BuildMenus() {
     QMenu* metoda = vypocet->addMenu(Text("MetodaMenu", "&Metoda"));
     auto* methods = new QActionGroup(this);
     QAction* gauss = check(NewAction("Metoda_Gaussova", "&Gaussova", [] {}), true);
+    // The condensation method is not built: its item stays disabled and says
+    // what computes instead.
     QAction* condensation = check(NewAction("Metoda_Kondenzacni", "&Kondenzační", [] {}));
+    condensation->setEnabled(false);
+    const QString condensationHint =
+        Text("Metoda_KondenzacniHint",
+             "Kondenzační metoda není k dispozici: počítá se Gaussovou eliminací s výběrem "
+             "hlavního prvku podle nabídky Stabilizace");
+    condensation->setToolTip(condensationHint);
+    condensation->setStatusTip(condensationHint);
+    metoda->setToolTipsVisible(true);
     methods->addAction(gauss);
     methods->addAction(condensation);
     metoda->addAction(gauss);

@@ -8,7 +8,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -123,6 +125,106 @@ private slots:
         QVERIFY(w.messages.empty());
     }
 
+    // Down in an open cell editor commits the cell and moves on, appending a
+    // row at the end; Up goes back, dropping an empty last row.
+    void ArrowsInTheCellEditorCommitAndMove() {
+        Window w;
+        QTest::mouseClick(w.Button("StatSpeedButton"), Qt::LeftButton);
+        TStatForm* stat = w.Stat();
+        stat->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(stat));
+        QTableView* grid = stat->DataStringGrid();
+        grid->setCurrentIndex(grid->model()->index(0, 1));
+        grid->setFocus();
+        for (const char* value : {"1", "2", "3", "4"}) {
+            QWidget* editor = QApplication::focusWidget();
+            QVERIFY(editor);
+            QTest::keyClicks(editor, QString::fromLatin1(value));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        }
+        const StatTable& table = stat->Model().Table();
+        QCOMPARE(table.RowCount(), 5);  // the fifth row is the new empty one
+        for (int row = 0; row < 4; ++row)
+            QCOMPARE(QString::fromStdString(table.Cell(1, row)), QString::number(row + 1));
+        QCOMPARE(grid->currentIndex().row(), 4);
+        // Up from the empty last row removes it; Up in an editor moves up.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(table.RowCount(), 4);
+        QCOMPARE(grid->currentIndex().row(), 3);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), QStringLiteral("4"));
+        editor->setText(QStringLiteral("40"));
+        QTest::keyClick(editor, Qt::Key_Up);
+        QCOMPARE(QString::fromStdString(table.Cell(1, 3)), QStringLiteral("40"));
+        QCOMPARE(grid->currentIndex().row(), 2);
+        QCOMPARE(table.RowCount(), 4);
+    }
+
+    // A faulty cell clears the shown results before its message appears.
+    void AFaultyCellClearsTheResultsFirst() {
+        Window w;
+        QTest::mouseClick(w.Button("StatSpeedButton"), Qt::LeftButton);
+        TStatForm* stat = w.Stat();
+        stat->Model().Table().SetRows({{"1", ""}, {"2", ""}, {"3", ""}});
+        stat->RefreshTable();
+        QTest::mouseClick(w.StatButton("AktualizovatButton"), Qt::LeftButton);
+        QCOMPARE(stat->ResultLabel(false, 0)->text(), QStringLiteral("3"));
+        stat->Model().Table().SetCell(1, 1, "2*");
+        stat->RefreshTable();
+        QStringList shownWithTheMessage;
+        w.form.Dialogs().SetMessageHook([&](const MessageBoxRequest& request) {
+            w.messages.push_back(request);
+            for (int row = 0; row < 12; ++row)
+                shownWithTheMessage << stat->ResultLabel(false, row)->text();
+            return ModalResult::Cancel;
+        });
+        QTest::mouseClick(w.StatButton("AktualizovatButton"), Qt::LeftButton);
+        QCOMPARE(w.messages.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(w.messages[0].Text),
+                 QStringLiteral("Chybějící data nebo chybný formát dat"));
+        QCOMPARE(shownWithTheMessage.size(), 12);
+        for (const QString& text : shownWithTheMessage) QCOMPARE(text, QString());
+        QCOMPARE(stat->ResultLabel(false, 0)->text(), QString());
+        QCOMPARE(stat->DataStringGrid()->currentIndex().row(), 1);
+        QVERIFY(!w.StatButton("UlozitButton")->isEnabled());
+    }
+
+    // "&Zadávat řadu..." from the regression view with editing off: the
+    // statistics mode, editing on and the grid ready for typing.
+    void EnterSeriesCommandOpensTheGridForTyping() {
+        Window w;
+        QTest::mouseClick(w.Button("RegSpeedButton"), Qt::LeftButton);
+        TStatForm* stat = w.Stat();
+        stat->EditovatClick();
+        QVERIFY(!stat->Model().Table().EditMode());
+        QAction* enter = w.form.Action("SouborZadavatRaduItem");
+        QVERIFY(enter);
+        QCOMPARE(enter->text(), QStringLiteral("&Zadávat řadu..."));
+        enter->trigger();
+        QCOMPARE(w.Stat(), stat);
+        QVERIFY(stat->isVisible());
+        QVERIFY(!stat->Model().RegressionMode());
+        QVERIFY(stat->Model().Table().EditMode());
+        QVERIFY(w.Button("StatSpeedButton")->isChecked());
+        QVERIFY(!w.Button("RegSpeedButton")->isChecked());
+        QVERIFY(w.form.Action("AnalyzaStatistickaItem")->isChecked());
+        QVERIFY(!w.form.Action("AnalyzaRegresniItem")->isChecked());
+        QTRY_VERIFY(stat->DataStringGrid()->hasFocus() ||
+                    stat->DataStringGrid()->isAncestorOf(QApplication::focusWidget()));
+        QCOMPARE(stat->DataStringGrid()->currentIndex().column(), 1);
+        // Typed values go straight into the grid.
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QString::fromStdString(stat->Model().Table().Cell(1, 0)), QStringLiteral("7"));
+        // From a closed window it opens one.
+        stat->close();
+        QTRY_VERIFY(w.Stat() == nullptr);
+        enter->trigger();
+        QVERIFY(w.Stat() && w.Stat()->isVisible());
+        QVERIFY(w.Stat()->Model().Table().EditMode());
+    }
+
     void DataButtonAppendsTheDisplay() {
         Window w;
         w.form.CalculateText(QStringLiteral("2+3"));
@@ -150,6 +252,56 @@ private slots:
         emit stat->RegKindComboBox()->activated(3);
         QCOMPARE(stat->RegresniRovniceEdit()->text(), QStringLiteral("y = 1*x^(2)"));
         QVERIFY(stat->RegresniRovniceEdit()->isReadOnly());
+    }
+
+    // The regression view shows its grid panel with both columns whole, the
+    // headers in full and the number column as wide as its numbers.
+    void RegressionViewShowsTheWholeGrid() {
+        Window w;
+        QTest::mouseClick(w.Button("RegSpeedButton"), Qt::LeftButton);
+        TStatForm* stat = w.Stat();
+        QVERIFY(QTest::qWaitForWindowExposed(stat));
+        stat->Model().Table().SetRows({{"1", "2.1"}, {"2", "3.9"}, {"3", "6.2"}});
+        stat->RefreshTable();
+        QTest::mouseClick(w.StatButton("AktualizovatButton"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QTableView* grid = stat->DataStringGrid();
+        QCOMPARE(grid->columnWidth(0), grid->fontMetrics().horizontalAdvance(QLatin1Char('0')) + 18);
+        QVERIFY(!grid->horizontalScrollBar()->isVisible());
+        const QFontMetrics header = grid->horizontalHeader()->fontMetrics();
+        for (int column : {1, 2}) {
+            const QString caption = grid->model()->headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(grid->columnWidth(column) > header.horizontalAdvance(caption),
+                     qPrintable(caption));
+            QVERIFY(grid->columnViewportPosition(column) + grid->columnWidth(column) <=
+                    grid->viewport()->width());
+        }
+        // A thousand rows widen the number column to four digits.
+        std::vector<StatRow> rows(1000, StatRow{"1", "2"});
+        stat->Model().Table().SetRows(rows);
+        stat->RefreshTable();
+        QCOMPARE(grid->columnWidth(0), 4 * grid->fontMetrics().horizontalAdvance(QLatin1Char('0')) + 7);
+    }
+
+    // The widths of the label column and the x panel come from the settings
+    // and go back to them.
+    void PanelWidthsFollowTheSettings() {
+        Window w;
+        Settings& settings = w.form.Session().Values();
+        settings.SetInteger("StatForm", "Sections1Width", 260);
+        settings.SetInteger("StatForm", "xPanelWidth", 170);
+        QTest::mouseClick(w.Button("RegSpeedButton"), Qt::LeftButton);
+        TStatForm* stat = w.Stat();
+        QVERIFY(QTest::qWaitForWindowExposed(stat));
+        QCoreApplication::processEvents();
+        auto* label = stat->findChild<QLabel*>(QStringLiteral("ResultLabel0"));
+        QVERIFY(label);
+        QVERIFY(label->width() >= 260);
+        QVERIFY(stat->ResultLabel(true, 0)->width() >= 170);
+        QTest::mouseClick(w.Button("RegSpeedButton"), Qt::LeftButton);
+        QTRY_VERIFY(w.Stat() == nullptr);
+        QCOMPARE(settings.Int("StatForm", "Sections1Width"), 260);
+        QCOMPARE(settings.Int("StatForm", "xPanelWidth"), 170);
     }
 
     void ExportThenImportRoundTrip() {

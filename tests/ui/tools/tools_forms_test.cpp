@@ -2,6 +2,7 @@
 // period window with its holiday list, the constants (menu, "const" panel,
 // user constants window and shortcuts) and the VAT mode of the main window.
 #include <QAction>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -22,11 +23,14 @@
 #include "tools/holiday_calendar.h"
 #include "ui/widgets/click_label.h"
 #include "ui/tools/const_form.h"
+#include "ui/statistics/stat_form.h"
 #include "ui/tools/conv_form.h"
+#include "ui/widgets/drag_payload.h"
 #include "ui/tools/date_form.h"
 #include "ui/tools/holiday_list_dialog.h"
 #include "ui/main/main_form.h"
 #include "ui/main/register_label.h"
+#include "ui/shell/qt_translations.h"
 
 using namespace tarvix;
 
@@ -114,11 +118,54 @@ private slots:
         QVERIFY(!w.messages.empty());
         QCOMPARE(w.messages.back().Kind, MessageKind::Error);
 
+        // Another quantity while the input is bad: no result of the old one.
+        QVERIFY(!conv->OutEdit()->text().isEmpty());
+        QTest::mouseClick(conv->CategoryLabel(0), Qt::LeftButton);  // délka
+        QCOMPARE(conv->OutEdit()->text(), QString());
+        QTest::mouseClick(conv->CategoryLabel(6), Qt::LeftButton);  // teplota again
+        w.EnterIn(conv->InpEdit(), QStringLiteral("100"));
+        QCOMPARE(conv->OutEdit()->text(), QStringLiteral("212"));
+
         // The state outlasts the window.
         conv->close();
         QTRY_VERIFY(!w.form.ConvForm());
         w.form.FunkcePrevodyItemClick();
         QVERIFY(w.form.ConvForm()->CategoryLabel(6)->Chosen());
+    }
+
+    // The statistics grid dropped on the input puts its current cell there,
+    // as a register label puts its value; other drags are refused.
+    void ConversionInputTakesDrops() {
+        Window w;
+        w.form.FunkcePrevodyItemClick();
+        TConvForm* conv = w.form.ConvForm();
+        QVERIFY(conv);
+        w.form.StatisticsWindowClick();
+        TStatForm* stat = w.form.StatForm();
+        QVERIFY(stat);
+        stat->Model().Table().SetRows({{"12.5", ""}, {"37", ""}});
+        stat->RefreshTable();
+        stat->DataStringGrid()->setCurrentIndex(stat->DataStringGrid()->model()->index(1, 1));
+        auto drop = [conv](const DragPayload& payload) {
+            std::unique_ptr<QMimeData> mime(MakeDragMime(payload));
+            const QPoint at = conv->InpEdit()->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(conv->InpEdit(), &enter);
+            const bool accepted = enter.isAccepted();
+            QDropEvent dropped(QPointF(at), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(conv->InpEdit(), &dropped);
+            return accepted;
+        };
+        QVERIFY(drop({DragSource::StatGrid, BoxId::Input, QString()}));
+        QCOMPARE(conv->InpEdit()->text(), QStringLiteral("37"));
+        conv->PrevedButtonClick();
+        QCOMPARE(conv->OutEdit()->text(), QStringLiteral("37"));  // metres to metres
+        w.form.Model().SetRegisterBox(BoxId::A, "4");
+        QVERIFY(drop({DragSource::RegisterLabel, BoxId::A, QString()}));
+        QCOMPARE(conv->InpEdit()->text(), QStringLiteral("4"));
+        conv->InpEdit()->setText(QStringLiteral("5"));
+        QVERIFY(!drop({DragSource::Display, BoxId::Input, QStringLiteral("9")}));
+        QCOMPARE(conv->InpEdit()->text(), QStringLiteral("5"));
     }
 
     void PeriodWindow() {
@@ -188,6 +235,71 @@ private slots:
         QApplication::sendEvent(form.StartDateTimePicker(), &drop);
         QCOMPARE(form.StartDateTimePicker()->date(), QDate(2003, 6, 30));
         QCOMPARE(form.PeriodEdit(0)->value(), 0);
+    }
+
+    // Digits typed after a click into a date field replace the section under
+    // the cursor; a partly typed section takes its next digit.
+    void PeriodWindowTakesTypedDates() {
+        Window w;
+        TDateForm form(w.form.Model(), w.form.Texts(), HolidayStore{}, &w.form);
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.SetDates({2003, 1, 15}, {2003, 1, 31});
+        struct Case {
+            QDateEdit* Edit;
+            int ClickAt;  // x inside the field's text
+            const char* Typed;
+            QDate Expected;
+        };
+        const Case cases[] = {
+            {form.StartDateTimePicker(), 3, "24122004", QDate(2004, 12, 24)},
+            {form.EndDateTimePicker(), 3, "0102", QDate(2003, 2, 1)},  // day and month only
+        };
+        for (const Case& c : cases) {
+            QLineEdit* inner = c.Edit->findChild<QLineEdit*>();
+            QVERIFY(inner);
+            QTest::mouseClick(inner, Qt::LeftButton, {}, QPoint(c.ClickAt, inner->height() / 2));
+            QTest::keyClicks(c.Edit, QString::fromLatin1(c.Typed));
+            QCOMPARE(c.Edit->date(), c.Expected);
+        }
+        // The period follows a typed date.
+        form.SetDates({2003, 1, 1}, {2003, 1, 15});
+        QLineEdit* inner = form.EndDateTimePicker()->findChild<QLineEdit*>();
+        QTest::mouseClick(inner, Qt::LeftButton, {}, QPoint(3, inner->height() / 2));
+        QTest::keyClicks(form.EndDateTimePicker(), QStringLiteral("31"));
+        QCOMPARE(form.EndDateTimePicker()->date(), QDate(2003, 1, 31));
+        QCOMPARE(form.PeriodEdit(0)->value(), 30);
+    }
+
+    // Qt's calendars and number fields speak the interface language; the
+    // display's decimal separator stays the desktop's.
+    void QtLocaleFollowsTheInterfaceLanguage() {
+        Window w;  // the main window sets the language it starts in
+        InstallQtTranslations("CZECH");
+        {
+            TDateForm form(w.form.Model(), w.form.Texts(), HolidayStore{}, &w.form);
+            QCalendarWidget* calendar = form.StartDateTimePicker()->calendarWidget();
+            QVERIFY(calendar);
+            QCOMPARE(calendar->locale().language(), QLocale::Czech);
+            QCOMPARE(calendar->locale().standaloneMonthName(12), QStringLiteral("prosinec"));
+            QCOMPARE(calendar->locale().dayName(1, QLocale::ShortFormat), QStringLiteral("po"));
+            QCOMPARE(form.PeriodEdit(0)->locale().language(), QLocale::Czech);
+        }
+        // A main window created under that locale keeps the desktop's separator.
+        {
+            TMainForm another;
+            const char separator =
+                QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+            QCOMPARE(another.Model().Options().DecimalSeparator, separator);
+        }
+        InstallQtTranslations("ENGLISH");
+        {
+            TDateForm form(w.form.Model(), w.form.Texts(), HolidayStore{}, &w.form);
+            QCOMPARE(form.StartDateTimePicker()->calendarWidget()->locale().standaloneMonthName(12),
+                     QStringLiteral("December"));
+        }
+        InstallQtTranslations("CZECH");
     }
 
     void PeriodWindowFromTheMenu() {

@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QSplitter>
 #include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QSpinBox>
@@ -122,6 +124,52 @@ private slots:
         const QPoint at(rows->width() / 2, rows->sectionViewportPosition(3) + rows->sectionSize(3) / 2);
         QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(w.gem->Model().BorderedArea(false), std::optional(GridArea{1, 1, 4, 2}));
+    }
+
+    // "Transformace funkcí" changes only the elements of the fill area and
+    // content chosen in the menu; the settings reach it from a new window too.
+    void TransformationFollowsTheFillAreaMenu() {
+        Windows w;
+        w.Open(false);
+        w.gem->RozmerSpinEdit()->setValue(2);
+        const char* cells[2][2] = {{"1", "2"}, {"3", "4"}};
+        for (int i = 0; i < 2; ++i)
+            for (int j = 0; j < 2; ++j)
+                QVERIFY(w.Left()->setData(w.Left()->index(i, j), QString::fromLatin1(cells[i][j]), Qt::EditRole));
+        w.main.ExprComboBox()->lineEdit()->setText(QStringLiteral("X*10"));
+        w.main.Model().SetInputText("X*10");
+        w.Trigger("Plnit_Diagonala");
+        w.Trigger("Transformace_Funkci");
+        QVERIFY2(w.messages.empty(), w.messages.empty() ? "" : w.messages.back().Text.c_str());
+        QCOMPARE(w.RightCell(1, 1).trimmed(), QStringLiteral("10"));
+        QCOMPARE(w.RightCell(1, 2).trimmed(), QStringLiteral("2"));
+        QCOMPARE(w.RightCell(2, 1).trimmed(), QStringLiteral("3"));
+        QCOMPARE(w.RightCell(2, 2).trimmed(), QStringLiteral("40"));
+        w.gem->Model().SetModified(false);
+        w.gem->close();
+        QTRY_VERIFY(!w.gem);
+        w.Open(false);
+        QCOMPARE(w.gem->Model().Options().TransformArea, int{kFillDiagonal});
+        w.Trigger("Plnit_Vse");
+        QCOMPARE(w.gem->Model().Options().TransformArea, int{kFillAll});
+        w.Trigger("Plnit_PrazdneBunky");
+        QCOMPARE(w.gem->Model().Options().TransformContent, int{kFillEmpty});
+    }
+
+    // The condensation method is not built: its item is disabled and its
+    // hint names the elimination that computes instead.
+    void CondensationMethodIsDisabledWithAHint() {
+        Windows w;
+        w.Open(true);
+        QAction* condensation = w.gem->Action("Metoda_Kondenzacni");
+        QVERIFY(condensation);
+        QVERIFY(!condensation->isEnabled());
+        QVERIFY(!condensation->isChecked());
+        QVERIFY(condensation->toolTip().contains(QStringLiteral("Gaussovou eliminací")));
+        QCOMPARE(condensation->statusTip(), condensation->toolTip());
+        QVERIFY(w.gem->Action("Metoda_Gaussova")->isChecked());
+        w.gem->RefreshFromModel();
+        QVERIFY(!condensation->isEnabled());
     }
 
     void FillAreaAboveTheDiagonalWithSymmetricWriting() {

@@ -11,6 +11,7 @@
 #include "ui/worksheet/gem_form.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -28,6 +29,7 @@
 #include "ui/worksheet/mem_form.h"
 #include "storage/calculator_session.h"
 #include "storage/worksheet_settings.h"
+#include "ui/widgets/qt_file_choice.h"
 
 using namespace tarvix;
 
@@ -92,6 +94,115 @@ private slots:
         w.gem->ToggleMode();
         QCOMPARE(w.gem->Model().Mode(), WorksheetMode::Equations);
         QCOMPARE(w.gem->StatusText(3), QStringLiteral("Soustava rovnic"));
+    }
+
+    // A cell that does not read: its message, the cell cursor on it (left
+    // or right grid) and no "Příprava dat..." left in the status bar.
+    void ACellErrorFocusesTheCellAndClearsTheStatus() {
+        Windows w;
+        w.Open(true);
+        w.TypeSample();
+        w.SetLeft(2, 3, QStringLiteral("2*"));
+        QTest::keyClick(w.gem, Qt::Key_F9);
+        QCOMPARE(w.messages.size(), std::size_t{1});
+        QCOMPARE(w.gem->StatusText(2), QString());
+        QTableView* left = w.gem->LStringGrid();
+        QCOMPARE(left->currentIndex().row(), 1);
+        QCOMPARE(left->currentIndex().column(), 2);
+        QVERIFY(left->hasFocus());
+        // Corrected, the system solves and the status shows the time.
+        w.SetLeft(2, 3, QStringLiteral("-6"));
+        QTest::keyClick(w.gem, Qt::Key_F9);
+        QCOMPARE(w.messages.size(), std::size_t{1});
+        QVERIFY(w.gem->StatusText(2).startsWith(QStringLiteral("Doba výpočtu")));
+    }
+
+    // A worksheet never placed before shows a 5×5 system with its solution
+    // without scrolling.
+    void FirstPlacementShowsAFiveByFiveSystem() {
+        Windows w;
+        w.Open(true);
+        w.gem->RozmerSpinEdit()->setValue(5);
+        for (int i = 1; i <= 5; ++i)
+            for (int j = 1; j <= 6; ++j) w.SetLeft(i, j, QString::number(i == j ? 2 : j == 6 ? i : 0));
+        QTest::keyClick(w.gem, Qt::Key_F9);
+        QVERIFY2(w.messages.empty(), qPrintable(w.LastMessage()));
+        QCoreApplication::processEvents();
+        auto shows = [](QTableView* view, int rows, int columns) {
+            const int bottom = view->rowViewportPosition(rows - 1) + view->rowHeight(rows - 1);
+            const int right = view->columnViewportPosition(columns - 1) + view->columnWidth(columns - 1);
+            return view->rowViewportPosition(0) >= 0 && view->columnViewportPosition(0) >= 0 &&
+                   bottom <= view->viewport()->height() && right <= view->viewport()->width();
+        };
+        QVERIFY(shows(w.gem->LStringGrid(), 5, 6));
+        QVERIFY(shows(w.gem->RStringGrid(), 5, 1));
+        QCOMPARE(w.RightCell(5, 1).trimmed(), QStringLiteral("2.5"));
+    }
+
+    // Ctrl+O over modified data asks to save first; Cancel keeps the data.
+    void OpeningAnotherFileAsksToSaveFirst() {
+        Windows w;
+        w.Open(true);
+        w.SetLeft(1, 1, QStringLiteral("4"));
+        QVERIFY(w.gem->Model().Modified());
+        int dialogs = 0;
+        w.main.Files().SetHook([&](const FileDialogRequest&, bool) {
+            ++dialogs;
+            return std::optional<std::filesystem::path>();
+        });
+        w.answer = [](const MessageBoxRequest&) { return ModalResult::Cancel; };
+        QTest::keyClick(w.gem, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(w.messages.size(), std::size_t{1});
+        QVERIFY(w.LastMessage().contains(QStringLiteral("uložit")));
+        QCOMPARE(dialogs, 0);
+        QCOMPARE(w.LeftCell(1, 1), QStringLiteral("4"));
+        // No: the open dialog follows.
+        w.answer = [](const MessageBoxRequest&) { return ModalResult::No; };
+        QTest::keyClick(w.gem, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(w.messages.size(), std::size_t{2});
+        QCOMPARE(dialogs, 1);
+        // Unmodified: no question.
+        w.gem->Model().SetModified(false);
+        QTest::keyClick(w.gem, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(w.messages.size(), std::size_t{2});
+        QCOMPARE(dialogs, 2);
+    }
+
+    // GemForm/RWidth sizes the right grid's columns and GemVForm/LUpDown and
+    // RUpDown the variant window's; closing writes them back.
+    void ColumnWidthSettingsApply() {
+        Windows w;
+        Settings& settings = w.main.Session().Values();
+        settings.SetInteger("GemForm", "RWidth", 150);
+        settings.SetInteger("GemVForm", "LUpDown", 60);
+        settings.SetInteger("GemVForm", "RUpDown", 90);
+        w.Open(false);
+        QCOMPARE(w.gem->RStringGrid()->horizontalHeader()->defaultSectionSize(), 150);
+        // Without automatic alignment (which shares the grid's width out)
+        // new columns of the right grid take the width.
+        QAction* align = w.gem->Action("Rastr_AutomatickyZarovnavat");
+        if (align->isChecked()) align->trigger();
+        const int columns = w.Right()->columnCount();
+        w.gem->RozmerSpinEdit()->setValue(w.gem->RozmerSpinEdit()->value() + 2);
+        QVERIFY(w.Right()->columnCount() > columns);
+        QCOMPARE(w.gem->RStringGrid()->columnWidth(w.Right()->columnCount() - 1), 150);
+        w.gem->ToggleMode();
+        w.TypeSample();
+        QTest::keyClick(w.gem, Qt::Key_F9);
+        w.gem->VariantClick();
+        QPointer<TGemVForm> variants = w.gem->VariantForm();
+        QVERIFY(variants);
+        QCOMPARE(variants->LStringGrid()->columnWidth(0), 60);
+        QCOMPARE(variants->RStringGrid()->columnWidth(0), 90);
+        variants->findChild<QSpinBox*>(QStringLiteral("RColWidthsEdit"))->setValue(110);
+        w.gem->RStringGrid()->setColumnWidth(0, 170);
+        w.gem->Model().SetModified(false);
+        QVERIFY(w.gem->close());
+        QTRY_VERIFY(!w.gem);
+        w.main.SaveWorkingState();
+        QCOMPARE(ReadGemFormPlacement(settings).RWidth, 170);
+        QCOMPARE(ReadGemVFormPlacement(settings).LUpDown, 60);
+        QCOMPARE(ReadGemVFormPlacement(settings).RUpDown, 110);
     }
 
     void EmptyWorksheetDisablesRunAndStop() {
