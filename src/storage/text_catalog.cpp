@@ -47,7 +47,8 @@ std::vector<TextCatalog::Entry> TextCatalog::Entries() const {
     std::vector<Entry> out;
     out.reserve(slots_.size());
     for (const auto& [name, slot] : slots_) {
-        out.push_back({slot.Section, slot.Key, slot.Replaced ? slot.Replacement : slot.BuiltIn});
+        out.push_back({slot.Section, slot.Key, slot.Replaced ? slot.Replacement : slot.BuiltIn,
+                       slot.BuiltIn});
     }
     return out;
 }
