@@ -33,6 +33,11 @@ constexpr std::string_view kHelpStart =
 constexpr std::string_view kHelpEnd =
     "  --open-worksheet FILE  open FILE in the worksheet windows of the pictures\n"
     "  --dark                 use a dark palette\n"
+    "  --lang WORD            the interface language of this run (CZECH, ENGLISH or\n"
+    "                         another WORD.lng); the settings keep their language,\n"
+    "                         and a language without a file keeps Czech\n"
+    "  --language-template FILE  write every built-in text as a language file\n"
+    "                         (the start of a translation) and exit\n"
     "  -h, --help             print this help and exit\n"
     "  --version              print the version and exit\n"
     "\n"

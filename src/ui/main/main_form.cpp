@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "storage/default_language.h"
+#include "ui/language/language_hub.h"
 #include "ui/chart/analysis_chart_link.h"
 #include "ui/chart/chart_link.h"
 #include "ui/lists/function_list_form.h"
@@ -128,8 +129,9 @@ TMainForm::TMainForm(QWidget* parent)
     session_ = std::make_unique<CalculatorSession>(
         calculator_, texts_,
         SessionPaths::FromEnvironment(XdgEnvironment::FromProcess(),
-                                      DataFolder().toStdString()));
+                                      LanguageFolders::OfProcess().Shipped));
     files_ = std::make_unique<QtFileChoice>(this);
+    InstallLanguage(*this);  // the language hub and the tip of the day
     InitSeries();
     // Qt's dialogs speak the interface's language: the default one until the
     // settings name another.

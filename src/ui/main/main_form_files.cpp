@@ -1,6 +1,7 @@
 // The main window's data file and session: loading them at start, the title
 // that names the data file, saving the working state, the commands of the
 // file menu and the history window.
+#include "ui/language/language_hub.h"
 #include "ui/lists/log_form.h"
 #include "ui/main/main_form.h"
 #include "ui/shell/qt_translations.h"
@@ -12,12 +13,16 @@ namespace tarvix {
 void TMainForm::LoadSession(const QString& firstArgument) {
     session_->Load();
     LoadSeriesSettings();
-    InstallQtTranslations(session_->Values().String("Localization", "Language"));
+    // The settings' language, or the one chosen for this run (--lang).
+    TLanguageHub& language = LanguageOf(*this);
+    language.ApplyLanguage(
+        language.StartLanguage(ToQ(session_->Values().String("Localization", "Language"))));
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
     RefreshTitle();
     SyncVatButton();
     ReopenLogForm(logForm_, *session_, texts_, this);
+    ShowStartTips(*this);
 }
 
 void TMainForm::RefreshTitle() {

@@ -8,6 +8,8 @@
 #include "ui/lists/function_list_form.h"
 #include "ui/worksheet/gem_form.h"
 #include "ui/worksheet/gem_v_form.h"
+#include "ui/language/language_hub.h"
+#include "ui/language/tips_form.h"
 #include "ui/lists/log_form.h"
 #include "ui/main/main_form.h"
 #include "ui/worksheet/mem_form.h"
@@ -131,6 +133,11 @@ const PictureWindow kPictureWindows[] = {
          if (gem->Model().RunEnabled()) gem->RunClick();
          gem->Action("Graf_DataHlavniDiagonaly")->trigger();
          return form.Charts().Form();
+     }},
+    {"tips",
+     [](TMainForm& form) {
+         ShowTips(form);
+         return ChildWindow<TTipsForm>(form);
      }},
     {"mem",
      [](TMainForm& form) -> QWidget* {
