@@ -47,8 +47,7 @@ std::vector<TextCatalog::Entry> TextCatalog::Entries() const {
     std::vector<Entry> out;
     out.reserve(slots_.size());
     for (const auto& [name, slot] : slots_) {
-        out.push_back({slot.Section, slot.Key, slot.Replaced ? slot.Replacement : slot.BuiltIn,
-                       slot.BuiltIn});
+        out.push_back({slot.Section, slot.Key, slot.Replaced ? slot.Replacement : slot.BuiltIn});
     }
     return out;
 }

@@ -26,7 +26,6 @@ public:
         std::string Section;
         std::string Key;
         std::string Text;
-        std::string BuiltIn;  // empty for a key only a language file named
     };
     // Every text asked for so far, with its current value (for a language file
     // template).
