@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "storage/language_file.h"
+#include "storage/storage_texts.h"
 #include "storage/text_catalog.h"
 #include "storage/xdg_paths.h"
 
@@ -18,6 +19,11 @@ namespace tarvix {
 
 // The built-in language.
 inline constexpr std::string_view kBuiltInLanguage = "CZECH";
+
+// The message of a language file that does not read ("%s": its problems,
+// each on a line of its own).
+inline constexpr CatalogText kLanguageFileRefused{
+    "Msg", "Msg_LanguageFileRefused", "Jazykový soubor nelze použít, zůstává dosavadní jazyk:%s"};
 
 // The folders searched for language and tips files, the user's first.
 struct LanguageFolders {

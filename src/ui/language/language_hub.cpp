@@ -6,6 +6,8 @@
 #include <QMetaMethod>
 #include <QWidget>
 
+#include "calculator/message_box.h"
+#include "engine/parser_messages.h"
 #include "ui/chart/gr_form.h"
 #include "ui/language/tips_form.h"
 #include "ui/lists/function_list_form.h"
@@ -112,6 +114,19 @@ void InstallLanguage(TMainForm& form) {
         QObject::disconnect(tip, &QAction::triggered, nullptr, nullptr);
         QObject::connect(tip, &QAction::triggered, &form, [&form] { ShowTips(form); });
     }
+}
+
+void ApplyStartLanguage(TMainForm& form) {
+    TLanguageHub& language = LanguageOf(form);
+    const LanguageApplyResult result = language.ApplyLanguage(
+        language.StartLanguage(ToQ(form.Session().Values().String("Localization", "Language"))));
+    if (result.Ok) return;
+    std::string problems;
+    for (const std::string& problem : result.Problems) problems += "\n" + problem;
+    const std::string text =
+        FormatMessageText(CatalogString(form.Texts(), kLanguageFileRefused), {problems});
+    form.Dialogs().ShowMessage(PrepareMessageBox(text, MessageKind::Warning, kOkButton, 0,
+                                                 form.Model().Texts()));
 }
 
 void ShowTips(TMainForm& form) {

@@ -63,6 +63,9 @@ TLanguageHub& LanguageOf(TMainForm& form);
 // Called once while the main window is built: the hub, and the help menu's
 // "&Tip dne" bound to the tip window.
 void InstallLanguage(TMainForm& form);
+// At start: the settings' language, or this run's (--lang); a language file
+// that does not read is reported in a message and the built-in texts stay.
+void ApplyStartLanguage(TMainForm& form);
 // "&Tip dne": the tip window of the main window.
 void ShowTips(TMainForm& form);
 // At start: the tip window when Help/TipsOfTheDay is on.

@@ -60,6 +60,7 @@ std::vector<LanguageEntry> BuiltInTexts(TMainForm& form) {
     form.SetCompactLayout(false);
     TextCatalog& catalog = form.Texts();
     for (const CatalogText* text : texts::kAll) CatalogString(catalog, *text);
+    CatalogString(catalog, kLanguageFileRefused);
     // The function list asks for a description when the pointer rests on a name.
     std::vector<const FunctionHelpEntry*> functions;
     for (const FunctionHelpEntry& entry : ListedFunctions()) functions.push_back(&entry);

@@ -14,9 +14,7 @@ void TMainForm::LoadSession(const QString& firstArgument) {
     session_->Load();
     LoadSeriesSettings();
     // The settings' language, or the one chosen for this run (--lang).
-    TLanguageHub& language = LanguageOf(*this);
-    language.ApplyLanguage(
-        language.StartLanguage(ToQ(session_->Values().String("Localization", "Language"))));
+    ApplyStartLanguage(*this);
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
     RefreshTitle();
