@@ -133,10 +133,9 @@ TMainForm::TMainForm(QWidget* parent)
     files_ = std::make_unique<QtFileChoice>(this);
     InstallLanguage(*this);  // the language hub and the tip of the day
     InitSeries();
-    // Qt's dialogs speak the interface's language: the default one until the
-    // settings name another.
-    InstallQtTranslations(
-        DefaultLanguage(SystemLocaleName(), session_->Paths().LanguageFolder));
+    // Qt's dialogs speak the interface's language: the built-in one until a
+    // language is applied (the language hub installs its translations then).
+    InstallQtTranslations(kBuiltInLanguage);
     BuildChart();
 
     ApplyTexts();
