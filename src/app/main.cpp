@@ -9,6 +9,9 @@
 // check the looks in dark desktop themes); --open-worksheet opens FILE in the
 // worksheet windows of the pictures. FILE opens by its type (ui/shell/start_file.h);
 // --help and --version print their texts without opening a window (app_help.h).
+// --lang WORD sets the interface language of this run (the settings keep
+// theirs); --language-template FILE writes every built-in text as a language
+// file and exits.
 // Start-up: the splash window and the title first, then the main window.
 // SIGTERM, SIGINT and SIGHUP quit at any moment, start-up included: the
 // handlers are in place before anything else, a request ends every event
@@ -29,6 +32,8 @@
 #include <vector>
 
 #include "app/app_help.h"
+#include "ui/language/language_hub.h"
+#include "ui/language/language_template.h"
 #include "ui/shell/application_identity.h"
 #include "ui/shell/dark_palette.h"
 #include "ui/main/main_form.h"
@@ -73,6 +78,8 @@ int main(int argc, char** argv) {
     std::vector<std::pair<tarvix::BoxId, QString>> boxes;
     bool dark = false;
     bool minimized = false;
+    QString language;
+    QString languageTemplate;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--screenshot") && i + 1 < args.size()) {
@@ -99,6 +106,10 @@ int main(int argc, char** argv) {
             dark = true;
         } else if (args[i] == QLatin1String("--minimized")) {
             minimized = true;  // the login's autostart entry
+        } else if (args[i] == QLatin1String("--lang") && i + 1 < args.size()) {
+            language = args[++i];
+        } else if (args[i] == QLatin1String("--language-template") && i + 1 < args.size()) {
+            languageTemplate = args[++i];
         }
     }
     if (!tarvix::PictureWindowNames().contains(windowName)) {
@@ -109,7 +120,8 @@ int main(int argc, char** argv) {
     if (dark) tarvix::ApplyDarkPalette();
 
     std::unique_ptr<QSplashScreen> splash;
-    if (screenshot.isEmpty()) {
+    const bool quiet = !screenshot.isEmpty() || !languageTemplate.isEmpty();
+    if (!quiet) {
         splash = tarvix::ShowSplash(title, QStringLiteral("Vědecká kalkulačka"));
         QApplication::processEvents();
     }
@@ -118,12 +130,27 @@ int main(int argc, char** argv) {
     quit.SetStopHook([&form] { form.StopRuns(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager&) { form.SaveWorkingState(); });
-    if (!screenshot.isEmpty()) {
+    if (quiet) {
         // No modal dialogs while taking a picture: messages go to standard error.
         form.Dialogs().SetMessageHook([](const tarvix::MessageBoxRequest& request) {
             std::fprintf(stderr, "%s\n", request.Text.c_str());
             return tarvix::ModalResult::Cancel;
         });
+    }
+    if (!languageTemplate.isEmpty()) {
+        std::string error;
+        if (tarvix::WriteLanguageTemplate(form, languageTemplate.toStdString(), error)) return 0;
+        std::fprintf(stderr, "tarvix: cannot write %s: %s\n", languageTemplate.toUtf8().constData(),
+                     error.c_str());
+        return 1;
+    }
+    if (!language.isEmpty()) {
+        // This run's language; a language without a file keeps Czech.
+        tarvix::TLanguageHub& hub = tarvix::LanguageOf(form);
+        hub.SetRunLanguage(language);
+        const tarvix::LanguageApplyResult applied = hub.ApplyLanguage(language);
+        for (const std::string& problem : applied.Problems)
+            std::fprintf(stderr, "tarvix: %s\n", problem.c_str());
     }
     form.show();
     if (screenshot.isEmpty() && !quit.Requested()) {

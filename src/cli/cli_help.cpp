@@ -155,6 +155,10 @@ constexpr CliOption kToolOptions[] = {
 constexpr CliOption kGeneralOptions[] = {
     {"--help", "", None, "", "print this help and exit (-h also)"},
     {"--version", "", None, "", "print the version and exit"},
+    {"--lang", "WORD", Text, "",
+     "the language of the messages for this run (CZECH, ENGLISH or another WORD.lng in "
+     "$XDG_DATA_HOME/tarvix/lang or the shipped lang folder); a language without a file keeps "
+     "the built-in Czech"},
 };
 
 constexpr CliOptionGroup kGroups[] = {

@@ -49,6 +49,7 @@
 #include "calculator/mode_switches.h"
 #include "calculator/text_trim.h"
 #include "cli/cli_help.h"
+#include "cli/cli_language.h"
 #include "cli/cli_series.h"
 #include "cli/cli_settings.h"
 #include "cli/cli_stat.h"
@@ -238,6 +239,9 @@ std::string CleanLine(std::string line) {
 
 int main(int argc, char** argv) {
     std::vector<char*> args(argv, argv + argc);
+    // --lang WORD: the texts of this run (cli_language.h).
+    TextCatalog texts;
+    if (!TakeLanguageOption(args, texts, std::cerr)) BadUsage();
     const TakenSettingsKeys keys = TakeSettingsKeys(args);
     if (keys.Bad) BadUsage();
     // The defaults with the keys: what the families without a calculator
@@ -271,7 +275,6 @@ int main(int argc, char** argv) {
     calculator.SetOptions(options);
     CliDialogs dialogs(settings.Answer);
     calculator.SetDialogs(&dialogs);
-    TextCatalog texts;
     DataFileDocument document;
     DataFileCommands dataFile(calculator, texts, document);
     if (!settings.OpenFile.empty() && !dataFile.OpenFile(settings.OpenFile)) return 1;

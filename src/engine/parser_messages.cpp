@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "engine/message_overlay.h"
 #include "engine/name_utils.h"
 
 namespace tarvix {
@@ -76,6 +77,8 @@ void MessageTable::ResetToDefaults() {
 const std::string& MessageTable::Text(std::string_view key) const {
     std::size_t i = IndexOf(key);
     if (i >= texts_.size()) throw std::logic_error("unknown message key " + std::string(key));
+    // The applied language's text, when it has one for this key.
+    if (const std::string* replaced = LanguageMessages().Find(key)) return *replaced;
     return texts_[i];
 }
 

@@ -44,6 +44,15 @@ inline constexpr CatalogText LogExpressionsVariablesResults{
 inline constexpr CatalogText LogClear{"LogForm", "Clear", "Vymazat"};
 inline constexpr CatalogText LogCopy{"LogForm", "Copy", "Kopírovat"};
 inline constexpr CatalogText LogFont{"LogForm", "Font", "Písmo"};
+
+// Every text above (for the language file template).
+inline constexpr const CatalogText* kAll[] = {
+    &DataFiles,      &AskForOverwriteFile,   &WritingToFile,
+    &ReadingFromFile, &FileNotFound,         &NotDataFile,
+    &OpenDialog,     &SaveAsDialog,          &LogFormCaption,
+    &LogResults,     &LogExpressionsResults, &LogExpressionsVariablesResults,
+    &LogClear,       &LogCopy,               &LogFont,
+};
 }  // namespace texts
 
 }  // namespace tarvix

@@ -8,7 +8,7 @@
 
 #include "session_test_support.h"
 #include "storage/autostart_entry.h"
-#include "storage/language_list.h"
+#include "storage/language.h"
 
 namespace tarvix::testing {
 namespace {
@@ -179,7 +179,7 @@ TEST(AutostartEntryTest, WrittenAndRemovedInTheConfigFolder) {
 }
 
 TEST(LanguageListTest, NamesFromBothFoldersWithCzechAlways) {
-    EXPECT_EQ(AvailableLanguages({}), (std::vector<std::string>{"CZECH"}));
+    EXPECT_EQ(LanguageNames({}), (std::vector<std::string>{"CZECH"}));
     TempFolder shipped;
     TempFolder user;
     WriteBytes(shipped / "English.lng", "");
@@ -188,7 +188,7 @@ TEST(LanguageListTest, NamesFromBothFoldersWithCzechAlways) {
     WriteBytes(user / "german.LNG", "");
     WriteBytes(user / "ENGLISH.lng", "");
     std::filesystem::create_directory(user / "dir.lng");
-    EXPECT_EQ(AvailableLanguages({shipped.path(), user.path(), user / "missing"}),
+    EXPECT_EQ(LanguageNames({user.path(), shipped.path()}),
               (std::vector<std::string>{"CZECH", "ENGLISH", "GERMAN"}));
 }
 

@@ -7,6 +7,7 @@
 
 #include "series/chart_palette_settings.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/language/language_hub.h"
 
 namespace tarvix {
 
@@ -168,8 +169,8 @@ void TChartLink::BuildImageMenu() {
         {"GrStatistikaItem", "ToStatistics", "Př&enést data do statistiky", nullptr},
     };
     for (const Item& item : items) {
-        QAction* a = imageMenu_->addAction(
-            ToQ(host_.Texts.Text("GrImagePopupMenu", item.Key, item.Caption)));
+        QAction* a = imageMenu_->addAction(QString());
+        BindCatalogText(a, host_.Texts, "GrImagePopupMenu", item.Key, item.Caption);
         a->setObjectName(QLatin1String(item.Name));
         const auto command = item.Command;
         connect(a, &QAction::triggered, this, [this, command] {

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "storage/default_language.h"
+#include "ui/language/language_hub.h"
 #include "ui/chart/analysis_chart_link.h"
 #include "ui/chart/chart_link.h"
 #include "ui/library/expr_form.h"
@@ -138,14 +139,14 @@ TMainForm::TMainForm(QWidget* parent)
     session_ = std::make_unique<CalculatorSession>(
         calculator_, texts_,
         SessionPaths::FromEnvironment(XdgEnvironment::FromProcess(),
-                                      DataFolder().toStdString()));
+                                      LanguageFolders::OfProcess().Shipped));
     files_ = std::make_unique<QtFileChoice>(this);
+    InstallLanguage(*this);  // the language hub and the tip of the day
     InitSeries();
     BuildHelp();
-    // Qt's dialogs speak the interface's language: the default one until the
-    // settings name another.
-    InstallQtTranslations(
-        DefaultLanguage(SystemLocaleName(), session_->Paths().LanguageFolder));
+    // Qt's dialogs speak the interface's language: the built-in one until a
+    // language is applied (the language hub installs its translations then).
+    InstallQtTranslations(kBuiltInLanguage);
     BuildChart();
 
     ApplyTexts();

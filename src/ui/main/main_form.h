@@ -427,6 +427,8 @@ private:
     // Closes the expression editor before the exit; false when the user kept it.
     bool CloseDispForm(OpenWindows& open);
     std::unique_ptr<TPrefForm> NewPrefForm();
+    // The preferences' language list: every language file there is, CZECH always.
+    std::vector<std::string> LanguageNamesOfHub();
     // PreferencesPort
     bool VarAsVector() const override;
     bool VectorsExist() const override;

@@ -1,6 +1,7 @@
 // The main window's data file and session: loading them at start, the title
 // that names the data file, saving the working state, the commands of the
 // file menu and the history window.
+#include "ui/language/language_hub.h"
 #include "ui/lists/log_form.h"
 #include "ui/help/help_link.h"
 #include "ui/settings/disp_form.h"
@@ -15,8 +16,11 @@ namespace tarvix {
 void TMainForm::LoadSession(const QString& firstArgument) {
     session_->Load();
     LoadSeriesSettings();
-    InstallQtTranslations(session_->Values().String("Localization", "Language"));
-    Help().SetLanguage(ToQ(session_->Values().String("Localization", "Language")));
+    // The settings' language, or the one chosen for this run (--lang).
+    ApplyStartLanguage(*this);
+    Help().SetLanguage(LanguageOf(*this).Language());
+    connect(&LanguageOf(*this), &TLanguageHub::LanguageChanged, this,
+            [this](const QString& language) { Help().SetLanguage(language); });
     if (!firstArgument.isEmpty()) session_->DataFile().OpenArgument(firstArgument.toStdString());
     RefreshFromModel();
     RefreshTitle();
@@ -24,6 +28,7 @@ void TMainForm::LoadSession(const QString& firstArgument) {
     ReopenLogForm(logForm_, *session_, texts_, this);
     InitSettingsWindows();
     StartLibrary(firstArgument);
+    ShowStartTips(*this);
 }
 
 void TMainForm::RefreshTitle() {

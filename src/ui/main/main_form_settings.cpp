@@ -10,7 +10,7 @@
 #include "ui/main/display_label.h"
 #include "ui/main/main_form.h"
 #include "ui/settings/disp_form.h"
-#include "ui/settings/language_hook.h"
+#include "ui/language/language_hub.h"
 #include "ui/settings/pref_form.h"
 #include "ui/settings/setting_qt.h"
 #include "ui/settings/tray_icon.h"
@@ -62,7 +62,7 @@ std::unique_ptr<TPrefForm> TMainForm::NewPrefForm() {
                                                     session_->Values(), port);
     auto form = std::make_unique<TPrefForm>(
         *prefModel_, calculator_, session_->History(), texts_,
-        PreferenceLanguageNames(session_->Paths().LanguageFolder), TTrayIcon::Available(), this);
+        LanguageNamesOfHub(), TTrayIcon::Available(), this);
     connect(form.get(), &TPrefForm::HelpRequested, this,
             [this] { ShowHelpTopic(kPreferencesHelpContext); });
     return form;
@@ -101,13 +101,18 @@ void TMainForm::ApplyHistoryMode(HistoryMode mode) {
 }
 
 void TMainForm::ApplyLanguage(const std::string& language) {
-    texts_.ResetToBuiltIn();
-    LoadLanguageTexts(texts_, language);
-    InstallQtTranslations(language);
-    ApplyTexts();
+    // The hub resets every text to the built-in one, lays the language file
+    // over them, switches Qt's translations and re-applies every open window.
+    ApplyLanguageReporting(*this, ToQ(language));
     if (logForm_) logForm_->ApplyTexts();
     if (dispForm_) dispForm_->ApplyTexts();
     PrepareVat();
+}
+
+std::vector<std::string> TMainForm::LanguageNamesOfHub() {
+    std::vector<std::string> names;
+    for (const QString& name : LanguageOf(*this).LanguageNames()) names.push_back(ToStd(name));
+    return names;
 }
 
 void TMainForm::ApplyAppearance() {

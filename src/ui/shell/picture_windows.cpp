@@ -15,6 +15,8 @@
 #include "ui/lists/function_list_form.h"
 #include "ui/worksheet/gem_form.h"
 #include "ui/worksheet/gem_v_form.h"
+#include "ui/language/language_hub.h"
+#include "ui/language/tips_form.h"
 #include "ui/lists/log_form.h"
 #include "ui/main/main_form.h"
 #include "ui/worksheet/mem_form.h"
@@ -218,6 +220,11 @@ const PictureWindow kPictureWindows[] = {
          find->StringGrid()->setCurrentCell(1, 1);
          find->show();
          return find;
+     }},
+    {"tips",
+     [](TMainForm& form) {
+         ShowTips(form);
+         return ChildWindow<TTipsForm>(form);
      }},
     {"mem",
      [](TMainForm& form) -> QWidget* {

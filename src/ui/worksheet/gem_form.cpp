@@ -54,7 +54,7 @@ TGemForm::TGemForm(const GemFormServices& services, QWidget* parent)
     BuildStatusBar();
 
     // A new worksheet: the editor's sample, the equations mode with code 1.
-    sheet_.Editor() = {kEditorFirstLine};
+    sheet_.Editor() = {services_.Texts.Text(kSection, "EditorFirstLine", kEditorFirstLine)};
     for (const char* line : kEditorSamples) sheet_.Editor().emplace_back(line);
     PullEditorFromModel();
     SetStatus(3, sheet_.CurrentOperation() == op::Solve

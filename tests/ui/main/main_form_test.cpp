@@ -147,16 +147,6 @@ private slots:
         QCOMPARE(w.Display(), QStringLiteral("42 "));
     }
 
-    void CommandsNotBuiltYetSayInPreparation() {
-        Window w;
-        w.form.Action("NapovedaTipItem")->trigger();
-        QCOMPARE(w.messages.size(), std::size_t{1});
-        for (const MessageBoxRequest& request : w.messages) {
-            QCOMPARE(QString::fromStdString(request.Text), QStringLiteral("Připravuje se.."));
-            QCOMPARE(request.Kind, MessageKind::Information);
-        }
-    }
-
     void SwitchShortcutsCycleAndCouple() {
         Window w;
         QLineEdit* input = w.Input();

@@ -1,0 +1,93 @@
+// Collecting the built-in texts of the program.
+#include "ui/language/language_template.h"
+
+#include <QApplication>
+#include <set>
+
+#include "analysis/analysis_messages.h"
+#include "calculator/calculator_messages.h"
+#include "calculator/function_list.h"
+#include "engine/name_utils.h"
+#include "engine/parser_messages.h"
+#include "matrix/matrix_messages.h"
+#include "series/chart_messages.h"
+#include "series/series_messages.h"
+#include "storage/atomic_file.h"
+#include "storage/language.h"
+#include "storage/storage_texts.h"
+#include "tasks/library_messages.h"
+#include "tasks/task_messages.h"
+#include "tools/tool_messages.h"
+#include "ui/main/main_form.h"
+#include "ui/shell/picture_windows.h"
+
+namespace tarvix {
+namespace {
+
+std::string SectionOfKey(std::string_view key) {
+    const std::size_t bar = key.find('_');
+    return std::string(bar == std::string_view::npos ? std::string_view("Msg") : key.substr(0, bar));
+}
+
+template <typename Table>
+void AddTable(std::vector<LanguageEntry>& out) {
+    const Table table;
+    for (const MessageEntry& entry : table.Entries())
+        out.push_back({SectionOfKey(entry.Key), std::string(entry.Key), std::string(entry.Default)});
+}
+
+}  // namespace
+
+std::vector<LanguageEntry> MessageTableTexts() {
+    std::vector<LanguageEntry> out;
+    AddTable<ParserMessageTable>(out);
+    AddTable<CalculatorMessageTable>(out);
+    AddTable<TaskMessageTable>(out);
+    AddTable<LibraryMessageTable>(out);
+    AddTable<SeriesMessageTable>(out);
+    AddTable<ChartMessageTable>(out);
+    AddTable<AnalysisMessageTable>(out);
+    AddTable<MatrixMessageTable>(out);
+    AddTable<ToolMessageTable>(out);
+    return out;
+}
+
+std::vector<LanguageEntry> BuiltInTexts(TMainForm& form) {
+    for (const QString& name : PictureWindowNames()) {
+        OpenWindowForPicture(form, name);
+        QApplication::processEvents();
+    }
+    form.SetCompactLayout(false);
+    TextCatalog& catalog = form.Texts();
+    for (const CatalogText* text : texts::kAll) CatalogString(catalog, *text);
+    CatalogString(catalog, kLanguageFileRefused);
+    // The function list asks for a description when the pointer rests on a name.
+    std::vector<const FunctionHelpEntry*> functions;
+    for (const FunctionHelpEntry& entry : ListedFunctions()) functions.push_back(&entry);
+    for (std::string_view name : {"mantissa", "exponent", "zero", "div", "mod", "binom", "^"}) {
+        if (const FunctionHelpEntry* entry = FindFunctionHelp(name)) functions.push_back(entry);
+    }
+    for (const FunctionHelpEntry* entry : functions)
+        catalog.Text(kFunctionTextSection, entry->Key, entry->Description);
+    // The built-in texts: keys only a language file named are left empty.
+    ApplyBuiltInLanguage(catalog);
+
+    std::vector<LanguageEntry> out = MessageTableTexts();
+    std::set<std::string> seen;
+    for (const LanguageEntry& entry : out) seen.insert(ToUpperAscii(entry.Section + '\x1f' + entry.Key));
+    for (const TextCatalog::Entry& entry : catalog.Entries()) {
+        if (entry.Text.empty()) continue;
+        if (!seen.insert(ToUpperAscii(entry.Section + '\x1f' + entry.Key)).second) continue;
+        out.push_back({entry.Section, entry.Key, entry.Text});
+    }
+    return out;
+}
+
+bool WriteLanguageTemplate(TMainForm& form, const std::filesystem::path& file, std::string& error) {
+    const std::string text = WriteLanguageText("CZECH", "00420", BuiltInTexts(form));
+    const FileWriteResult written = WriteFileAtomically(file, text);
+    if (!written.ok()) error = written.error.message();
+    return written.ok();
+}
+
+}  // namespace tarvix
