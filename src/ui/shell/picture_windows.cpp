@@ -15,6 +15,7 @@
 #include "ui/lists/function_list_form.h"
 #include "ui/worksheet/gem_form.h"
 #include "ui/worksheet/gem_v_form.h"
+#include "tasks/default_library.h"
 #include "ui/language/language_hub.h"
 #include "ui/language/tips_form.h"
 #include "ui/lists/log_form.h"
@@ -63,13 +64,21 @@ void EnsureSampleData(TGemForm& gem) {
     gem.RefreshFromModel();
 }
 
-// The library window on the shipped library (never the user's own), its
-// formulas of plane figures shown.
+// The library window on the shipped library of the interface's language
+// (never the user's own), its formulas of plane figures shown.
+bool EnglishInterface(TMainForm& form) {
+    return LanguageOf(form).Language() == QLatin1String("ENGLISH");
+}
+
 TExprForm* OpenLibraryForPicture(TMainForm& form) {
-    form.OpenLibraryFile(DataFolder() + QStringLiteral("/tarvix.exp"), false);
+    const bool english = EnglishInterface(form);
+    const QString file = english ? QString::fromUtf8(kShippedEnglishLibrary.data(),
+                                                     static_cast<qsizetype>(kShippedEnglishLibrary.size()))
+                                 : QStringLiteral("tarvix.exp");
+    form.OpenLibraryFile(DataFolder() + QLatin1Char('/') + file, false);
     TExprForm* library = form.ExprForm();
     if (!library) return nullptr;
-    library->FindComboBoxChange(QStringLiteral("Rovinné"));
+    library->FindComboBoxChange(english ? QStringLiteral("Plane") : QStringLiteral("Rovinné"));
     library->Model().SelectRow(2);
     library->RefreshFromModel(false);
     return library;
@@ -209,13 +218,14 @@ const PictureWindow kPictureWindows[] = {
     {"prefs-appearance", [](TMainForm& form) -> QWidget* { return form.ShowPrefFormOnTab(4); }},
     {"prefs-holidays", [](TMainForm& form) -> QWidget* { return form.ShowPrefFormOnTab(5); }},
     {"library", [](TMainForm& form) -> QWidget* { return OpenLibraryForPicture(form); }},
-    // The search window with the hits of "obsah".
+    // The search window with the hits of "obsah" ("area" in English).
     {"find",
      [](TMainForm& form) -> QWidget* {
          TExprForm* library = OpenLibraryForPicture(form);
          if (!library) return nullptr;
          TFindForm* find = library->CreateFindForm().release();  // the library window owns it
-         find->ComboBox()->setEditText(QStringLiteral("obsah"));
+         find->ComboBox()->setEditText(EnglishInterface(form) ? QStringLiteral("area")
+                                                              : QStringLiteral("obsah"));
          find->FindToolButtonClick();
          find->StringGrid()->setCurrentCell(1, 1);
          find->show();

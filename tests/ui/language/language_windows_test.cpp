@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QToolBar>
 #include <QWidgetAction>
 #include <QtTest>
@@ -82,8 +83,11 @@ std::vector<ShownText> ShownTexts() {
             out.push_back({name + QStringLiteral(" (title)"), widget->windowTitle(), true});
         out.push_back({name + QStringLiteral(" (tip)"), widget->toolTip()});
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            // Buttons of the user's: no icon, and not the corner of a grid.
-            const bool caption = button->icon().isNull() && !widget->inherits("QTableCornerButton");
+            // Buttons of the user's: no icon, no arrow, and not the corner of a grid.
+            auto* tool = qobject_cast<QToolButton*>(widget);
+            const bool caption = button->icon().isNull() &&
+                                 !(tool && tool->arrowType() != Qt::NoArrow) &&
+                                 !widget->inherits("QTableCornerButton");
             out.push_back({name, button->text(), caption});
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
             out.push_back({name, label->text()});
