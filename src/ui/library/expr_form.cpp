@@ -25,6 +25,7 @@
 #include "ui/library/find_form.h"
 #include "ui/library/library_tree_model.h"
 #include "ui/library/library_tree_view.h"
+#include "ui/tasks/task_runner.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/window_placement.h"
 
@@ -80,6 +81,7 @@ TExprForm::TExprForm(ExprFormServices services, QWidget* parent)
         RefreshCommands();
     });
 
+    BindTasks();
     ApplyTexts();
     RestorePlacement();
     RefreshFromModel();
@@ -339,6 +341,7 @@ void TExprForm::RefreshCommands() {
                                 : QAbstractItemView::NoEditTriggers);
     grid_->verticalHeader()->setSectionsMovable(edit);
     tree_->setDragEnabled(edit);
+    RefreshRunCommands();
 }
 
 void TExprForm::RefreshTitle() {
@@ -407,6 +410,7 @@ void TExprForm::MemoTextChanged() {
     if (filling_ || !library_.EditMode()) return;
     if (library_.SetCell(library_.SelectedRow(), LibraryCell::Explanation,
                          ToStd(memo_->toPlainText()))) {
+        TaskTextChanged();
         RefreshTitle();
         RefreshCommands();
     }
@@ -501,6 +505,8 @@ void TExprForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // A run ends with the window (after its current line).
+    if (runner_) runner_->Stop();
     StorePlacement();
     QMainWindow::closeEvent(event);
 }

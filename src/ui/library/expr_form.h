@@ -14,11 +14,11 @@
 // packages, searches), expr_form_editor.cpp (the editor pane's inserts, font
 // and the variables dropped on it).
 //
-// Tasks plug in later: the run commands (actions "RunToCursorToolButton",
-// "RunToolButton", "PauseToolButton", "StopToolButton") are in the tool bar,
-// disabled and without a command until then; the editor pane shows a task's
-// program, RowSelected tells when the run state is to be reset, and closing
-// asks CanClose first.
+// Tasks: the run commands (actions "RunToCursorToolButton" F4,
+// "RunToolButton" F9, "PauseToolButton" F8, "StopToolButton" F2 and
+// "StepItem" F7) drive the program's task runner on the selected task row
+// (expr_form_tasks.cpp); the editor pane highlights the task's text and
+// marks the paused line and an error line.
 #pragma once
 
 #include <QMainWindow>
@@ -54,6 +54,8 @@ class FileChoicePort;
 class Settings;
 class TextCatalog;
 class TFindForm;
+class TaskHighlighter;
+class TaskRunner;
 class TLibraryTreeView;
 class LibraryTreeModel;
 struct CategoryDrop;
@@ -82,6 +84,13 @@ struct ExprFormServices {
     };
     // The help of the window (and of a task keyword).
     std::function<void()> Help = [] {};
+    // Alt+F1 in the editor pane: the help of the word at `caret` in `line`;
+    // unset: the window's help.
+    std::function<void(const QString& line, int caret)> KeywordHelp = {};
+    // The runner of the task rows (nullptr: the run commands stay disabled)
+    // and the folder of a task's files named without a folder.
+    TaskRunner* Runner = nullptr;
+    std::filesystem::path TaskFolder = {};
 };
 
 // The editor pane's font from the settings: the named family when the
@@ -201,6 +210,18 @@ public:
     // category scrolled to the top of the tree when it was not in view.
     void ShowHit();
     bool EditorEnlarged() const { return editorEnlarged_; }
+
+    // --- Tasks (expr_form_tasks.cpp)
+    // Selects the first category whose name begins with `name` and runs its
+    // task from the start; false when there is no such task or a run is active.
+    bool RunCategory(std::string_view name);
+    // The EQU category (created as a new subcategory when there is none, its
+    // first row a task titled `title`) selected in edit mode with the editor
+    // focused; a new row's two-line explanation becomes `equationTemplate`.
+    void PrepareEquations(std::string_view title, std::string_view equationTemplate);
+    // The marked lines of the editor pane (0-based; -1: none).
+    int PausedLine() const { return pausedLine_; }
+    int ErrorLine() const { return errorLine_; }
     // Hands the placement, widths, font, selection and library file back
     // to the main window's settings.
     void StorePlacement();
@@ -257,6 +278,16 @@ private:
     std::optional<std::vector<LibraryNodeId>> ChoosePackage(const LibraryTree& tree, bool import);
     std::string ModeText() const;
 
+    // expr_form_tasks.cpp
+    void BindTasks();
+    // The run commands' state; the runner gets the selected row's task when
+    // the selection changed.
+    void RefreshRunCommands();
+    void BindSelectedTask();
+    void ShowLineMarks();
+    void KeywordHelpAtCaret();
+    void TaskTextChanged();
+
     // expr_form_editor.cpp
     void InsertIntoMemo(const QString& text);
     void ApplyEditorFont(const QFont& font);
@@ -302,6 +333,14 @@ private:
 
     PackageChooser packageChooser_;
     FontChooser fontChooser_;
+
+    // --- Tasks
+    QPointer<TaskRunner> runner_;
+    QPointer<TaskHighlighter> highlighter_;
+    // The selection (category id, row) the runner was last bound for.
+    std::optional<std::pair<LibraryNodeId, int>> boundRow_;
+    int pausedLine_ = -1;
+    int errorLine_ = -1;
 };
 
 }  // namespace tarvix

@@ -310,7 +310,7 @@ void TExprForm::BuildKeys() {
     auto* keywordHelp = new QAction(memo_);
     keywordHelp->setShortcut(QKeySequence(QStringLiteral("Alt+F1")));
     keywordHelp->setShortcutContext(Qt::WidgetShortcut);
-    connect(keywordHelp, &QAction::triggered, this, [this] { services_.Help(); });
+    connect(keywordHelp, &QAction::triggered, this, [this] { KeywordHelpAtCaret(); });
     memo_->addAction(keywordHelp);
     // Ctrl+F4 hides the window; Ctrl+Q goes to the main window's input line.
     AddToolWindowKeys(this);

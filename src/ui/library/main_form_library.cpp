@@ -7,6 +7,7 @@
 // transferred formula at once.
 #include <iostream>
 
+#include "calculator/text_trim.h"
 #include "calculator/value_text.h"
 #include "storage/calculator_session.h"
 #include "storage/xdg_paths.h"
@@ -14,14 +15,19 @@
 #include "tasks/explanation_inserts.h"
 #include "tasks/library_messages.h"
 #include "tasks/library_settings.h"
+#include "ui/help/help_link.h"
 #include "ui/library/expr_form.h"
 #include "ui/lists/var_form.h"
 #include "ui/main/main_form.h"
 #include "ui/shell/data_paths.h"
 #include "ui/shell/start_file.h"
+#include "ui/tasks/task_link.h"
+#include "ui/tasks/task_runner.h"
 #include "ui/widgets/qt_file_choice.h"
 
+#include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace tarvix {
 namespace {
@@ -62,6 +68,11 @@ TExprForm* TMainForm::CreateExprForm() {
         return varForm_ && widget && (widget == varForm_ || varForm_->isAncestorOf(widget));
     };
     services.Help = [this] { ShowHelpTopic(kLibraryFileHelpContext); };
+    services.KeywordHelp = [this](const QString& line, int caret) {
+        Help().ShowAtCaret(line, caret);
+    };
+    services.Runner = &Tasks().Runner();
+    services.TaskFolder = session_->Paths().HistoryFile.parent_path();
     exprForm_ = new TExprForm(std::move(services), this);
     return exprForm_;
 }
@@ -100,6 +111,38 @@ void TMainForm::StartLibrary(const QString& firstArgument) {
     }
     if (StartFileKindOf(firstArgument.toStdString()) == StartFileKind::Library)
         OpenLibraryFile(firstArgument, true);
+}
+
+void TMainForm::BindLibraryTasks() {
+    // The library window the tasks act in: created on the task link's
+    // library file when it does not exist yet.
+    auto libraryWindow = [this](bool show) {
+        if (!exprForm_) CreateExprForm()->OpenLibrary(Tasks().LibraryFile());
+        if (show) {
+            exprForm_->show();
+            exprForm_->raise();
+            exprForm_->activateWindow();
+        }
+        return exprForm_.data();
+    };
+    TaskLinkHooks& hooks = Tasks().Hooks();
+    hooks.LibraryWindow = [this, libraryWindow](bool create) -> QWidget* {
+        return create ? libraryWindow(false) : exprForm_.data();
+    };
+    hooks.FocusLibraryEditor = [this] {
+        if (exprForm_) exprForm_->Memo()->setFocus(Qt::OtherFocusReason);
+    };
+    hooks.RunInLibrary = [this, libraryWindow](std::string_view name) {
+        const TaskRunner& runner = Tasks().Runner();
+        if (runner.Running() || runner.InLine()) return;
+        // The calculation that asked is still on the stack: the run starts after it.
+        QTimer::singleShot(0, this, [libraryWindow, name = std::string(name)] {
+            libraryWindow(true)->RunCategory(TrimBlanks(name));
+        });
+    };
+    hooks.SolveEquations = [libraryWindow] {
+        libraryWindow(true)->PrepareEquations("EQU", EquationTemplate());
+    };
 }
 
 bool TMainForm::CloseExprForm() {

@@ -441,6 +441,9 @@ private:
     void RefreshProgram() override;
     // --- Expression library (ui/library/main_form_library.cpp)
     TExprForm* CreateExprForm();
+    // The task link's library hooks: RUN name, the equations and the
+    // library's editor go through the library window.
+    void BindLibraryTasks();
     // Start-up: the default library copied at first start, an ".exp" first
     // argument opened in the library window.
     void StartLibrary(const QString& firstArgument);

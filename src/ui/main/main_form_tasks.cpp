@@ -13,6 +13,7 @@ TTaskLink& TMainForm::Tasks() {
         tasks_->Hooks().Help = [this](std::string_view topic) {
             ShowHelpText(QString::fromUtf8(topic.data(), static_cast<qsizetype>(topic.size())));
         };
+        BindLibraryTasks();
     }
     return *tasks_;
 }

@@ -47,6 +47,10 @@ constexpr std::string_view kGuideInput = "Run DEMO";
 
 }  // namespace
 
+std::string_view EquationTemplate() {
+    return kEquationTemplate;
+}
+
 TTaskLink::TTaskLink(TMainForm& form)
     : QObject(&form),
       CalculatorTaskHost(form.Model(), form.Series(), form.Dialogs()),

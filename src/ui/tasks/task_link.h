@@ -57,6 +57,9 @@ struct TaskLinkHooks {
     std::function<void()> ComplexChartExample;
 };
 
+// The task text that "Ř&ešit soustavu rovnic" offers: a system to edit and solve.
+std::string_view EquationTemplate();
+
 class TTaskLink : public QObject, public CalculatorTaskHost {
     Q_OBJECT
 

@@ -20,6 +20,7 @@
 #include "tasks/library_tree.h"
 #include "ui/chart/chart_link.h"
 #include "ui/chart/gr_form.h"
+#include "ui/library/expr_form.h"
 #include "ui/main/main_form.h"
 #include "ui/shell/data_paths.h"
 #include "ui/statistics/stat_form.h"
@@ -145,6 +146,11 @@ private slots:
         Window w;
         w.link.SetLibraryFile("/nonexistent/library.exp");
         w.form.Action("FunkceResitSoustavuItem")->trigger();
+        // The library window holds the template in its EQU category; F9 solves it.
+        TExprForm* library = w.form.ExprForm();
+        QVERIFY(library && library->isVisible());
+        QVERIFY(library->Memo()->toPlainText().contains(QStringLiteral("2a+3b-c = 5")));
+        library->Action("RunToolButton")->trigger();
         QVERIFY(QTest::qWaitFor([&w] { return !w.runner.Running(); }, 5000));
         QCOMPARE(w.Output(), (QStringList{"a = 1", "b = 2", "c = 3"}));
         QCOMPARE(w.form.Model().Parser1().GetVariable("c").Re, 3.0L);
@@ -191,6 +197,9 @@ private slots:
         // F9 in the output window runs the task the input line names.
         w.link.EdForm()->Clear();
         w.Input()->setText(QStringLiteral("Jin"));
+        // Keys go to the active window (the library window was shown by RUN).
+        QApplication::setActiveWindow(w.link.EdForm());
+        QVERIFY(QTest::qWaitForWindowActive(w.link.EdForm()));
         QTest::keyClick(w.link.EdForm()->REdit(), Qt::Key_F9);
         QTRY_COMPARE(w.Output(), QStringList{"1"});
         QFile::remove(file);
