@@ -44,7 +44,13 @@ void ApplyInterfaceLocale(std::string_view languageWord) {
         return;
     }
     const QLocale wanted{QString::fromLatin1(code)};
-    QLocale::setDefault(system.language() == wanted.language() ? system : wanted);
+    // The desktop's locale (its own formats) is kept only where it really
+    // speaks the wanted language: a locale mixed from categories (messages in
+    // Czech, dates from "C") would name the months in English.
+    const bool systemSpeaksIt =
+        system.language() == wanted.language() &&
+        system.standaloneMonthName(12) == wanted.standaloneMonthName(12);
+    QLocale::setDefault(systemSpeaksIt ? system : wanted);
 }
 
 bool InstallQtTranslations(std::string_view languageWord) {
