@@ -18,6 +18,8 @@ check() {  # check DESCRIPTION EXPECTED ACTUAL
 cli=$root/usr/bin/tarvix-cli
 check "an expression" "1024" "$("$cli" "2^10")"
 check "standard input" "$(printf '3\n7')" "$(printf '7 DIV 2\nx=3\nx+4\n' | "$cli" | sed -n '1p;3p')"
+# The English language file is found in the package's share/tarvix/lang.
+check "tarvix-cli --lang ENGLISH" "Division by zero" "$("$cli" --lang ENGLISH "1/0" 2>&1)"
 check "tarvix-cli --version" "tarvix-cli (Tarvix) $version" "$("$cli" --version)"
 # The shipped default library reads.
 "$cli" --library "$root/usr/share/tarvix/tarvix.exp" --list > "$work/tree.txt"
