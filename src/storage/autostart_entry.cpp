@@ -9,7 +9,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // A desktop entry's Exec argument: quoted, with the characters the
-// specification reserves inside quotes escaped.
+// desktop-entry format reserves inside quotes escaped.
 std::string QuotedArgument(const std::string& text) {
     std::string quoted = "\"";
     for (const char c : text) {
