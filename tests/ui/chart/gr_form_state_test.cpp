@@ -25,33 +25,11 @@
 #include "ui/chart/chart_link.h"
 #include "ui/chart/chart_texts_dialog.h"
 #include "ui/chart/gr_form.h"
+#include "chart_test_ports.h"
 
 using namespace tarvix;
 
 namespace {
-
-class RecordingDialogs : public DialogsPort {
-public:
-    ModalResult ShowMessage(const MessageBoxRequest& request) override {
-        messages.push_back(request.Text);
-        return ModalResult::Cancel;
-    }
-    std::optional<std::string> AskText(std::string_view, std::string_view,
-                                       std::string_view) override {
-        return std::nullopt;
-    }
-    std::vector<std::string> messages;
-};
-
-class NoFiles : public FileChoicePort {
-public:
-    std::optional<std::filesystem::path> ChooseFileToOpen(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> ChooseFileToSave(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-};
 
 // y = sin(x) over x = 0 … 360 (degrees).
 CurrentSeries SineRun() {

@@ -18,34 +18,12 @@
 #include "ui/chart/chart_examples_dialog.h"
 #include "ui/chart/chart_link.h"
 #include "ui/chart/gr_form.h"
+#include "chart_test_ports.h"
 #include "ui/chart/gr_image.h"
 
 using namespace tarvix;
 
 namespace {
-
-class RecordingDialogs : public DialogsPort {
-public:
-    ModalResult ShowMessage(const MessageBoxRequest& request) override {
-        messages.push_back(request.Text);
-        return ModalResult::Cancel;
-    }
-    std::optional<std::string> AskText(std::string_view, std::string_view,
-                                       std::string_view) override {
-        return std::nullopt;
-    }
-    std::vector<std::string> messages;
-};
-
-class NoFiles : public FileChoicePort {
-public:
-    std::optional<std::filesystem::path> ChooseFileToOpen(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> ChooseFileToSave(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-};
 
 // sin(X)*Y over X = 0..360:1 (degrees) and Y = 1..3:1.
 CurrentSeries SineRun(std::size_t rows) {
