@@ -134,7 +134,7 @@ constexpr CliOption kEditorOptions[] = {
 constexpr CliOption kToolOptions[] = {
     {"--convert", "CATEGORY FROM TO VALUE", Text, "",
      "convert VALUE (an expression) from unit FROM to unit TO of the quantity CATEGORY, "
-     "named as in the conversion window"},
+     "named as in the conversion window (the Czech names, or those of the --lang language)"},
     {"--period", "START END", Text, "",
      "days, weeks, months and years of a period, its weekdays, working days, holidays and "
      "working hours (dates YYYY-MM-DD, 1900 to 2099)"},

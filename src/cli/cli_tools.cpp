@@ -1,7 +1,8 @@
 // The tools' options of tarvix-cli:
 //   --convert CATEGORY FROM TO VALUE      the value in unit TO (VALUE may be an
-//                                         expression; names as in the unit table,
-//                                         case and runs of blanks ignored)
+//                                         expression; names as in the unit table
+//                                         or in the --lang language, case and
+//                                         runs of blanks ignored)
 //   --period START END [--first-day] [--shift HOURS]
 //                                         lengths and counts of the period
 //                                         (dates YYYY-MM-DD, Czech holidays)
@@ -27,6 +28,7 @@
 #include "tools/tool_messages.h"
 #include "tools/unit_conversion_model.h"
 #include "tools/unit_converter.h"
+#include "tools/unit_names.h"
 #include "tools/vat_mode.h"
 
 namespace tarvix {
@@ -126,14 +128,15 @@ CivilDate ReadDate(std::string_view text) {
     return *date;
 }
 
-int Convert(const ToolArguments& args) {
+int Convert(const ToolArguments& args, TextCatalog& texts) {
     if (args.Operands.size() != 4) throw UsageError{};
     const UnitTable& table = UnitTable::BuiltIn();
-    const std::optional<std::size_t> category = table.FindCategory(args.Operands[0]);
+    const UnitNames names(table, texts);
+    const std::optional<std::size_t> category = names.FindCategory(args.Operands[0]);
     if (!category) throw ToolError(toolmsg::UnknownCategory, {args.Operands[0]});
-    const std::optional<std::size_t> from = table.FindUnit(*category, args.Operands[1]);
+    const std::optional<std::size_t> from = names.FindUnit(*category, args.Operands[1]);
     if (!from) throw ToolError(toolmsg::UnknownUnit, {args.Operands[1]});
-    const std::optional<std::size_t> to = table.FindUnit(*category, args.Operands[2]);
+    const std::optional<std::size_t> to = names.FindUnit(*category, args.Operands[2]);
     if (!to) throw ToolError(toolmsg::UnknownUnit, {args.Operands[2]});
     Calculator calculator;  // the evaluator of the value, in the cli's degrees
     calculator.SetAngleUnits(auDeg);
@@ -267,7 +270,8 @@ int Vat(const ToolArguments& args, const Settings& values) {
 
 }  // namespace
 
-std::optional<int> RunToolCommand(int argc, char** argv, const Settings& settings) {
+std::optional<int> RunToolCommand(int argc, char** argv, const Settings& settings,
+                                  TextCatalog& texts) {
     bool found = false;
     for (int i = 1; i < argc && !found; ++i) {
         for (std::string_view option : kToolOptions) found = found || option == argv[i];
@@ -275,7 +279,7 @@ std::optional<int> RunToolCommand(int argc, char** argv, const Settings& setting
     if (!found) return std::nullopt;
     try {
         const ToolArguments args = Parse(argc, argv);
-        if (args.Command == "--convert") return Convert(args);
+        if (args.Command == "--convert") return Convert(args, texts);
         if (args.Command == "--period") return Period(args);
         if (args.Command == "--move-date") return MoveDateCommand(args);
         if (args.Command == "--constants") return Constants(args);

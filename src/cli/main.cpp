@@ -251,7 +251,8 @@ int main(int argc, char** argv) {
     args.push_back(nullptr);  // the closing null of an argument list
     int count = static_cast<int>(args.size()) - 1;
     // The tools' options (--convert, --period, …) run on their own.
-    if (std::optional<int> status = RunToolCommand(count, args.data(), *keyed)) return *status;
+    if (std::optional<int> status = RunToolCommand(count, args.data(), *keyed, texts))
+        return *status;
     const TaskCliRequest task = TakeTaskOptions(count, args.data());  // --task (cli_task.h)
     // --library FILE.exp --run NAME: a task of the library (cli_library.h).
     const std::optional<LibraryTaskChoice> libraryTask = TakeLibraryTask(count, args.data());

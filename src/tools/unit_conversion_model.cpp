@@ -37,11 +37,12 @@ void UnitConversionModel::SelectOutputUnit(std::size_t unit) {
     noteOfInput_ = false;
 }
 
-std::string UnitConversionModel::NoteText(std::string_view prefix) const {
-    const UnitCategory& category = Table().Category(category_);
+std::string UnitConversionModel::NoteText(std::string_view prefix, const UnitNames& names) const {
     const std::size_t unit = noteOfInput_ ? inputUnit_ : outputUnit_;
-    if (unit >= category.Units.size() || category.Units[unit].Note.empty()) return {};
-    return std::string(prefix) + (noteOfInput_ ? "  " : "") + category.Units[unit].Note;
+    if (unit >= UnitCount()) return {};
+    const std::string note = names.Note(category_, unit);
+    if (note.empty()) return {};
+    return std::string(prefix) + (noteOfInput_ ? "  " : "") + note;
 }
 
 long double ReadConversionInput(std::string_view text, TParser& evaluator) {

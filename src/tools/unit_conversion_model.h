@@ -9,6 +9,7 @@
 
 #include "engine/parser.h"
 #include "tools/unit_converter.h"
+#include "tools/unit_names.h"
 
 namespace tarvix {
 
@@ -36,9 +37,10 @@ public:
     void SelectInputUnit(std::size_t unit);
     void SelectOutputUnit(std::size_t unit);
 
-    // "Pozn.:" and the note of the unit chosen last (two blanks after the
-    // prefix for the input unit); empty when that unit has no note.
-    std::string NoteText(std::string_view prefix) const;
+    // "Pozn.:" and the note of the unit chosen last in the language of
+    // `names` (two blanks after the prefix for the input unit); empty when
+    // that unit has no note.
+    std::string NoteText(std::string_view prefix, const UnitNames& names) const;
 
     // Reads the input (ReadConversionInput) and converts it; the output is
     // the "%g" text with the decimal separator.

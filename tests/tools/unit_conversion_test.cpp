@@ -10,6 +10,7 @@
 #include "tools/tool_messages.h"
 #include "tools/unit_conversion_model.h"
 #include "tools/unit_converter.h"
+#include "tools/unit_names.h"
 
 namespace tarvix {
 namespace {
@@ -189,12 +190,14 @@ TEST(UnitConversionModel, SwapTwiceRestoresUnits) {
 TEST(UnitConversionModel, NotesAndErrorsKeepTheState) {
     Calculator calculator;
     UnitConversionModel model;
+    TextCatalog texts;
+    const UnitNames names(model.Table(), texts);
     model.SelectInputUnit(0);
-    EXPECT_EQ(model.NoteText("Pozn.:"), "Pozn.:  základní jednotka SI");
+    EXPECT_EQ(model.NoteText("Pozn.:", names), "Pozn.:  základní jednotka SI");
     model.SelectOutputUnit(17);
-    EXPECT_EQ(model.NoteText("Pozn.:"), "Pozn.:Střední vzdálenost Země od Slunce");
+    EXPECT_EQ(model.NoteText("Pozn.:", names), "Pozn.:Střední vzdálenost Země od Slunce");
     model.SelectOutputUnit(1);
-    EXPECT_EQ(model.NoteText("Pozn.:"), "");
+    EXPECT_EQ(model.NoteText("Pozn.:", names), "");
     model.Convert(calculator.Parser1(), '.');
     const std::string before = model.OutputText();
     model.SetInputText("1+");

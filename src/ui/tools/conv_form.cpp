@@ -54,7 +54,7 @@ void SetCaptionAndHint(QPushButton* button, const QString& text) {
 }  // namespace
 
 TConvForm::TConvForm(UnitConversionModel& model, TMainForm& main, QWidget* parent)
-    : QWidget(parent, Qt::Tool), model_(model), main_(main) {
+    : QWidget(parent, Qt::Tool), model_(model), main_(main), names_(model.Table(), main.Texts()) {
     setObjectName(QStringLiteral("TConvForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
@@ -198,9 +198,10 @@ QWidget* TConvForm::BuildUnitColumn(std::array<TClickLabel*, kMaxUnitsPerCategor
 
 void TConvForm::ApplyTexts() {
     setWindowTitle(Text("Caption", "Převody jednotek"));
-    for (std::size_t i = 0; i < kUnitCategoryCount; ++i) {
-        categoryLabels_[i]->setText(Text(kCategoryLabelNames[i], model_.Table().Category(i).Name));
-    }
+    // Every name of the table, so that a language template holds them all.
+    names_.AskAll();
+    for (std::size_t i = 0; i < kUnitCategoryCount; ++i)
+        categoryLabels_[i]->setText(ToQ(names_.CategoryName(i)));
     prevodGroup_->setTitle(Text("PrevodGroupBox", "&Převod "));
     prevedButton_->setText(Text("PrevedButton", "Př&eveď"));
     SetCaptionAndHint(importButton_, Text("ImportButton", "&Import  <Vzít z displeje>"));
@@ -212,6 +213,17 @@ void TConvForm::ApplyTexts() {
                           &TConvForm::SwapUnitsClick);
     popupMenu_->addAction(Text("ProhoditHodnotyItem", "P&rohodit hodnoty"), this,
                           &TConvForm::SwapValuesClick);
+    // The choices and the typed input stay as they are.
+    ShowUnitTexts();
+}
+
+void TConvForm::ShowUnitTexts() {
+    const std::size_t count = model_.UnitCount();
+    for (auto* labels : {&inputLabels_, &outputLabels_}) {
+        for (std::size_t i = 0; i < count && i < kMaxUnitsPerCategory; ++i)
+            (*labels)[i]->setText(ToQ(TrimBlanks(names_.UnitName(model_.Category(), i))));
+    }
+    statusBar_->showMessage(ToQ(model_.NoteText(ToStd(Text("NotePrefix", "Pozn.:")), names_)));
 }
 
 void TConvForm::Refresh() {
@@ -228,10 +240,10 @@ void TConvForm::Refresh() {
             const bool used = i < category.Units.size();
             label->setVisible(used);
             if (!used) continue;
-            label->setText(ToQ(TrimBlanks(category.Units[i].Name)));
             label->SetChosen(i == (input ? model_.InputUnit() : model_.OutputUnit()));
         }
     }
+    ShowUnitTexts();
     // The track bars span the used labels.
     for (QSlider* bar : {inpTrackBar_, outTrackBar_}) {
         bar->setRange(0, std::max(0, count - 1));
@@ -242,7 +254,6 @@ void TConvForm::Refresh() {
     outTrackBar_->setValue(static_cast<int>(model_.OutputUnit()));
     if (inpEdit_->text() != ToQ(model_.InputText())) inpEdit_->setText(ToQ(model_.InputText()));
     outEdit_->setText(ToQ(model_.OutputText()));
-    statusBar_->showMessage(ToQ(model_.NoteText(ToStd(Text("NotePrefix", "Pozn.:")))));
     refreshing_ = false;
 }
 

@@ -2,7 +2,8 @@
 // are chosen by their labels or the track bar JednotkyTrackBar, the units by
 // two columns of labels (Label0…, Label_0…) or their track bars; the state
 // lives in the main window's UnitConversionModel so that it lasts the whole
-// program run. Import takes the main display's value, Export puts the output
+// program run. Quantity and unit names and the notes are in the interface
+// language (unit_names.h). Import takes the main display's value, Export puts the output
 // into the main input line; register labels dropped on the input put their
 // value there.
 #pragma once
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "tools/unit_conversion_model.h"
+#include "tools/unit_names.h"
 #include "tools/unit_table.h"
 
 class QGroupBox;
@@ -60,12 +62,15 @@ protected:
 
 private:
     QString Text(std::string_view key, std::string_view builtIn) const;
+    // The unit labels and the note of the current quantity, in the language.
+    void ShowUnitTexts();
     QWidget* BuildCategories();
     QWidget* BuildUnitColumn(std::array<TClickLabel*, kMaxUnitsPerCategory>& labels,
                              QSlider*& trackBar, const char* prefix, bool input);
 
     UnitConversionModel& model_;
     TMainForm& main_;
+    UnitNames names_;
     bool refreshing_ = false;
 
     std::array<TClickLabel*, kUnitCategoryCount> categoryLabels_{};

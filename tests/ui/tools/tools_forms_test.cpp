@@ -28,6 +28,7 @@
 #include "ui/widgets/drag_payload.h"
 #include "ui/tools/date_form.h"
 #include "ui/tools/holiday_list_dialog.h"
+#include "ui/language/language_hub.h"
 #include "ui/main/main_form.h"
 #include "ui/main/register_label.h"
 #include "ui/shell/qt_translations.h"
@@ -131,6 +132,42 @@ private slots:
         QTRY_VERIFY(!w.form.ConvForm());
         w.form.FunkcePrevodyItemClick();
         QVERIFY(w.form.ConvForm()->CategoryLabel(6)->Chosen());
+    }
+
+    // An open conversion window takes a new language at once: quantity and
+    // unit names and the note change, the choices and the typed input stay.
+    void ConversionWindowFollowsTheLanguage() {
+        Window w;
+        w.form.FunkcePrevodyItemClick();
+        TConvForm* conv = w.form.ConvForm();
+        QVERIFY(conv);
+        QTest::mouseClick(conv->CategoryLabel(6), Qt::LeftButton);  // teplota
+        QTest::mouseClick(conv->OutputLabel(3), Qt::LeftButton);    // stupeň Fahrenheita
+        QTest::mouseClick(conv->InputLabel(0), Qt::LeftButton);     // Kelvin, with a note
+        conv->InpEdit()->setText(QStringLiteral("37"));             // typed, not converted
+        QCOMPARE(conv->StatusBar()->currentMessage(),
+                 QStringLiteral("Pozn.:  Jednotka termodynamické teploty"));
+
+        QVERIFY(LanguageOf(w.form).ApplyLanguage(QStringLiteral("ENGLISH")).FromFile);
+        QCOMPARE(conv->CategoryLabel(0)->text(), QStringLiteral("length"));
+        QCOMPARE(conv->CategoryLabel(6)->text(), QStringLiteral("temperature"));
+        QCOMPARE(conv->InputLabel(1)->text(), QStringLiteral("degree Celsius"));
+        QCOMPARE(conv->OutputLabel(3)->text(), QStringLiteral("degree Fahrenheit"));
+        QCOMPARE(conv->StatusBar()->currentMessage(),
+                 QStringLiteral("Note:  Unit of thermodynamic temperature"));
+        QVERIFY(conv->CategoryLabel(6)->Chosen());
+        QVERIFY(conv->InputLabel(0)->Chosen());
+        QVERIFY(conv->OutputLabel(3)->Chosen());
+        QCOMPARE(conv->InpEdit()->text(), QStringLiteral("37"));
+        // Another quantity shows its units in English too.
+        QTest::mouseClick(conv->CategoryLabel(0), Qt::LeftButton);
+        QCOMPARE(conv->InputLabel(6)->text(), QStringLiteral("inch"));
+        QCOMPARE(conv->InpEdit()->text(), QStringLiteral("37"));
+
+        QVERIFY(LanguageOf(w.form).ApplyLanguage(QStringLiteral("CZECH")).Ok);
+        QCOMPARE(conv->CategoryLabel(0)->text(), QStringLiteral("délka"));
+        QCOMPARE(conv->InputLabel(6)->text(), QStringLiteral("palec"));
+        QCOMPARE(conv->StatusBar()->currentMessage(), QStringLiteral("Pozn.:  základní jednotka SI"));
     }
 
     // The statistics grid dropped on the input puts its current cell there,
