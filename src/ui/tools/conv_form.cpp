@@ -21,10 +21,10 @@
 
 #include "calculator/text_trim.h"
 #include "tools/tool_messages.h"
-#include "ui/widgets/click_label.h"
-#include "ui/widgets/drag_payload.h"
 #include "ui/main/main_form.h"
 #include "ui/statistics/stat_form.h"
+#include "ui/widgets/click_label.h"
+#include "ui/widgets/drag_payload.h"
 #include "ui/widgets/qt_text.h"
 
 namespace tarvix {
@@ -200,8 +200,10 @@ void TConvForm::ApplyTexts() {
     setWindowTitle(Text("Caption", "Převody jednotek"));
     // Every name of the table, so that a language template holds them all.
     names_.AskAll();
+    // A category label's own key (DelkaLabel...) wins over the quantity's
+    // name, so language files that name the labels keep working.
     for (std::size_t i = 0; i < kUnitCategoryCount; ++i)
-        categoryLabels_[i]->setText(ToQ(names_.CategoryName(i)));
+        categoryLabels_[i]->setText(Text(kCategoryLabelNames[i], names_.CategoryName(i)));
     prevodGroup_->setTitle(Text("PrevodGroupBox", "&Převod "));
     prevedButton_->setText(Text("PrevedButton", "Př&eveď"));
     SetCaptionAndHint(importButton_, Text("ImportButton", "&Import  <Vzít z displeje>"));
