@@ -275,6 +275,8 @@ private slots:
         QTest::newRow("holiday list") << QStringLiteral("holidays") << false;
         QTest::newRow("matrix memory") << QStringLiteral("mem") << false;
         QTest::newRow("variants") << QStringLiteral("gemv") << true;
+        QTest::newRow("task output") << QStringLiteral("output") << false;
+        QTest::newRow("help") << QStringLiteral("help") << false;
     }
 
     void OpenToolWindowsFollowTheLanguage() {
