@@ -55,6 +55,7 @@ RunOutcome VariantComputation::Run() {
         const std::vector<std::string>& x = sheet_.SolutionRows();
         for (int i = 1; i <= solutions_.Rows() && i <= static_cast<int>(x.size()); ++i)
             solutions_.SetCell(i, p, x[i - 1]);
+        lastVariant_ = p;
         view_->SetStatus(0, sheet_.Texts().Format(mxmsg::VariantStatus, {std::to_string(p)}));
     }
     stopRequested_ = false;

@@ -32,6 +32,8 @@ public:
     RunOutcome Run();
     void RequestStop() { stopRequested_ = true; }
     const std::string& LastRunTime() const { return lastRunTime_; }
+    // The number of the variant the last run solved last; 0 before.
+    int LastVariant() const { return lastVariant_; }
 
     // The variant file: header "n\c" (c columns per row: n coefficients and
     // the variants); the coefficients go to the worksheet's left grid. Ends
@@ -51,6 +53,7 @@ private:
     TextGrid solutions_;
     bool stopRequested_ = false;
     std::string lastRunTime_;
+    int lastVariant_ = 0;
 };
 
 }  // namespace tarvix

@@ -39,4 +39,13 @@ inline constexpr CatalogText EditorRecalculate{
     "Přepočítat vše|Nové vyhodnocení všech výrazů a přepsání jejich výsledků"};
 inline constexpr CatalogText EditorClose{"DispForm", "Close", "Zavřít|Zavření editoru"};
 
+// Every text above (for the language file template).
+inline constexpr const CatalogText* kEditorAll[] = {
+    &EditorCaption,      &EditorWorksheetWord, &EditorTextFiles,  &EditorAskForSave,
+    &EditorFileTooLarge, &EditorNew,           &EditorOpen,       &EditorSave,
+    &EditorCut,          &EditorCopy,          &EditorPaste,      &EditorDelete,
+    &EditorUndo,         &EditorFont,          &EditorBackground, &EditorRecalculate,
+    &EditorClose,
+};
+
 }  // namespace tarvix::texts

@@ -23,4 +23,10 @@ inline constexpr CatalogText HelpTopics{"HelpForm", "Topics", "Témata"};
 inline constexpr CatalogText HelpNotFound{"Msg", "Msg_HelpNotFound",
                                           "Soubor nápovědy nebyl nalezen"};
 
+// Every text above (for the language file template).
+inline constexpr const CatalogText* kHelpAll[] = {
+    &HelpFormCaption, &HelpContentsTab, &HelpIndexTab, &HelpSearchTab, &HelpLookFor, &HelpBack,
+    &HelpForward,     &HelpHome,        &HelpZoomIn,   &HelpZoomOut,   &HelpTopics,  &HelpNotFound,
+};
+
 }  // namespace tarvix::texts

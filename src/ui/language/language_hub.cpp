@@ -9,13 +9,17 @@
 #include "calculator/message_box.h"
 #include "engine/parser_messages.h"
 #include "ui/chart/gr_form.h"
+#include "ui/help/help_form.h"
 #include "ui/language/tips_form.h"
+#include "ui/library/expr_form.h"
+#include "ui/library/find_form.h"
 #include "ui/lists/function_list_form.h"
 #include "ui/lists/log_form.h"
 #include "ui/lists/var_form.h"
 #include "ui/main/main_form.h"
 #include "ui/shell/qt_translations.h"
 #include "ui/statistics/stat_form.h"
+#include "ui/tasks/ed_form.h"
 #include "ui/tools/conv_form.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/worksheet/gem_form.h"
@@ -95,7 +99,7 @@ void TLanguageHub::ReapplyWindowTexts() {
         }
         // The windows that set their captions in ApplyTexts().
         if (ApplyTextsOf<TMainForm, TVarForm, TFuncForm, TLogForm, TStatForm, TGrForm, TConvForm,
-                         TGemForm>(widget))
+                         TGemForm, TExprForm, TFindForm, TEdForm, THelpForm>(widget))
             continue;
         const QMetaObject* meta = widget->metaObject();
         const int index = meta->indexOfMethod(kSignature.constData());

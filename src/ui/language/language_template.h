@@ -1,6 +1,7 @@
 // Every replaceable text of the program with its built-in Czech text: the
-// message tables, the storage texts and every caption the windows ask the
-// catalog for when each window of the picture table is opened. It is the
+// message tables, the texts declared in the texts headers (those asked only
+// inside an action too) and every caption the windows ask the catalog for
+// when each window of the picture table is opened. It is the
 // template a translator starts from (`tarvix --language-template FILE`,
 // build target `language_template`) and the list the English file is
 // checked against.

@@ -27,4 +27,11 @@ inline constexpr CatalogText EdClose{"EdForm", "CloseButton", "Zavřít|Zavře o
 inline constexpr CatalogText EdPosition{"EdForm", "Position", "Řádek: %3d   Sloupec: %3d"};
 inline constexpr CatalogText TextFiles{"Msg", "Msg_TextFiles", "Textové soubory"};
 
+// Every text above (for the language file template).
+inline constexpr const CatalogText* kTaskUiAll[] = {
+    &TaskInitialized, &TaskInterrupted, &TaskFinished, &ComplexDemoCategory,
+    &EdCaption,       &EdClear,         &EdSave,       &EdPrint,
+    &EdFont,          &EdClose,         &EdPosition,   &TextFiles,
+};
+
 }  // namespace tarvix::texts

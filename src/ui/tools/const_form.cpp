@@ -46,6 +46,21 @@ bool IsReservedKey(int key) {
     }
 }
 
+// The commands of the pop-up menu.
+struct ActionRow {
+    const char* Name;
+    std::string_view Caption;
+    const char* Shortcut;
+    void (TConstForm::*Handler)();
+};
+constexpr ActionRow kActions[] = {
+    {"EditovatItem", "&Editovat", nullptr, &TConstForm::EditovatClick},
+    {"VlozitItem", "&Vložit", nullptr, &TConstForm::VlozitClick},
+    {"PridatItem", "&Přidat", "Ins", &TConstForm::PridatClick},
+    {"OdstranitItem", "&Odstranit", "Ctrl+Del", &TConstForm::OdstranitClick},
+    {"PouzitVeVyrazuItem", "&Použít ve výrazu", nullptr, &TConstForm::PouzitVeVyrazuClick},
+};
+
 }  // namespace
 
 QString TConstForm::ShortcutText(int key, Qt::KeyboardModifiers modifiers) {
@@ -63,15 +78,11 @@ TConstForm::TConstForm(TMainForm& main, QWidget* parent)
     : QWidget(parent, Qt::Tool), main_(main), model_(main.UserConstants()) {
     setObjectName(QStringLiteral("TConstForm"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(Text("Caption", "Uživatelské konstanty"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     grid_ = new QTableWidget(this);
     grid_->setObjectName(QStringLiteral("StringGrid"));
     grid_->setColumnCount(3);
-    grid_->setHorizontalHeaderLabels({Text("NameColumn", "Název"),
-                                      Text("ShortcutColumn", "Kláv. zkratka"),
-                                      Text("ValueColumn", "Hodnota")});
     grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setStretchLastSection(true);
     // The value column takes the rest of the width.
@@ -81,21 +92,8 @@ TConstForm::TConstForm(TMainForm& main, QWidget* parent)
     layout->addWidget(grid_);
 
     popupMenu_ = new QMenu(this);
-    struct ActionRow {
-        const char* Name;
-        std::string_view Caption;
-        const char* Shortcut;
-        void (TConstForm::*Handler)();
-    };
-    static constexpr ActionRow kActions[] = {
-        {"EditovatItem", "&Editovat", nullptr, &TConstForm::EditovatClick},
-        {"VlozitItem", "&Vložit", nullptr, &TConstForm::VlozitClick},
-        {"PridatItem", "&Přidat", "Ins", &TConstForm::PridatClick},
-        {"OdstranitItem", "&Odstranit", "Ctrl+Del", &TConstForm::OdstranitClick},
-        {"PouzitVeVyrazuItem", "&Použít ve výrazu", nullptr, &TConstForm::PouzitVeVyrazuClick},
-    };
     for (const ActionRow& row : kActions) {
-        QAction* action = popupMenu_->addAction(Text(row.Name, row.Caption));
+        QAction* action = popupMenu_->addAction(QString());
         action->setObjectName(QString::fromLatin1(row.Name));
         if (row.Shortcut) {
             action->setShortcut(QKeySequence(QString::fromLatin1(row.Shortcut)));
@@ -135,7 +133,16 @@ TConstForm::TConstForm(TMainForm& main, QWidget* parent)
     if (left && top) move(static_cast<int>(*left), static_cast<int>(*top));
     grid_->setColumnWidth(0, settings.Int(kSection, "Width0"));
     grid_->setColumnWidth(1, settings.Int(kSection, "Width1"));
+    ApplyTexts();
     Fill();
+}
+
+void TConstForm::ApplyTexts() {
+    setWindowTitle(Text("Caption", "Uživatelské konstanty"));
+    grid_->setHorizontalHeaderLabels({Text("NameColumn", "Název"),
+                                      Text("ShortcutColumn", "Kláv. zkratka"),
+                                      Text("ValueColumn", "Hodnota")});
+    for (const ActionRow& row : kActions) Action(row.Name)->setText(Text(row.Name, row.Caption));
 }
 
 QString TConstForm::Text(std::string_view key, std::string_view builtIn) const {

@@ -34,6 +34,9 @@ public:
     void PridatClick();
     void OdstranitClick();
     void PouzitVeVyrazuClick();
+    // Sets the title, the column headers and the menu's captions again from
+    // the text catalog (also on a language change).
+    Q_INVOKABLE void ApplyTexts();
     // The list rebuilt from the rows goes to the main window's settings.
     void Store();
 

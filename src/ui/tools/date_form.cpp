@@ -56,6 +56,38 @@ constexpr std::string_view kWeekdayNames[7] = {"Neděle",  "Pondělí", "Úterý
                                                "Čtvrtek", "Pátek",   "Sobota"};
 constexpr std::string_view kCountCaptions[3] = {"Pracovní", "Pracovního klidu", "Svátky"};
 
+// The catalog key of the caption of count i (weekdays Monday … Sunday, then
+// working days, rest days, holidays) and its built-in text.
+std::string CountKey(std::size_t i) {
+    return i < 7 ? "Weekday" + std::to_string((i + 1) % 7) : "Count" + std::to_string(i - 7);
+}
+std::string_view CountCaption(std::size_t i) {
+    return i < 7 ? kWeekdayNames[(i + 1) % 7] : kCountCaptions[i - 7];
+}
+
+// The dates' captions: catalog key and built-in text.
+struct PickerRow {
+    const char* Edit;
+    const char* CaptionKey;
+    std::string_view Caption;
+};
+constexpr PickerRow kPickers[2] = {{"StartDateTimePicker", "StartLabel", "&Počáteční:"},
+                                   {"EndDateTimePicker", "EndLabel", "&Konečné:"}};
+
+// The buttons along the bottom.
+struct ButtonRow {
+    const char* Name;
+    std::string_view Caption;
+    void (TDateForm::*Handler)();
+};
+constexpr ButtonRow kButtons[] = {
+    {"VymazatButton", "&Vymazat", &TDateForm::VymazatClick},
+    {"PricistButton", "&Přičíst k počátečnímu", &TDateForm::PricistClick},
+    {"OdecistButton", "&Odečíst od konečného", &TDateForm::OdecistClick},
+    {"SvatkyButton", "&Svátky", &TDateForm::SvatkyClick},
+    {"OKButton", "OK", nullptr},
+};
+
 CivilDate FromQDate(const QDate& date) {
     return {date.year(), date.month(), date.day()};
 }
@@ -95,16 +127,14 @@ TDateForm::TDateForm(Calculator& calculator, TextCatalog& texts, HolidayStore ho
                      QWidget* parent)
     : QDialog(parent), calculator_(calculator), texts_(texts), holidays_(std::move(holidays)) {
     setObjectName(QStringLiteral("TDateForm"));
-    setWindowTitle(Text("Caption", "Období"));
     runDialog_ = [](QDialog& dialog) { return dialog.exec(); };
     auto* layout = new QVBoxLayout(this);
 
     auto* dates = new QGridLayout;
     const QDate today = QDate::currentDate();
-    auto picker = [&](const char* name, const char* captionKey, std::string_view caption, int row,
-                      QLabel*& info) {
+    auto picker = [&](int row, QLabel*& info) {
         auto* edit = new QDateEdit(this);
-        edit->setObjectName(QString::fromLatin1(name));
+        edit->setObjectName(QString::fromLatin1(kPickers[row].Edit));
         edit->setCalendarPopup(true);
         edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
         edit->setDateRange(QDate(1900, 1, 1), QDate(2099, 12, 31));
@@ -112,15 +142,16 @@ TDateForm::TDateForm(Calculator& calculator, TextCatalog& texts, HolidayStore ho
         edit->setAcceptDrops(true);
         edit->installEventFilter(this);
         if (QLineEdit* inner = edit->findChild<QLineEdit*>()) inner->installEventFilter(this);
-        auto* label = new QLabel(Text(captionKey, caption), this);
+        auto* label = new QLabel(this);
         label->setBuddy(edit);
-        auto* dnes = new QPushButton(Text("DnesButton", "Dnes"), this);
+        pickerLabels_[row] = label;
+        auto* dnes = new QPushButton(this);
+        todayButtons_[row] = dnes;
         dnes->setObjectName(QString::fromLatin1(row == 0 ? "DnesStartButton" : "DnesEndButton"));
         dnes->setAutoDefault(false);
         connect(dnes, &QPushButton::clicked, this, [edit] { edit->setDate(QDate::currentDate()); });
         info = new QLabel(this);
         info->setObjectName(QString::fromLatin1(row == 0 ? "StartDateLabel" : "EndDateLabel"));
-        info->setToolTip(Text("WeekHint", "Kalendářní týden"));
         info->setCursor(Qt::OpenHandCursor);
         info->installEventFilter(this);
         dates->addWidget(label, row, 0);
@@ -130,13 +161,13 @@ TDateForm::TDateForm(Calculator& calculator, TextCatalog& texts, HolidayStore ho
         connect(edit, &QDateEdit::dateChanged, this, [this] { Recompute(); });
         return edit;
     };
-    start_ = picker("StartDateTimePicker", "StartLabel", "&Počáteční:", 0, startLabel_);
-    end_ = picker("EndDateTimePicker", "EndLabel", "&Konečné:", 1, endLabel_);
+    start_ = picker(0, startLabel_);
+    end_ = picker(1, endLabel_);
     dates->setColumnStretch(3, 1);
     layout->addLayout(dates);
 
     auto* options = new QHBoxLayout;
-    firstDay_ = new QCheckBox(Text("ZapocitatPrvniDenCheckBox", "&Započítat první den"), this);
+    firstDay_ = new QCheckBox(this);
     firstDay_->setObjectName(QStringLiteral("ZapocitatPrvniDenCheckBox"));
     connect(firstDay_, &QCheckBox::toggled, this, [this](bool on) {
         start_->setBackgroundRole(on ? QPalette::ToolTipBase : QPalette::Base);
@@ -149,24 +180,26 @@ TDateForm::TDateForm(Calculator& calculator, TextCatalog& texts, HolidayStore ho
     shift_ = new QComboBox(this);
     shift_->setObjectName(QStringLiteral("SmenaComboBox"));
     for (const ShiftRow& row : kShifts) shift_->addItem(ToQ(row.Caption));
-    auto* shiftLabel = new QLabel(Text("SmenaLabel", "Směn&a:"), this);
-    shiftLabel->setBuddy(shift_);
+    shiftLabel_ = new QLabel(this);
+    shiftLabel_->setBuddy(shift_);
     connect(shift_, &QComboBox::currentIndexChanged, this, [this] { Recompute(); });
     options->addWidget(firstDay_);
     options->addStretch();
-    options->addWidget(shiftLabel);
+    options->addWidget(shiftLabel_);
     options->addWidget(shift_);
     layout->addLayout(options);
 
     auto* results = new QHBoxLayout;
-    auto* period = new QGroupBox(Text("ObdobiGroupBox", "Období"), this);
+    periodBox_ = new QGroupBox(this);
+    QGroupBox* period = periodBox_;
     auto* periodGrid = new QGridLayout(period);
     for (std::size_t i = 0; i < 4; ++i) {
         auto* spin = new QSpinBox(period);
         spin->setObjectName(QString::fromLatin1(kFields[i].Edit));
         spin->setRange(0, 32767);
-        auto* caption = new QLabel(Text(kFields[i].Edit, kFields[i].Caption), period);
+        auto* caption = new QLabel(period);
         caption->setBuddy(spin);
+        fieldCaptions_[i] = caption;
         auto* exact = new QLabel(period);
         exact->setObjectName(QString::fromLatin1(kFields[i].Exact));
         exact->setMinimumWidth(90);
@@ -179,15 +212,14 @@ TDateForm::TDateForm(Calculator& calculator, TextCatalog& texts, HolidayStore ho
     }
     results->addWidget(period);
 
-    auto* countsBox = new QGroupBox(Text("DnyGroupBox", "Dny"), this);
+    countsBox_ = new QGroupBox(this);
+    QGroupBox* countsBox = countsBox_;
     auto* countsGrid = new QGridLayout(countsBox);
     for (std::size_t i = 0; i < counts_.size(); ++i) {
-        const std::string_view caption = i < 7 ? kWeekdayNames[(i + 1) % 7] : kCountCaptions[i - 7];
-        const std::string key =
-            i < 7 ? "Weekday" + std::to_string((i + 1) % 7) : "Count" + std::to_string(i - 7);
-        auto* name = new QLabel(Text(key, caption), countsBox);
+        auto* name = new QLabel(countsBox);
+        countCaptions_[i] = name;
         auto* value = new QLabel(countsBox);
-        value->setObjectName(QString::fromStdString(key + "Count"));
+        value->setObjectName(QString::fromStdString(CountKey(i) + "Count"));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setMinimumWidth(40);
         const int row = static_cast<int>(i < 7 ? i : i - 7);
@@ -203,26 +235,47 @@ TDateForm::TDateForm(Calculator& calculator, TextCatalog& texts, HolidayStore ho
     layout->addLayout(results);
 
     auto* buttons = new QHBoxLayout;
-    auto button = [&](const char* name, std::string_view caption, void (TDateForm::*handler)()) {
-        auto* b = new QPushButton(Text(name, caption), this);
-        b->setObjectName(QString::fromLatin1(name));
+    for (std::size_t i = 0; i < std::size(kButtons); ++i) {
+        const ButtonRow& row = kButtons[i];
+        auto* b = new QPushButton(this);
+        b->setObjectName(QString::fromLatin1(row.Name));
         b->setAutoDefault(false);
-        if (handler) connect(b, &QPushButton::clicked, this, handler);
+        if (row.Handler) connect(b, &QPushButton::clicked, this, row.Handler);
+        if (!row.Handler) buttons->addStretch();
         buttons->addWidget(b);
-        return b;
-    };
-    button("VymazatButton", "&Vymazat", &TDateForm::VymazatClick);
-    button("PricistButton", "&Přičíst k počátečnímu", &TDateForm::PricistClick);
-    button("OdecistButton", "&Odečíst od konečného", &TDateForm::OdecistClick);
-    button("SvatkyButton", "&Svátky", &TDateForm::SvatkyClick);
-    buttons->addStretch();
-    QPushButton* ok = button("OKButton", "OK", nullptr);
+        buttons_[i] = b;
+    }
+    QPushButton* ok = buttons_.back();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setDefault(true);
     layout->addLayout(buttons);
 
+    ApplyTexts();
     BuildCalendar();
     Recompute();
+}
+
+void TDateForm::ApplyTexts() {
+    setWindowTitle(Text("Caption", "Období"));
+    for (std::size_t row = 0; row < 2; ++row) {
+        pickerLabels_[row]->setText(Text(kPickers[row].CaptionKey, kPickers[row].Caption));
+        todayButtons_[row]->setText(Text("DnesButton", "Dnes"));
+    }
+    for (QLabel* info : {startLabel_, endLabel_})
+        info->setToolTip(Text("WeekHint", "Kalendářní týden"));
+    firstDay_->setText(Text("ZapocitatPrvniDenCheckBox", "&Započítat první den"));
+    shiftLabel_->setText(Text("SmenaLabel", "Směn&a:"));
+    periodBox_->setTitle(Text("ObdobiGroupBox", "Období"));
+    for (std::size_t i = 0; i < 4; ++i)
+        fieldCaptions_[i]->setText(Text(kFields[i].Edit, kFields[i].Caption));
+    countsBox_->setTitle(Text("DnyGroupBox", "Dny"));
+    for (std::size_t i = 0; i < countCaptions_.size(); ++i)
+        countCaptions_[i]->setText(Text(CountKey(i), CountCaption(i)));
+    for (std::size_t i = 0; i < std::size(kButtons); ++i)
+        buttons_[i]->setText(Text(kButtons[i].Name, kButtons[i].Caption));
+    // The weekday names beside the dates and the hours' unit.
+    ShowDateInfo();
+    ShowHours();
 }
 
 TDateForm::~TDateForm() = default;
@@ -267,7 +320,13 @@ void TDateForm::ClearResults() {
     updating_ = false;
     for (QLabel* label : exact_) label->clear();
     for (QLabel* label : counts_) label->clear();
-    hours_->clear();
+    hoursNumber_.clear();
+    ShowHours();
+}
+
+void TDateForm::ShowHours() {
+    hours_->setText(hoursNumber_.isEmpty() ? QString()
+                                           : hoursNumber_ + Text("HoursSuffix", " hod"));
 }
 
 void TDateForm::Recompute() {
@@ -295,8 +354,8 @@ void TDateForm::Recompute() {
     counts_[7]->setNum(period->WorkingDays);
     counts_[8]->setNum(period->RestDays);
     counts_[9]->setNum(period->Holidays);
-    hours_->setText(ToQ(FormatFloat(period->WorkingHours, FloatMask{}, separator)) +
-                    Text("HoursSuffix", " hod"));
+    hoursNumber_ = ToQ(FormatFloat(period->WorkingHours, FloatMask{}, separator));
+    ShowHours();
 }
 
 void TDateForm::VymazatClick() {

@@ -20,6 +20,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -60,6 +61,9 @@ public:
     void PricistClick();
     void OdecistClick();
     void SvatkyClick();
+    // Sets every caption and hint again from the text catalog (also on a
+    // language change).
+    Q_INVOKABLE void ApplyTexts();
     // The dialog of "&Svátky" (tests answer it).
     void SetHolidayDialogRunner(std::function<int(QDialog&)> runner) {
         runDialog_ = std::move(runner);
@@ -73,6 +77,8 @@ private:
     void BuildCalendar();
     void ClearResults();
     void ShowDateInfo();
+    // The working hours with their unit; empty when cleared.
+    void ShowHours();
     void Move(bool back);
     void StartDrag(bool fromEnd);
 
@@ -92,6 +98,15 @@ private:
     std::array<QLabel*, 4> exact_{};
     std::array<QLabel*, 10> counts_{};
     QLabel* hours_ = nullptr;
+    QString hoursNumber_;
+    std::array<QLabel*, 2> pickerLabels_{};
+    std::array<QPushButton*, 2> todayButtons_{};
+    QLabel* shiftLabel_ = nullptr;
+    QGroupBox* periodBox_ = nullptr;
+    QGroupBox* countsBox_ = nullptr;
+    std::array<QLabel*, 4> fieldCaptions_{};
+    std::array<QLabel*, 10> countCaptions_{};
+    std::array<QPushButton*, 5> buttons_{};
     bool updating_ = false;
 };
 

@@ -14,14 +14,11 @@ namespace tarvix {
 
 THolidayListDialog::THolidayListDialog(const std::vector<std::string>& lines, TextCatalog& texts,
                                        QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), texts_(texts) {
     setObjectName(QStringLiteral("THolidayListDialog"));
-    setWindowTitle(ToQ(texts.Text("HolidayListDialog", "Caption", "Svátky")));
     auto* layout = new QVBoxLayout(this);
-    auto* prompt = new QLabel(
-        ToQ(texts.Text("HolidayListDialog", "Prompt", "Jeden svátek na řádek: DD.MM.   popis")),
-        this);
-    layout->addWidget(prompt);
+    prompt_ = new QLabel(this);
+    layout->addWidget(prompt_);
     editor_ = new QPlainTextEdit(this);
     editor_->setObjectName(QStringLiteral("HolidaysMemo"));
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -32,13 +29,21 @@ THolidayListDialog::THolidayListDialog(const std::vector<std::string>& lines, Te
     // Buttons with the program's own captions (Qt's standard ones would
     // take the toolkit's translation).
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(ToQ(texts.Text("Msg", "Msg_ButtonOk", "OK")), QDialogButtonBox::AcceptRole);
-    buttons->addButton(ToQ(texts.Text("Msg", "Msg_ButtonCancel", "Storno")),
-                       QDialogButtonBox::RejectRole);
+    okButton_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    cancelButton_ = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    ApplyTexts();
     resize(420, 320);
+}
+
+void THolidayListDialog::ApplyTexts() {
+    setWindowTitle(ToQ(texts_.Text("HolidayListDialog", "Caption", "Svátky")));
+    prompt_->setText(
+        ToQ(texts_.Text("HolidayListDialog", "Prompt", "Jeden svátek na řádek: DD.MM.   popis")));
+    okButton_->setText(ToQ(texts_.Text("Msg", "Msg_ButtonOk", "OK")));
+    cancelButton_->setText(ToQ(texts_.Text("Msg", "Msg_ButtonCancel", "Storno")));
 }
 
 std::vector<std::string> THolidayListDialog::Lines() const {

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace tarvix {
 
@@ -20,9 +22,16 @@ public:
     // The lines as edited, empty lines left out.
     std::vector<std::string> Lines() const;
     QPlainTextEdit* Editor() const { return editor_; }
+    // Sets the title, the prompt and the buttons' captions again from the
+    // text catalog (also on a language change).
+    Q_INVOKABLE void ApplyTexts();
 
 private:
+    TextCatalog& texts_;
+    QLabel* prompt_ = nullptr;
     QPlainTextEdit* editor_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace tarvix

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QSplitter>
@@ -17,9 +18,11 @@
 #include <filesystem>
 
 #include "calculator/message_box.h"
+#include "matrix/matrix_messages.h"
 #include "matrix/spreadsheet_export.h"
 #include "matrix/worksheet_output.h"
 #include "storage/text_catalog.h"
+#include "ui/language/action_texts.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/worksheet/spreadsheet_opener.h"
 #include "ui/worksheet/worksheet_grid_model.h"
@@ -28,7 +31,22 @@ namespace tarvix {
 namespace {
 constexpr std::string_view kSection = "GemVForm";
 constexpr int kSolutionsFileHelpContext = 10203;
-}
+
+// A caption: catalog key and built-in text.
+struct CaptionRow {
+    const char* Key;
+    std::string_view Caption;
+};
+// The menus of the menu bar.
+constexpr CaptionRow kMenus[] = {{"SouborMenu", "&Soubor"},
+                                 {"VypocetMenu", "&Výpočet"},
+                                 {"ReseniMenu", "Ř&ešení"},
+                                 {"DataMenu", "&Data"}};
+// The labels before the tool bar's number fields.
+constexpr CaptionRow kSpinLabels[] = {{"ColCountEditLabel", " Variant "},
+                                      {"LColWidthsEditLabel", " Šířka V "},
+                                      {"RColWidthsEditLabel", " Šířka R "}};
+}  // namespace
 
 TGemVForm::TGemVForm(Worksheet& sheet, DialogsPort& dialogs, TextCatalog& texts,
                      FileChoicePort& files, QWidget* parent, GemVFormPlacement* placement)
@@ -42,43 +60,47 @@ TGemVForm::TGemVForm(Worksheet& sheet, DialogsPort& dialogs, TextCatalog& texts,
     setObjectName(QStringLiteral("GemVForm"));
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(Text("Caption", "Variantní výpočty soustavy rovnic"));
 
-    QMenu* soubor = menuBar()->addMenu(Text("SouborMenu", "&Soubor"));
+    for (std::size_t i = 0; i < std::size(kMenus); ++i) {
+        menus_[i] = menuBar()->addMenu(QString());
+        menus_[i]->setObjectName(QLatin1String(kMenus[i].Key));
+    }
+    auto [soubor, vypocet, reseni, data] = menus_;
     soubor->addAction(NewAction("Soubor_Otevrit", "&Otevřít...", [this] {
-        FileDialogRequest request = FileRequest(ToStd(Text("OpenCaption", "Otevřít")));
+        FileDialogRequest request =
+            FileRequest(CatalogString(texts_, texts::GemVFormOpenCaption));
         if (const auto path = files_.ChooseFileToOpen(request)) OpenFile(ToQ(path->string()));
     }, "Ctrl+O"));
     soubor->addAction(NewAction("Soubor_UlozitJako", "Uložit &jako...", [this] {
-        FileDialogRequest request = FileRequest(ToStd(Text("SaveCaption", "Uložit jako")));
+        FileDialogRequest request =
+            FileRequest(CatalogString(texts_, texts::GemVFormSaveCaption));
         if (const auto path = files_.ChooseFileToSave(request)) SaveFile(ToQ(path->string()));
     }, "Ctrl+S"));
     soubor->addAction(NewAction("Soubor_Kopirovat", "&Kopírovat řešení", [this] { CopyClick(); }));
     soubor->addSeparator();
     soubor->addAction(NewAction("Soubor_Zavrit", "&Zavřít", [this] { close(); }));
-    QMenu* vypocet = menuBar()->addMenu(Text("VypocetMenu", "&Výpočet"));
     vypocet->addAction(NewAction("Vypocet_Spustit", "Spustit výpočet", [this] { RunClick(); }, "F2"));
     vypocet->addAction(NewAction("Vypocet_Prerusit", "&Přerušit výpočet", [this] { StopClick(); }, "F9"));
     vypocet->addAction(NewAction("Reseni_KontrolaVysledku", "&Kontrola výsledku", nullptr));
-    QMenu* reseni = menuBar()->addMenu(Text("ReseniMenu", "Ř&ešení"));
     reseni->addAction(NewAction("Reseni_UlozitDoSouboru", "&Uložit  do souboru...", [this] {
-        FileDialogRequest request = FileRequest(ToStd(Text("SaveCaption", "Uložit jako")));
+        FileDialogRequest request =
+            FileRequest(CatalogString(texts_, texts::GemVFormSaveCaption));
         if (const auto path = files_.ChooseFileToSave(request)) SaveSolutions(ToQ(path->string()));
     }));
     reseni->addAction(NewAction("Reseni_KopirovatDoSchranky", "&Kopírovat do schránky",
                                 [this] { CopyClick(); }));
     reseni->addAction(NewAction("Reseni_ExportDoMsExcel", "&Export do MS Excel",
                                 [this] { ExportClick(); }));
-    QMenu* data = menuBar()->addMenu(Text("DataMenu", "&Data"));
     data->addAction(NewAction("Data_Generovat", "&Generovat...", nullptr, "Ctrl+D"));
 
-    QToolBar* bar = addToolBar(Text("ToolBar", "Nástroje"));
+    QToolBar* bar = toolBar_ = addToolBar(QString());
     bar->setMovable(false);
     bar->addAction(Action("Vypocet_Spustit"));
     bar->addAction(Action("Vypocet_Prerusit"));
     bar->addSeparator();
-    auto spin = [this, bar](const char* name, std::string_view caption, int lo, int hi, int value) {
-        bar->addWidget(new QLabel(Text(std::string(name) + "Label", caption), this));
+    auto spin = [this, bar](std::size_t index, const char* name, int lo, int hi, int value) {
+        spinLabels_[index] = new QLabel(this);
+        bar->addWidget(spinLabels_[index]);
         auto* box = new QSpinBox(this);
         box->setObjectName(QLatin1String(name));
         box->setRange(lo, hi);
@@ -87,14 +109,12 @@ TGemVForm::TGemVForm(Worksheet& sheet, DialogsPort& dialogs, TextCatalog& texts,
         bar->addWidget(box);
         return box;
     };
-    countEdit_ = spin("ColCountEdit", " Variant ", 1, VariantComputation::kMaxVariants, 3);
-    leftWidthEdit_ = spin("LColWidthsEdit", " Šířka V ", 10, 1600, 25 * 3);
-    rightWidthEdit_ = spin("RColWidthsEdit", " Šířka R ", 10, 1600, 120);
-    QAction* sync = NewAction("SyncToolButton", "=", [this] {
+    countEdit_ = spin(0, "ColCountEdit", 1, VariantComputation::kMaxVariants, 3);
+    leftWidthEdit_ = spin(1, "LColWidthsEdit", 10, 1600, 25 * 3);
+    rightWidthEdit_ = spin(2, "RColWidthsEdit", 10, 1600, 120);
+    bar->addAction(NewAction("SyncToolButton", "=", [this] {
         rightWidthEdit_->setValue(leftWidthEdit_->value());
-    });
-    sync->setToolTip(Text("SyncToolButtonHint", "Šířky pravých sloupců podle levých"));
-    bar->addAction(sync);
+    }));
 
     leftModel_ = new WorksheetGridModel(variants_.Variants(), true, this);
     rightModel_ = new WorksheetGridModel(variants_.Solutions(), false, this);
@@ -125,36 +145,68 @@ TGemVForm::TGemVForm(Worksheet& sheet, DialogsPort& dialogs, TextCatalog& texts,
     connect(leftWidthEdit_, &QSpinBox::valueChanged, this, [this] { ApplyWidths(); });
     connect(rightWidthEdit_, &QSpinBox::valueChanged, this, [this] { ApplyWidths(); });
 
+    ApplyTexts();
     variants_.TakeRightHandSide();
     Refresh();
     resize(640, 400);
     RestorePlacement();
 }
 
+TGemVForm::~TGemVForm() {
+    // The grids' models read the variant grids, members that end before the
+    // window's children do: the views go first.
+    delete split_;
+}
+
 QString TGemVForm::Text(std::string_view key, std::string_view builtIn) const {
     return ToQ(texts_.Text(kSection, key, builtIn));
 }
 
+void TGemVForm::ApplyTexts() {
+    RefreshTitle();
+    for (std::size_t i = 0; i < std::size(kMenus); ++i)
+        menus_[i]->setTitle(Text(kMenus[i].Key, kMenus[i].Caption));
+    for (const auto& [name, action] : actions_) action.Action->setText(Text(name, action.Caption));
+    Action("SyncToolButton")
+        ->setToolTip(Text("SyncToolButtonHint", "Šířky pravých sloupců podle levých"));
+    toolBar_->setWindowTitle(Text("ToolBar", "Nástroje"));
+    for (std::size_t i = 0; i < std::size(kSpinLabels); ++i)
+        spinLabels_[i]->setText(Text(kSpinLabels[i].Key, kSpinLabels[i].Caption));
+    // The status of the last run.
+    if (variants_.LastVariant() > 0)
+        SetStatus(0, sheet_.Texts().Format(mxmsg::VariantStatus,
+                                           {std::to_string(variants_.LastVariant())}));
+    if (!variants_.LastRunTime().empty())
+        SetStatus(2, sheet_.Texts().Format(mxmsg::ElapsedTime, {variants_.LastRunTime()}));
+}
+
+void TGemVForm::RefreshTitle() {
+    QString title = Text("Caption", "Variantní výpočty soustavy rovnic");
+    if (!openedFile_.empty())
+        title += " - " + ToQ(std::filesystem::path(openedFile_).filename().string());
+    setWindowTitle(title);
+}
+
 QAction* TGemVForm::NewAction(std::string_view name, std::string_view caption,
                               std::function<void()> command, std::string_view shortcut) {
-    auto* action = new QAction(Text(name, caption), this);
+    auto* action = new QAction(this);
     action->setObjectName(ToQ(name));
     if (!shortcut.empty()) action->setShortcut(QKeySequence(ToQ(shortcut)));
     if (!command)
         command = [this] {
-            dialogs_.ShowMessage(PrepareMessageBox(
-                texts_.Text("Msg", "Msg_InPreparation", "Připravuje se.."),
-                MessageKind::Information, kOkButton, 0, TextsOf(sheet_.Format())));
+            dialogs_.ShowMessage(PrepareMessageBox(CatalogString(texts_, texts::InPreparation),
+                                                   MessageKind::Information, kOkButton, 0,
+                                                   TextsOf(sheet_.Format())));
         };
     connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
     addAction(action);
-    actions_[std::string(name)] = action;
+    actions_[std::string(name)] = {action, caption};
     return action;
 }
 
 QAction* TGemVForm::Action(std::string_view name) const {
     const auto it = actions_.find(name);
-    return it == actions_.end() ? nullptr : it->second;
+    return it == actions_.end() ? nullptr : it->second.Action;
 }
 
 QString TGemVForm::StatusText(int panel) const {
@@ -202,7 +254,7 @@ void TGemVForm::StopClick() {
 FileDialogRequest TGemVForm::FileRequest(std::string_view caption) const {
     FileDialogRequest request;
     request.Caption = std::string(caption);
-    request.Filter = ToStd(Text("Msg_TextFiles", "Textové soubory")) + " (*.txt)|*.txt";
+    request.Filter = CatalogString(texts_, texts::GemVFormTextFiles) + " (*.txt)|*.txt";
     request.DefaultExtension = "txt";
     return request;
 }
@@ -210,9 +262,10 @@ FileDialogRequest TGemVForm::FileRequest(std::string_view caption) const {
 bool TGemVForm::OpenFile(const QString& path) {
     if (running_ || !sheet_.Finished()) return false;
     const bool opened = variants_.OpenFile(ToStd(path));
-    if (opened) fileName_ = ToStd(path);
-    if (opened) setWindowTitle(Text("Caption", "Variantní výpočty soustavy rovnic") + " - " +
-                               ToQ(std::filesystem::path(ToStd(path)).filename().string()));
+    if (opened) {
+        fileName_ = openedFile_ = ToStd(path);
+        RefreshTitle();
+    }
     Refresh();
     emit WorksheetChanged();
     return opened;
@@ -247,9 +300,8 @@ void TGemVForm::ExportClick() {
 void TGemVForm::closeEvent(QCloseEvent* event) {
     if (running_) {
         const ModalResult answer = dialogs_.ShowMessage(PrepareMessageBox(
-            texts_.Text("GemForm", "Msg_StopQuestion", "Má se přerušit výpočet?"),
-            MessageKind::Confirmation, MessageButton::Yes | MessageButton::No, 0,
-            TextsOf(sheet_.Format())));
+            CatalogString(texts_, texts::GemFormStopQuestion), MessageKind::Confirmation,
+            MessageButton::Yes | MessageButton::No, 0, TextsOf(sheet_.Format())));
         if (answer == ModalResult::Yes) StopClick();
         event->ignore();
         return;

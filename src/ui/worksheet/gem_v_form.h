@@ -8,15 +8,18 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 
 #include "matrix/variant_computation.h"
 #include "storage/data_file_commands.h"
 #include "storage/worksheet_settings.h"
 
 class QLabel;
+class QMenu;
 class QSpinBox;
 class QSplitter;
 class QTableView;
+class QToolBar;
 
 namespace tarvix {
 
@@ -29,6 +32,7 @@ class TGemVForm : public QMainWindow, private WorksheetView {
 public:
     TGemVForm(Worksheet& sheet, DialogsPort& dialogs, TextCatalog& texts, FileChoicePort& files,
               QWidget* parent, GemVFormPlacement* placement = nullptr);
+    ~TGemVForm() override;
 
     VariantComputation& Model() { return variants_; }
     QTableView* LStringGrid() const { return leftView_; }
@@ -50,6 +54,9 @@ public:
     // The solutions grid with its headers to the desktop's spreadsheet
     // program, the sheet named after the variant file.
     void ExportClick();
+    // Sets the title, menus, captions, hints and the status of the last run
+    // again from the texts of the language (also on a language change).
+    Q_INVOKABLE void ApplyTexts();
     // Hands the placement back to the values it was created from.
     void StorePlacement();
 
@@ -67,6 +74,8 @@ private:
                        std::function<void()> command, std::string_view shortcut = {});
     FileDialogRequest FileRequest(std::string_view caption) const;
     void ApplyWidths();
+    // The caption, with the name of the variant file opened last.
+    void RefreshTitle();
     void RestorePlacement();
 
     // WorksheetView
@@ -78,7 +87,14 @@ private:
     TextCatalog& texts_;
     FileChoicePort& files_;
     VariantComputation variants_;
-    std::map<std::string, QAction*, std::less<>> actions_;
+    struct NamedAction {
+        QAction* Action = nullptr;
+        std::string_view Caption;  // the built-in caption
+    };
+    std::map<std::string, NamedAction, std::less<>> actions_;
+    std::array<QMenu*, 4> menus_{};
+    QToolBar* toolBar_ = nullptr;
+    std::array<QLabel*, 3> spinLabels_{};
     QTableView* leftView_ = nullptr;
     QTableView* rightView_ = nullptr;
     WorksheetGridModel* leftModel_ = nullptr;
@@ -93,6 +109,8 @@ private:
     bool placementApplied_ = false;
     // The variant file last opened or saved; empty before.
     std::string fileName_;
+    // The variant file last opened (named in the title); empty before.
+    std::string openedFile_;
 };
 
 }  // namespace tarvix

@@ -14,12 +14,30 @@
 #include "ui/widgets/qt_text.h"
 
 namespace tarvix {
+namespace {
+
+// A caption: catalog key and built-in text.
+struct CaptionRow {
+    const char* Key;
+    std::string_view Caption;
+};
+// The buttons.
+constexpr CaptionRow kButtons[] = {{"PridatButton", "&Přidat"},
+                                   {"OdstranitButton", "&Odstranit"},
+                                   {"OdstranitVseButton", "Odstranit &vše"},
+                                   {"OKButton", "O&K"},
+                                   {"StornoButton", "&Storno"}};
+
+// The field captions.
+constexpr CaptionRow kLabels[] = {
+    {"CisloLabel", "Číslo"}, {"RozmerLabel", "Typ"}, {"PoznamkaLabel", "&Poznámka"}};
+
+}  // namespace
 
 TMemForm::TMemForm(MatrixMemory& memory, TextCatalog& texts, const FormatOptions& format, int rows,
                    int cols, QWidget* parent)
     : QDialog(parent), memory_(memory), texts_(texts), format_(format), rows_(rows), cols_(cols) {
     setObjectName(QStringLiteral("MemForm"));
-    setWindowTitle(Text("Caption", "Matice"));
     setModal(true);
 
     list_ = new QListWidget(this);
@@ -31,14 +49,12 @@ TMemForm::TMemForm(MatrixMemory& memory, TextCatalog& texts, const FormatOptions
     typeEdit_ = new QLineEdit(this);
     typeEdit_->setObjectName(QStringLiteral("RozmerEdit"));
     typeEdit_->setReadOnly(true);
-    typeEdit_->setToolTip(Text("RozmerEditHint", "Typ matice"));
     noteEdit_ = new QLineEdit(this);
     noteEdit_->setObjectName(QStringLiteral("PoznamkaEdit"));
 
     auto* fields = new QHBoxLayout;
-    auto* numberLabel = new QLabel(Text("CisloLabel", "Číslo"), this);
-    auto* typeLabel = new QLabel(Text("RozmerLabel", "Typ"), this);
-    auto* noteLabel = new QLabel(Text("PoznamkaLabel", "&Poznámka"), this);
+    for (QLabel*& label : labels_) label = new QLabel(this);
+    auto [numberLabel, typeLabel, noteLabel] = labels_;
     noteLabel->setBuddy(noteEdit_);
     numberEdit_->setMaximumWidth(50);
     typeEdit_->setMaximumWidth(80);
@@ -49,11 +65,11 @@ TMemForm::TMemForm(MatrixMemory& memory, TextCatalog& texts, const FormatOptions
     fields->addWidget(noteLabel);
     fields->addWidget(noteEdit_, 1);
 
-    addButton_ = new QPushButton(Text("PridatButton", "&Přidat"), this);
-    removeButton_ = new QPushButton(Text("OdstranitButton", "&Odstranit"), this);
-    clearButton_ = new QPushButton(Text("OdstranitVseButton", "Odstranit &vše"), this);
-    auto* ok = new QPushButton(Text("OKButton", "O&K"), this);
-    auto* cancel = new QPushButton(Text("StornoButton", "&Storno"), this);
+    for (QPushButton*& button : buttons_) button = new QPushButton(this);
+    auto [add, remove, clear, ok, cancel] = buttons_;
+    addButton_ = add;
+    removeButton_ = remove;
+    clearButton_ = clear;
     ok->setDefault(true);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {addButton_, removeButton_, clearButton_}) buttons->addWidget(b);
@@ -73,7 +89,17 @@ TMemForm::TMemForm(MatrixMemory& memory, TextCatalog& texts, const FormatOptions
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(noteEdit_, &QLineEdit::textChanged, this, [this] { SelectionChanged(); });
     connect(list_, &QListWidget::currentRowChanged, this, [this] { SelectionChanged(); });
+    ApplyTexts();
     Reload(memory_.Count() - 1);
+}
+
+void TMemForm::ApplyTexts() {
+    setWindowTitle(Text("Caption", "Matice"));
+    typeEdit_->setToolTip(Text("RozmerEditHint", "Typ matice"));
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        labels_[i]->setText(Text(kLabels[i].Key, kLabels[i].Caption));
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setText(Text(kButtons[i].Key, kButtons[i].Caption));
 }
 
 QString TMemForm::Text(std::string_view key, std::string_view builtIn) const {

@@ -7,10 +7,12 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 #include "calculator/format_options.h"
 #include "matrix/matrix_memory.h"
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -43,6 +45,9 @@ public:
     void AddClick();
     void RemoveClick();
     void RemoveAllClick();
+    // Sets the title, captions and hints again from the text catalog (also
+    // on a language change).
+    Q_INVOKABLE void ApplyTexts();
 
 private:
     QString Text(std::string_view key, std::string_view builtIn) const;
@@ -61,6 +66,9 @@ private:
     QPushButton* addButton_ = nullptr;
     QPushButton* removeButton_ = nullptr;
     QPushButton* clearButton_ = nullptr;
+    // Number, type and note captions; add, remove, remove all, OK, Storno.
+    std::array<QLabel*, 3> labels_{};
+    std::array<QPushButton*, 5> buttons_{};
 };
 
 }  // namespace tarvix

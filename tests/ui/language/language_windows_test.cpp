@@ -33,6 +33,7 @@
 #include "ui/language/tips_form.h"
 #include "ui/main/main_form.h"
 #include "ui/shell/picture_windows.h"
+#include "ui/worksheet/gem_v_form.h"
 
 namespace tarvix {
 namespace {
@@ -73,10 +74,10 @@ void AddActionTexts(const QAction* action, std::vector<ShownText>& out) {
     out.push_back({NameOf(action) + QStringLiteral(" (tip)"), action->toolTip()});
 }
 
-// The captions, hints, titles, menus and headers of every widget of the application.
-std::vector<ShownText> ShownTexts() {
+// The caption, hint, title, menu or header texts of the widgets.
+std::vector<ShownText> ShownTextsOf(const QWidgetList& widgets) {
     std::vector<ShownText> out;
-    for (QWidget* widget : QApplication::allWidgets()) {
+    for (QWidget* widget : widgets) {
         const QString name = NameOf(widget);
         if (widget->isWindow() && widget->isVisible())
             out.push_back({name + QStringLiteral(" (title)"), widget->windowTitle(), true});
@@ -109,6 +110,16 @@ std::vector<ShownText> ShownTexts() {
         for (const QAction* action : widget->actions()) AddActionTexts(action, out);
     }
     return out;
+}
+
+// The texts of every widget of the application.
+std::vector<ShownText> ShownTexts() {
+    return ShownTextsOf(QApplication::allWidgets());
+}
+
+// The texts of one window with its menus, dialogs' parts and status line.
+std::vector<ShownText> ShownTextsOfWindow(QWidget* window) {
+    return ShownTextsOf(QWidgetList{window} + window->findChildren<QWidget*>());
 }
 
 // Every window of the picture table, opened from one main window.
@@ -244,6 +255,57 @@ private slots:
             // The captions (a status line or a tip may change with the state).
             if (!czechTexts[i].Caption || !HasCzechLetter(czechTexts[i].Text)) continue;
             QCOMPARE(backTexts[i].Text, czechTexts[i].Text);
+        }
+    }
+
+    // Windows whose texts are set where they are built: opened in Czech, each
+    // follows a switch to English and back at once.
+    void OpenToolWindowsFollowTheLanguage_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("run");  // the variant window shows its run's status
+        QTest::newRow("user constants") << QStringLiteral("const") << false;
+        QTest::newRow("period") << QStringLiteral("date") << false;
+        QTest::newRow("holiday list") << QStringLiteral("holidays") << false;
+        QTest::newRow("matrix memory") << QStringLiteral("mem") << false;
+        QTest::newRow("variants") << QStringLiteral("gemv") << true;
+        QTest::newRow("task output") << QStringLiteral("output") << false;
+        QTest::newRow("help") << QStringLiteral("help") << false;
+    }
+
+    void OpenToolWindowsFollowTheLanguage() {
+        QFETCH(QString, window);
+        QFETCH(bool, run);
+        auto* form = new TMainForm;
+        form->Dialogs().SetMessageHook(hook_);
+        form->show();
+        QVERIFY(LanguageOf(*form).ApplyLanguage(QStringLiteral("CZECH")).Ok);
+        QPointer<QWidget> opened = OpenWindowForPicture(*form, window);
+        QVERIFY(opened);
+        if (run) {
+            auto* variants = qobject_cast<TGemVForm*>(opened.data());
+            QVERIFY(variants);
+            variants->RunClick();
+            QVERIFY(!variants->StatusText(2).isEmpty());
+        }
+        QApplication::processEvents();
+        const std::vector<ShownText> czech = ShownTextsOfWindow(opened);
+
+        QVERIFY(LanguageOf(*form).ApplyLanguage(QStringLiteral("ENGLISH")).FromFile);
+        QVERIFY(opened);
+        QStringList czechLeft;
+        for (const ShownText& shown : ShownTextsOfWindow(opened)) {
+            if (HasCzechLetter(shown.Text))
+                czechLeft << shown.Where + QStringLiteral(": ") + shown.Text;
+        }
+        QVERIFY2(czechLeft.isEmpty(), qPrintable(czechLeft.join(QLatin1Char('\n'))));
+
+        QVERIFY(LanguageOf(*form).ApplyLanguage(QStringLiteral("CZECH")).Ok);
+        const std::vector<ShownText> back = ShownTextsOfWindow(opened);
+        QCOMPARE(back.size(), czech.size());
+        for (std::size_t i = 0; i < czech.size(); ++i) {
+            if (czech[i].Caption)
+                QVERIFY2(!back[i].Text.trimmed().isEmpty(), qPrintable(back[i].Where));
+            if (HasCzechLetter(czech[i].Text)) QCOMPARE(back[i].Text, czech[i].Text);
         }
     }
 
