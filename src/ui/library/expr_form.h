@@ -182,8 +182,13 @@ public:
     void VlozitPromennouClick();
     void VlozitIndexClick(int index);
     void PismoClick();
-    // The incremental category search of FindComboBox.
-    void FindComboBoxChange(const QString& text);
+    // The incremental category search of FindComboBox; false when no
+    // category begins with `text` (the selection stays).
+    bool FindComboBoxChange(const QString& text);
+    // The tree collapsed, `search` in the search box and searched, and the
+    // found category's first row transferred as "Použít výraz" does; false
+    // when nothing was found or the row holds no formula.
+    bool ShowCategoryAndUse(const QString& search);
     // A category dropped in the tree; a grid row dragged to another place.
     void MoveCategory(LibraryNode* node, const CategoryDrop& place);
     void MoveRow(int from, int to);

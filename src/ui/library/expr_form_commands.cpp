@@ -374,11 +374,22 @@ void TExprForm::ExportKnihovnyClick() {
 
 // --- Searches
 
-void TExprForm::FindComboBoxChange(const QString& text) {
-    if (text.isEmpty() || !library_.FindCategory(ToStd(text))) return;
+bool TExprForm::FindComboBoxChange(const QString& text) {
+    if (text.isEmpty() || !library_.FindCategory(ToStd(text))) return false;
     ShowSelection();
     tree_->scrollTo(tree_->currentIndex(), QAbstractItemView::PositionAtTop);
     emit RowSelected();
+    return true;
+}
+
+bool TExprForm::ShowCategoryAndUse(const QString& search) {
+    SbalitVseClick();
+    findCombo_->setEditText(search);
+    if (!FindComboBoxChange(search)) return false;
+    const LibraryRow* row = library_.CurrentRow();
+    if (!row || !CanTransferFormula(*row, library_.Texts())) return false;
+    UseToolButtonClick();
+    return true;
 }
 
 void TExprForm::ShowHit() {

@@ -24,6 +24,7 @@
 #include "ui/tasks/task_link.h"
 #include "ui/tasks/task_runner.h"
 #include "ui/widgets/qt_file_choice.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -142,6 +143,12 @@ void TMainForm::BindLibraryTasks() {
     };
     hooks.SolveEquations = [libraryWindow] {
         libraryWindow(true)->PrepareEquations("EQU", EquationTemplate());
+    };
+    hooks.ComplexChartExample = [this, libraryWindow](std::string_view search) {
+        // Without a library window and a library file there is nothing to show.
+        std::error_code error;
+        if (!exprForm_ && !std::filesystem::exists(Tasks().LibraryFile(), error)) return false;
+        return libraryWindow(true)->ShowCategoryAndUse(ToQ(search));
     };
 }
 

@@ -7,11 +7,27 @@
 #include "ui/settings/disp_form.h"
 #include "ui/settings/pref_form.h"
 #include "ui/main/main_form.h"
+#include "ui/main/main_window_link.h"
 #include "ui/shell/qt_translations.h"
+#include "ui/tasks/task_link.h"
 #include "ui/widgets/qt_file_choice.h"
 #include "ui/widgets/qt_text.h"
 
 namespace tarvix {
+namespace {
+
+// The history window's F9 runs the task the input line names, as F9 of the
+// task output window does; its Ctrl+Q returns to the input line. Bound once,
+// when the window has just been created.
+void BindLogFormKeys(TMainForm& form, TLogForm* log, bool created) {
+    if (!log || !created) return;
+    QObject::connect(log, &TLogForm::RunTaskRequested, &form.Tasks(),
+                     &TTaskLink::RunInputLineTask);
+    QObject::connect(log, &TLogForm::FocusInputLineRequested, log,
+                     [log] { FocusMainInputLine(log); });
+}
+
+}  // namespace
 
 void TMainForm::LoadSession(const QString& firstArgument) {
     session_->Load();
@@ -25,7 +41,9 @@ void TMainForm::LoadSession(const QString& firstArgument) {
     RefreshFromModel();
     RefreshTitle();
     SyncVatButton();
+    const bool hadLogForm = logForm_;
     ReopenLogForm(logForm_, *session_, texts_, this);
+    BindLogFormKeys(*this, logForm_, !hadLogForm);
     InitSettingsWindows();
     StartLibrary(firstArgument);
     ShowStartTips(*this);
@@ -74,6 +92,9 @@ void TMainForm::SouborUlozitJakoItemClick() {
     RefreshTitle();
 }
 
-void TMainForm::HistorieItemClick() { ToggleLogForm(logForm_, session_->History(), texts_, this); }
+void TMainForm::HistorieItemClick() {
+    const bool created = !logForm_;
+    BindLogFormKeys(*this, ToggleLogForm(logForm_, session_->History(), texts_, this), created);
+}
 
 }  // namespace tarvix

@@ -327,8 +327,10 @@ void TMainForm::DPHSpeedButtonClick() {
     SyncVatButton();
 }
 
-void TMainForm::VatCalculation(Calculator& /*calculator*/) {
-    PrepareVat();
+void TMainForm::VatCalculation(Calculator& calculator) {
+    // A running task calculates line after line: the texts and settings
+    // prepared before (at start, by the settings, the VAT button) serve them.
+    if (!calculator.TaskRunning()) PrepareVat();
     if (!tools_->Vat.IsOn()) return;
     if (QToolButton* button = DPHSpeedButton()) button->setChecked(true);
     tools_->Vat.Compute(BoxOfEdit(QApplication::focusWidget()));

@@ -64,13 +64,13 @@ void EnsureSampleData(TGemForm& gem) {
     gem.RefreshFromModel();
 }
 
-// The library window on the shipped library of the interface's language
-// (never the user's own), its formulas of plane figures shown.
 bool EnglishInterface(TMainForm& form) {
     return LanguageOf(form).Language() == QLatin1String("ENGLISH");
 }
 
-TExprForm* OpenLibraryForPicture(TMainForm& form) {
+// The library window on the shipped library of the interface's language
+// (never the user's own) at the category found by `search` and its `row`.
+TExprForm* OpenLibraryForPictureAt(TMainForm& form, const QString& search, int row) {
     const bool english = EnglishInterface(form);
     const QString file = english ? QString::fromUtf8(kShippedEnglishLibrary.data(),
                                                      static_cast<qsizetype>(kShippedEnglishLibrary.size()))
@@ -78,10 +78,16 @@ TExprForm* OpenLibraryForPicture(TMainForm& form) {
     form.OpenLibraryFile(DataFolder() + QLatin1Char('/') + file, false);
     TExprForm* library = form.ExprForm();
     if (!library) return nullptr;
-    library->FindComboBoxChange(english ? QStringLiteral("Plane") : QStringLiteral("Rovinné"));
-    library->Model().SelectRow(2);
+    library->FindComboBoxChange(search);
+    library->Model().SelectRow(row);
     library->RefreshFromModel(false);
     return library;
+}
+
+// The library window with its formulas of plane figures shown.
+TExprForm* OpenLibraryForPicture(TMainForm& form) {
+    return OpenLibraryForPictureAt(
+        form, EnglishInterface(form) ? QStringLiteral("Plane") : QStringLiteral("Rovinné"), 2);
 }
 
 struct PictureWindow {
@@ -252,6 +258,22 @@ const PictureWindow kPictureWindows[] = {
          THelpForm* help = form.Help().Form();
          if (help) help->WaitForContents(5000);
          return help;
+     }},
+    // The library window paused in the table task of the DEMO category:
+    // stepped twice (F7), the next line marked in the editor.
+    {"library-paused",
+     [](TMainForm& form) -> QWidget* {
+         TExprForm* library = OpenLibraryForPictureAt(form, QStringLiteral("DEMO"), 2);
+         if (!library) return nullptr;
+         TaskRunner& runner = form.Tasks().Runner();
+         for (int press = 0; press < 2; ++press) {
+             library->Action("StepItem")->trigger();
+             for (int turn = 0; turn < 1000 && runner.Running(); ++turn)
+                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+         }
+         library->raise();
+         library->activateWindow();
+         return library;
      }},
     // The task output window after a short task printed into it.
     {"output",

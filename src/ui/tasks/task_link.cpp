@@ -70,6 +70,12 @@ TTaskLink::~TTaskLink() {
 
 void TTaskLink::RunSlice(const std::function<void()>& slice) {
     form_.RunModelOperation([&] {
+        // The calculator knows that its calculations are a task's lines.
+        struct TaskRunning {
+            Calculator& Calc;
+            explicit TaskRunning(Calculator& calc) : Calc(calc) { Calc.SetTaskRunning(true); }
+            ~TaskRunning() { Calc.SetTaskRunning(false); }
+        } running(form_.Model());
         slice();
         FlushPlot();
     });
@@ -276,24 +282,27 @@ void TTaskLink::SolveEquations() {
 }
 
 void TTaskLink::ComplexChartExample() {
-    if (hooks_.ComplexChartExample) {
-        hooks_.ComplexChartExample();
-        return;
-    }
-    LibraryModel library;
-    if (!library.Open(LibraryFile()).Ok) return;
-    if (!library.FindCategory(CatalogString(form_.Texts(), texts::ComplexDemoCategory))) return;
-    const LibraryRow* row = library.CurrentRow();
-    if (!row) return;
+    const std::string search = CatalogString(form_.Texts(), texts::ComplexDemoCategory);
     bool transferred = false;
+    if (hooks_.ComplexChartExample) {
+        transferred = hooks_.ComplexChartExample(search);
+    } else {
+        LibraryModel library;
+        if (!library.Open(LibraryFile()).Ok || !library.FindCategory(search)) return;
+        const LibraryRow* row = library.CurrentRow();
+        if (!row) return;
+        form_.RunModelOperation([&] {
+            transferred = TransferFormula(form_.Model(), *row, library.Texts());
+        });
+    }
+    if (!transferred) return;
+    // The example is a function of a complex variable: the complex domain
+    // (kept when it is on already), then Enter.
     form_.RunModelOperation([&] {
         Calculator& calculator = form_.Model();
-        transferred = TransferFormula(calculator, *row, library.Texts());
-        if (transferred && calculator.NumericalScope() == nsReal) {
-            calculator.SetNumericalScope(nsComplex);
-        }
+        if (calculator.NumericalScope() == nsReal) calculator.SetNumericalScope(nsComplex);
     });
-    if (transferred) form_.VypocetButtonClick();
+    form_.VypocetButtonClick();
 }
 
 void TTaskLink::RunProgram(TaskProgram program) {

@@ -52,9 +52,11 @@ struct TaskLinkHooks {
     // its template, edit mode, the editor focused). Unset: the equation
     // template (or the library's EQU task) runs at once.
     std::function<void()> SolveEquations;
-    // "&Ukázka grafu funkce KP" in the library window (its category search
-    // and "Použít výraz"). Unset: the same on the library file.
-    std::function<void()> ComplexChartExample;
+    // "&Ukázka grafu funkce KP" in the library window: shown with its tree
+    // collapsed, `search` typed into its category search and "Použít výraz"
+    // pressed; true when a formula was transferred. Unset: the same on the
+    // library file without a window.
+    std::function<bool(std::string_view search)> ComplexChartExample;
 };
 
 // The task text that "Ř&ešit soustavu rovnic" offers: a system to edit and solve.

@@ -3,12 +3,15 @@
 // highlighted, F4 runs to the caret's line, an error line is marked until
 // Continue runs it again, F2 ends a long loop, another row resets the run,
 // RUN name runs the library's task in the window and the equations command
-// leaves its template in an EQU category.
+// leaves its template in an EQU category; Alt+F1 on a task keyword opens its
+// help topic.
 #include <QAction>
 #include <QStatusBar>
 #include <QTextBlock>
 
 #include "library_windows.h"
+#include "ui/help/help_form.h"
+#include "ui/help/help_link.h"
 #include "ui/tasks/ed_form.h"
 #include "ui/tasks/task_highlighter.h"
 #include "ui/tasks/task_link.h"
@@ -232,6 +235,40 @@ private slots:
         for (LibraryNode* n : w.Model().Tree().Nodes()) categories += n->Name == "EQU";
         QCOMPARE(categories, 1);
         QCOMPARE(w.Memo(), QStringLiteral("equ\nx = 4\nend"));
+    }
+    void AltF1OnATaskKeywordOpensItsHelpTopic() {
+        TaskWindows w;
+        QVERIFY(w.library);
+        w.main.Help().SetLanguage(QStringLiteral("CZECH"));
+        struct Case {
+            const char* category;
+            int line;
+            int column;
+            const char* page;
+        };
+        // The caret inside a keyword, on the bound of a FOR line (the
+        // statement of the line), at the start of NEXT (its loop's topic);
+        // each case's page differs from the one before.
+        for (const Case& c : {Case{"Pokus", 1, 3, "task_print.html#print"},
+                              Case{"Smycka", 1, 12, "task_loops.html#for"},
+                              Case{"Pokus", 1, 0, "task_print.html#print"},
+                              Case{"Smycka", 3, 0, "task_loops.html#for"}}) {
+            w.ClickCategory(c.category);
+            w.ClickRow(0);
+            QPlainTextEdit* memo = w.library->Memo();
+            QTextCursor caret(memo->document()->findBlockByNumber(c.line));
+            caret.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, c.column);
+            memo->setTextCursor(caret);
+            memo->setFocus();
+            QTest::keyClick(memo, Qt::Key_F1, Qt::AltModifier);
+            THelpForm* help = w.main.Help().Form();
+            QVERIFY2(help && help->isVisible(), c.page);
+            const QUrl url = help->CurrentUrl();
+            QCOMPARE(url.path().section(QLatin1Char('/'), -1) + QLatin1Char('#') + url.fragment(),
+                     QString::fromLatin1(c.page));
+            // The keys go to the library window again.
+            TaskWindows::Activate(w.library);
+        }
     }
 };
 

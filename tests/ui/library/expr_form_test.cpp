@@ -28,7 +28,7 @@ private slots:
         TExprForm* library = w.Open(w.ShippedCopy());
         QVERIFY(library && library->isVisible());
         QCOMPARE(library->windowTitle(), QStringLiteral("Knihovna výrazů - tarvix.exp"));
-        QCOMPARE(w.Tree()->rowCount(), 5);
+        QCOMPARE(w.Tree()->rowCount(), 6);
         QCOMPARE(w.Tree()->index(0, 0).data().toString(), QStringLiteral("Geometrie"));
         QCOMPARE(w.Tree()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Kategorie"));
         QCOMPARE(library->StringGrid()->horizontalHeaderItem(0)->text(), QStringLiteral("Komentář"));
@@ -197,7 +197,7 @@ private slots:
         QVERIFY(w.MessageTexts().startsWith(QStringLiteral("Chyba při čtení ze souboru")));
         QCOMPARE(w.messages.front().HelpContext, 43);
         QCOMPARE(w.Model().FilePath(), good);
-        QCOMPARE(w.Tree()->rowCount(), 5);
+        QCOMPARE(w.Tree()->rowCount(), 6);
         QCOMPARE(library->windowTitle(), QStringLiteral("Knihovna výrazů - tarvix.exp"));
 
         // The same through "Otevřít": the good file stays the library's file,

@@ -2,7 +2,9 @@
 // pauses and ENTER alone calculates, KEYBD reaches the main window, PLOT
 // fills the detailed chart, DATA the statistics window, PRINT and the EQU
 // template the output window, OPEN places windows and CLOSE closes them;
-// RUN name from the input line and "&Průvodce" run library tasks.
+// RUN name from the input line, F9 of the output and history windows and
+// "&Průvodce" run library tasks; the complex function demonstration
+// transfers the shipped library's formula and calculates it.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 #include <vector>
@@ -20,7 +23,9 @@
 #include "tasks/library_tree.h"
 #include "ui/chart/chart_link.h"
 #include "ui/chart/gr_form.h"
+#include "ui/language/language_hub.h"
 #include "ui/library/expr_form.h"
+#include "ui/lists/log_form.h"
 #include "ui/main/main_form.h"
 #include "ui/shell/data_paths.h"
 #include "ui/statistics/stat_form.h"
@@ -228,6 +233,90 @@ private slots:
         other.form.Action("GrafUkazkaKPItem")->trigger();
         QCOMPARE(other.form.Model().NumericalScope(), nsReal);
         QVERIFY(other.messages.empty());
+    }
+
+    void F9InTheHistoryWindowRunsTheInputLinesTask() {
+        Window w;
+        QTemporaryDir folder;
+        const std::string file = folder.filePath(QStringLiteral("ulohy.exp")).toStdString();
+        LibraryTree tree;
+        tree.Append(nullptr, std::make_unique<LibraryNode>(
+                                 "Jiné", std::vector<LibraryRow>{{"PRINT 1", "Jiná", "TASK"}}));
+        tree.Append(nullptr, std::make_unique<LibraryNode>(
+                                 "Pokus", std::vector<LibraryRow>{{"PRINT 6*7", "Pokus", "TASK"}}));
+        QVERIFY(WriteLibraryFile(file, tree).ok());
+        w.link.SetLibraryFile(file);
+        // The keys work in the window opened again after a close.
+        // (A closed window goes when the event loop runs, as between two clicks.)
+        for (int open = 0; open < 3; ++open) {
+            w.form.Action("wHistorieItem")->trigger();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        auto* log = w.form.findChild<TLogForm*>();
+        QVERIFY(log && log->isVisible());
+        struct Case {
+            const char* input;
+            const char* printed;
+        };
+        for (const Case& c : {Case{"RUN Pokus", "42"}, Case{"jin", "1"}}) {
+            if (TEdForm* ed = w.link.EdForm()) ed->Clear();
+            w.Input()->setText(QString::fromUtf8(c.input));
+            // Keys go to the active window (RUN shows the library window).
+            log->raise();
+            log->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(log));
+            QTest::keyClick(log->LogMemo(), Qt::Key_F9);
+            QTRY_VERIFY(w.link.EdForm() && w.link.EdForm()->HasLines());
+            QVERIFY(QTest::qWaitFor([&w] { return !w.runner.Running(); }, 5000));
+            QCOMPARE(w.Output(), QStringList{QString::fromUtf8(c.printed)});
+        }
+        // Ctrl+Q goes back to the main window's input line.
+        log->raise();
+        log->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(log));
+        QTest::keyClick(log->LogMemo(), Qt::Key_Q, Qt::ControlModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.form.ExprComboBox()));
+    }
+
+    void ComplexChartExampleCalculatesTheShippedLibrarysFormula_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("library");
+        QTest::addColumn<QString>("category");
+        QTest::newRow("czech") << QString() << QStringLiteral("tarvix.exp")
+                               << QStringLiteral("Komplexní hyperbolický sinus");
+        QTest::newRow("english") << QStringLiteral("ENGLISH") << QStringLiteral("tarvix-en.exp")
+                                 << QStringLiteral("Complex hyperbolic sine");
+    }
+    void ComplexChartExampleCalculatesTheShippedLibrarysFormula() {
+        QFETCH(QString, language);
+        QFETCH(QString, library);
+        QFETCH(QString, category);
+        Window w;
+        if (!language.isEmpty()) {
+            const LanguageApplyResult applied = LanguageOf(w.form).ApplyLanguage(language);
+            QVERIFY(applied.Ok && applied.FromFile);
+        }
+        w.link.SetLibraryFile(std::filesystem::path(DataFolder().toStdString()) /
+                              library.toStdString());
+        QCOMPARE(w.form.Model().NumericalScope(), nsReal);
+        w.form.Action("GrafUkazkaKPItem")->trigger();
+
+        // The library window shows the category the search found.
+        TExprForm* window = w.form.ExprForm();
+        QVERIFY(window && window->isVisible());
+        const LibraryNode* found = window->Model().SelectedNode();
+        QVERIFY(found);
+        QCOMPARE(QString::fromStdString(found->Name), category);
+        QCOMPARE(window->FindComboBox()->currentText().toLower(), category.toLower());
+        // Its formula was transferred and calculated in the complex domain.
+        QCOMPARE(w.form.Model().NumericalScope(), nsComplex);
+        QVERIFY2(w.Input()->text().contains(QStringLiteral("sinh(z)")),
+                 qPrintable(w.Input()->text()));
+        const ComplexValue ans = w.form.Model().Ans();
+        QVERIFY2(std::abs(ans.Re - -0.4890562590412937L) < 1e-12L &&
+                     std::abs(ans.Im - 1.4031192506220405L) < 1e-12L,
+                 qPrintable(w.Display()));
+        QVERIFY(w.messages.empty());
     }
 
     void GuideRunsTheShippedDemoTaskToItsEnd() {
