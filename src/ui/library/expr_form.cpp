@@ -164,7 +164,8 @@ QWidget* TExprForm::BuildCentre() {
                 GridRowMoved(logical, oldVisual, newVisual);
             });
 
-    memo_ = new QPlainTextEdit(rightSplitter_);
+    memo_ = new LineNumberEdit(rightSplitter_);
+    memo_->SetLineNumbersShown(false);  // shown while a task row is selected
     memo_->setObjectName(QStringLiteral("Memo"));
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -36,11 +36,11 @@
 
 #include "tasks/library_model.h"
 #include "tasks/library_settings.h"
+#include "ui/widgets/line_number_edit.h"
 
 class QComboBox;
 class QLabel;
 class QMenu;
-class QPlainTextEdit;
 class QSplitter;
 class QTableWidget;
 class QTableWidgetItem;
@@ -122,7 +122,8 @@ public:
     // --- Widgets
     TLibraryTreeView* TreeView() const { return tree_; }
     QTableWidget* StringGrid() const { return grid_; }
-    QPlainTextEdit* Memo() const { return memo_; }
+    // The editor pane; its line numbers are shown for task rows.
+    LineNumberEdit* Memo() const { return memo_; }
     QComboBox* FindComboBox() const { return findCombo_; }
     QToolBar* ToolBar() const { return toolBar_; }
     QMenu* TreePopupMenu() const { return treeMenu_; }
@@ -318,7 +319,7 @@ private:
     TLibraryTreeView* tree_ = nullptr;
     LibraryTreeModel* treeModel_ = nullptr;
     QTableWidget* grid_ = nullptr;
-    QPlainTextEdit* memo_ = nullptr;
+    LineNumberEdit* memo_ = nullptr;
     QLabel* status_ = nullptr;
     QMenu* libraryMenu_ = nullptr;
     QMenu* treeMenu_ = nullptr;

@@ -102,6 +102,9 @@ void TExprForm::BindSelectedTask() {
     boundRow_ = selected;
     const LibraryRow* row = TaskRowOf(library_);
     if (highlighter_) highlighter_->setDocument(row ? memo_->document() : nullptr);
+    // A task's lines are numbered (run to the caret and error lines refer to
+    // them); a formula's explanation is text without numbered lines.
+    memo_->SetLineNumbersShown(row != nullptr);
     pausedLine_ = -1;
     errorLine_ = -1;
     ShowLineMarks();
@@ -120,6 +123,10 @@ void TExprForm::ShowLineMarks() {
     if (pausedLine_ >= 0) marks.append(TaskLineMark(*memo_, pausedLine_, TaskLineKind::Paused));
     if (errorLine_ >= 0) marks.append(TaskLineMark(*memo_, errorLine_, TaskLineKind::Error));
     memo_->setExtraSelections(marks);
+    QMap<int, QColor> numberMarks;
+    if (pausedLine_ >= 0) numberMarks.insert(pausedLine_, TaskLineColor(TaskLineKind::Paused));
+    if (errorLine_ >= 0) numberMarks.insert(errorLine_, TaskLineColor(TaskLineKind::Error));
+    memo_->SetLineNumberMarks(numberMarks);
     if (pausedLine_ >= 0) {
         // The paused line in view (the editor scrolls by lines), the caret
         // where the user left it.

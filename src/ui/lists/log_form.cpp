@@ -121,6 +121,9 @@ TLogForm::TLogForm(HistoryLog& log, TextCatalog& texts, QWidget* parent)
 }
 
 TLogForm::~TLogForm() {
+    // A closed window has let go of the history already; a newer window may
+    // hold it by the time this one is deleted.
+    if (closed_) return;
     log_.SetChangeHandler(nullptr);
     log_.SetWindowOpen(false);
 }
@@ -267,25 +270,32 @@ void TLogForm::closeEvent(QCloseEvent* event) {
     StorePlacement();
     log_.SetChangeHandler(nullptr);
     log_.SetWindowOpen(false);
+    closed_ = true;
     QWidget::closeEvent(event);
 }
 
 TLogForm* ToggleLogForm(QPointer<TLogForm>& form, HistoryLog& log, TextCatalog& texts,
-                        QWidget* parent) {
+                        QWidget* parent, const std::function<void(TLogForm&)>& created) {
     if (form && form->isVisible()) {
         form->close();
+        form = nullptr;
         return nullptr;
     }
-    if (!form) form = new TLogForm(log, texts, parent);
+    // Closed by its own title bar: it goes when the event loop runs.
+    if (form && form->Closed()) form = nullptr;
+    if (!form) {
+        form = new TLogForm(log, texts, parent);
+        if (created) created(*form);
+    }
     form->show();
     form->raise();
     return form;
 }
 
 void ReopenLogForm(QPointer<TLogForm>& form, CalculatorSession& session, TextCatalog& texts,
-                   QWidget* parent) {
+                   QWidget* parent, const std::function<void(TLogForm&)>& created) {
     if (session.Values().Bool("LogForm", "Open") && !form) {
-        ToggleLogForm(form, session.History(), texts, parent);
+        ToggleLogForm(form, session.History(), texts, parent, created);
     }
 }
 

@@ -43,6 +43,9 @@ public:
     QAction* ClearAction() const { return clearAction_; }
     QAction* CopyAction() const { return copyAction_; }
     QAction* FontAction() const { return fontAction_; }
+    // True once closed: the window is deleted when the event loop runs and
+    // is not shown again; the history no longer reports to it.
+    bool Closed() const { return closed_; }
 
     // Sets the captions and hints again from the text catalog.
     void ApplyTexts();
@@ -81,6 +84,7 @@ private:
     QPlainTextEdit* memo_ = nullptr;
     int shownLines_ = 0;
     bool placementApplied_ = false;
+    bool closed_ = false;
     FontChooser fontChooser_;
 };
 
@@ -89,11 +93,13 @@ QFont LogFormFont(const HistoryWindowState& window);
 void StoreLogFormFont(const QFont& font, HistoryWindowState& window);
 
 // The main window's command for the history window: shows it (created on
-// first use) or, when it is open, closes it. Returns the window while open.
+// first use) or, when it is open, closes it and forgets it. A closed window
+// is never shown again (it is deleted when the event loop runs): a new one is
+// made and handed to `created`. Returns the window while open.
 TLogForm* ToggleLogForm(QPointer<TLogForm>& form, HistoryLog& log, TextCatalog& texts,
-                        QWidget* parent);
+                        QWidget* parent, const std::function<void(TLogForm&)>& created = {});
 // At start: reopens the history window when it was open at the last exit.
 void ReopenLogForm(QPointer<TLogForm>& form, CalculatorSession& session, TextCatalog& texts,
-                   QWidget* parent);
+                   QWidget* parent, const std::function<void(TLogForm&)>& created = {});
 
 }  // namespace tarvix

@@ -19,12 +19,13 @@ namespace {
 // The history window's F9 runs the task the input line names, as F9 of the
 // task output window does; its Ctrl+Q returns to the input line. Bound once,
 // when the window has just been created.
-void BindLogFormKeys(TMainForm& form, TLogForm* log, bool created) {
-    if (!log || !created) return;
-    QObject::connect(log, &TLogForm::RunTaskRequested, &form.Tasks(),
-                     &TTaskLink::RunInputLineTask);
-    QObject::connect(log, &TLogForm::FocusInputLineRequested, log,
-                     [log] { FocusMainInputLine(log); });
+std::function<void(TLogForm&)> LogFormKeyBinder(TMainForm& form) {
+    return [&form](TLogForm& log) {
+        QObject::connect(&log, &TLogForm::RunTaskRequested, &form.Tasks(),
+                         &TTaskLink::RunInputLineTask);
+        QObject::connect(&log, &TLogForm::FocusInputLineRequested, &log,
+                         [&log] { FocusMainInputLine(&log); });
+    };
 }
 
 }  // namespace
@@ -41,9 +42,7 @@ void TMainForm::LoadSession(const QString& firstArgument) {
     RefreshFromModel();
     RefreshTitle();
     SyncVatButton();
-    const bool hadLogForm = logForm_;
-    ReopenLogForm(logForm_, *session_, texts_, this);
-    BindLogFormKeys(*this, logForm_, !hadLogForm);
+    ReopenLogForm(logForm_, *session_, texts_, this, LogFormKeyBinder(*this));
     InitSettingsWindows();
     StartLibrary(firstArgument);
     ShowStartTips(*this);
@@ -93,8 +92,7 @@ void TMainForm::SouborUlozitJakoItemClick() {
 }
 
 void TMainForm::HistorieItemClick() {
-    const bool created = !logForm_;
-    BindLogFormKeys(*this, ToggleLogForm(logForm_, session_->History(), texts_, this), created);
+    ToggleLogForm(logForm_, session_->History(), texts_, this, LogFormKeyBinder(*this));
 }
 
 }  // namespace tarvix

@@ -87,14 +87,17 @@ void TaskHighlighter::highlightBlock(const QString& text) {
     }
 }
 
+QColor TaskLineColor(TaskLineKind kind) {
+    return kind == TaskLineKind::Paused ? QColor(255, 255, 160) : QColor(255, 190, 190);
+}
+
 QTextEdit::ExtraSelection TaskLineMark(const QPlainTextEdit& editor, int line, TaskLineKind kind) {
     QTextEdit::ExtraSelection mark;
     const QTextBlock block = editor.document()->findBlockByNumber(line);
     if (!block.isValid()) return mark;
     mark.cursor = QTextCursor(block);
     mark.format.setProperty(QTextFormat::FullWidthSelection, true);
-    mark.format.setBackground(kind == TaskLineKind::Paused ? QColor(255, 255, 160)
-                                                           : QColor(255, 190, 190));
+    mark.format.setBackground(TaskLineColor(kind));
     return mark;
 }
 

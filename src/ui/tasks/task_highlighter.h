@@ -31,6 +31,9 @@ private:
 
 enum class TaskLineKind { Paused, Error };
 
+// The background of the paused line, or of the error line.
+QColor TaskLineColor(TaskLineKind kind);
+
 // The mark of a whole line (0-based) of the editor: the paused line's
 // background, or the error line's; an editor shows it among its extra
 // selections. A line outside the text gives an empty selection.

@@ -4,8 +4,10 @@
 // Continue runs it again, F2 ends a long loop, another row resets the run,
 // RUN name runs the library's task in the window and the equations command
 // leaves its template in an EQU category; Alt+F1 on a task keyword opens its
-// help topic.
+// help topic. A task's lines are numbered in the editor's gutter, the
+// paused line's number marked in line with the line.
 #include <QAction>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBlock>
 
@@ -16,6 +18,7 @@
 #include "ui/tasks/task_highlighter.h"
 #include "ui/tasks/task_link.h"
 #include "ui/tasks/task_runner.h"
+#include "ui/widgets/line_number_edit.h"
 
 using namespace tarvix;
 using namespace tarvix::test;
@@ -32,7 +35,18 @@ LibraryTree TaskLibrary() {
     add("Kroky", {{"k=1\nk=2\nk=3\nk=4\nk=5\nk=6\nk=7", "Kroky", "TASK"}});
     add("Chyba", {{"x=1\nIF yy>0 THEN x=2\nz=3", "Chybná úloha", "TASK"}});
     add("Smycka", {{"s=0\nFOR i=1 TO 100000000\ns=s+i\nNEXT", "Dlouhá smyčka", "TASK"}});
+    std::string counting;
+    for (int line = 0; line < 150; ++line) counting += "n=n+1\n";
+    add("Dlouha", {{counting + "n=0", "Mnoho řádků", "TASK"}});
     return tree;
+}
+
+// The colour the gutter shows beside a line of the editor (0-based).
+QColor GutterColourBeside(LineNumberEdit& memo, int line) {
+    const QRect rect = memo.cursorRect(QTextCursor(memo.document()->findBlockByNumber(line)));
+    const QPoint inGutter =
+        memo.Gutter()->mapFrom(&memo, memo.viewport()->mapTo(&memo, rect.center()));
+    return memo.Gutter()->grab().toImage().pixelColor(2, inGutter.y());
 }
 
 struct TaskWindows : LibraryWindows {
@@ -90,6 +104,51 @@ private slots:
         w.ClickCategory("Pokus");
         w.ClickRow(1);
         QVERIFY(!highlighter->document());
+    }
+
+    void TaskLinesAreNumberedBesideTheirLines() {
+        TaskWindows w;
+        LineNumberEdit& memo = *w.library->Memo();
+        // A formula's explanation has no numbers; a task's has them left of its text.
+        w.ClickCategory("Pokus");
+        w.ClickRow(1);
+        QVERIFY(!memo.Gutter()->isVisible());
+        QCOMPARE(memo.viewport()->geometry().left(), memo.contentsRect().left());
+        w.ClickCategory("Kroky");
+        QVERIFY(memo.Gutter()->isVisible());
+        const int shortWidth = memo.GutterWidth();
+        QVERIFY(shortWidth > 0);
+        QCOMPARE(memo.viewport()->geometry().left(), memo.Gutter()->geometry().right() + 1);
+
+        // Three-digit numbers take a wider gutter; so does a larger font.
+        w.ClickCategory("Dlouha");
+        QVERIFY(memo.GutterWidth() > shortWidth);
+        const int longWidth = memo.GutterWidth();
+        QFont larger = memo.font();
+        larger.setPointSize(larger.pointSize() * 2);
+        memo.setFont(larger);
+        QVERIFY(memo.GutterWidth() > longWidth);
+        QCOMPARE(memo.viewport()->geometry().left(), memo.Gutter()->geometry().right() + 1);
+
+        // Run to line 120: the editor scrolls to the paused line; the numbers
+        // follow, the paused line's number is marked beside it, its
+        // neighbours' are not.
+        memo.setTextCursor(QTextCursor(memo.document()->findBlockByNumber(119)));
+        w.Key(Qt::Key_F4);
+        QVERIFY(w.WaitIdle());
+        QCOMPARE(w.library->PausedLine(), 120);
+        const int first = memo.FirstVisibleLineNumber();
+        QVERIFY(first > 1);
+        QCOMPARE(first, memo.verticalScrollBar()->value() + 1);
+        QVERIFY(first <= 121);
+        QCOMPARE(memo.LineNumberMarks().value(120), TaskLineColor(TaskLineKind::Paused));
+        QCOMPARE(GutterColourBeside(memo, 120), TaskLineColor(TaskLineKind::Paused));
+        QVERIFY(GutterColourBeside(memo, 121) != TaskLineColor(TaskLineKind::Paused));
+        QVERIFY(GutterColourBeside(memo, 119) != TaskLineColor(TaskLineKind::Paused));
+
+        // Scrolled by hand: the first number follows.
+        memo.verticalScrollBar()->setValue(30);
+        QCOMPARE(memo.FirstVisibleLineNumber(), 31);
     }
 
     void F9RunsTheTaskIntoTheOutputWindow() {

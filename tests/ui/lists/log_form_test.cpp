@@ -176,6 +176,32 @@ private slots:
         QVERIFY(!log_->WindowOpen());
     }
 
+    void AWindowReopenedBeforeTheEventLoopRunsStays() {
+        // Closed by the command or by its title bar, then opened again before
+        // the closed window's deferred deletion has run.
+        for (const bool titleBar : {false, true}) {
+            QPointer<TLogForm> form;
+            int created = 0;
+            const auto count = [&created](TLogForm&) { ++created; };
+            QPointer<TLogForm> first = ToggleLogForm(form, *log_, texts_, nullptr, count);
+            if (titleBar) {
+                QVERIFY(first->close());
+            } else {
+                QVERIFY(!ToggleLogForm(form, *log_, texts_, nullptr, count));
+            }
+            QVERIFY(ToggleLogForm(form, *log_, texts_, nullptr, count));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(first.isNull());
+            QVERIFY2(form && form->isVisible(), titleBar ? "title bar" : "command");
+            QCOMPARE(created, 2);
+            // The history still reports to the new window.
+            QVERIFY(log_->WindowOpen());
+            log_->Record("7*6", "42", {});
+            QVERIFY(form->LogMemo()->toPlainText().contains(QStringLiteral("42")));
+            delete form;
+        }
+    }
+
     void FileFiltersBecomeQtFilters() {
         QCOMPARE(QtFileFilter("Datové soubory (*.fx)|*.fx"),
                  QStringLiteral("Datové soubory (*.fx)"));

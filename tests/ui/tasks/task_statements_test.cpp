@@ -246,12 +246,10 @@ private slots:
                                  "Pokus", std::vector<LibraryRow>{{"PRINT 6*7", "Pokus", "TASK"}}));
         QVERIFY(WriteLibraryFile(file, tree).ok());
         w.link.SetLibraryFile(file);
-        // The keys work in the window opened again after a close.
-        // (A closed window goes when the event loop runs, as between two clicks.)
-        for (int open = 0; open < 3; ++open) {
-            w.form.Action("wHistorieItem")->trigger();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
+        // The keys work in the window opened again after a close, also when
+        // it is reopened before the closed one's deletion has run.
+        for (int open = 0; open < 3; ++open) w.form.Action("wHistorieItem")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         auto* log = w.form.findChild<TLogForm*>();
         QVERIFY(log && log->isVisible());
         struct Case {
