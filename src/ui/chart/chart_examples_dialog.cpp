@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "storage/text_catalog.h"
+#include "ui/language/action_texts.h"
 #include "ui/widgets/qt_text.h"
 
 namespace tarvix {
@@ -34,20 +35,18 @@ QString TChartExamplesDialog::ExampleName(TextCatalog& texts, ExampleList list, 
 TChartExamplesDialog::TChartExamplesDialog(ExampleList list, ExampleChoice& choice,
                                            TextCatalog& texts, QWidget* parent)
     : QDialog(parent), list_(list), choice_(choice), texts_(texts) {
-    auto text = [&texts](const char* key, const char* builtIn) {
-        return ToQ(texts.Text("GrafForm", key, builtIn));
-    };
+    auto text = [&texts](const CatalogText& entry) { return ToQ(CatalogString(texts, entry)); };
     const bool parametric = list == ExampleList::Parametric;
     setObjectName(parametric ? QStringLiteral("GrafForm") : QStringLiteral("Graf1Form"));
     switch (list) {
         case ExampleList::Parametric:
-            setWindowTitle(text("CaptionParametric", "Křivky dané parametrickými rovnicemi"));
+            setWindowTitle(text(texts::GrafFormCaptionParametric));
             break;
         case ExampleList::Cartesian:
-            setWindowTitle(text("CaptionCartesian", "Křivky v kartézské souřadné soustavě"));
+            setWindowTitle(text(texts::GrafFormCaptionCartesian));
             break;
         case ExampleList::Expansion:
-            setWindowTitle(text("CaptionExpansion", "Křivky dané rozvojem nekonečné řady"));
+            setWindowTitle(text(texts::GrafFormCaptionExpansion));
             break;
     }
     if (parent) move(parent->pos() + QPoint(146, 40));
@@ -72,19 +71,18 @@ TChartExamplesDialog::TChartExamplesDialog(ExampleList list, ExampleChoice& choi
     });
     connect(listBox_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
-    auto* heading = new QLabel(parametric ? text("ParametricLabel", "Parametrické rovnice křivky:")
-                                          : text("CartesianLabel",
-                                                 "Rovnice v ortonormální souřadné soustavě:"),
-                               this);
+    auto* heading = new QLabel(
+        parametric ? text(texts::GrafFormParametricLabel) : text(texts::GrafFormCartesianLabel),
+        this);
     xEquation_ = new QLabel(this);
     xEquation_->setObjectName(QStringLiteral("XEquationLabel"));
     yEquation_ = new QLabel(this);
     yEquation_->setObjectName(QStringLiteral("YEquationLabel"));
     auto* equations = new QGridLayout;
     if (parametric) {
-        equations->addWidget(new QLabel(text("XAxis", "Osa x:"), this), 0, 0);
+        equations->addWidget(new QLabel(text(texts::GrafFormXAxis), this), 0, 0);
         equations->addWidget(xEquation_, 0, 1);
-        equations->addWidget(new QLabel(text("YAxis", "Osa y:"), this), 1, 0);
+        equations->addWidget(new QLabel(text(texts::GrafFormYAxis), this), 1, 0);
     } else {
         xEquation_->hide();
     }
@@ -92,9 +90,9 @@ TChartExamplesDialog::TChartExamplesDialog(ExampleList list, ExampleChoice& choi
     equations->setColumnStretch(1, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(text("Ok", "&OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(text(texts::GrafFormOk), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
-    buttons->addButton(text("Cancel", "&Zrušit"), QDialogButtonBox::RejectRole);
+    buttons->addButton(text(texts::GrafFormCancel), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "storage/text_catalog.h"
+#include "ui/language/action_texts.h"
 #include "ui/widgets/qt_text.h"
 
 namespace tarvix {
@@ -19,20 +20,18 @@ namespace tarvix {
 TChartTextsDialog::TChartTextsDialog(const ChartTexts& texts, int seriesCount,
                                      TextCatalog& catalog, QWidget* parent, Apply apply)
     : QDialog(parent), apply_(std::move(apply)) {
-    auto text = [&catalog](const char* key, const char* builtIn) {
-        return ToQ(catalog.Text("GrTextDlg", key, builtIn));
-    };
+    auto text = [&catalog](const CatalogText& entry) { return ToQ(CatalogString(catalog, entry)); };
     setObjectName(QStringLiteral("GrTextDlg"));
-    setWindowTitle(text("Caption", "Texty popisků grafu"));
+    setWindowTitle(text(texts::GrTextDlgCaption));
     header_ = new QLineEdit(ToQ(texts.Header), this);
     xTitle_ = new QLineEdit(ToQ(texts.XTitle), this);
     yTitle_ = new QLineEdit(ToQ(texts.YTitle), this);
     auto* form = new QFormLayout;
-    form->addRow(text("Header", "&Záhlaví:"), header_);
-    form->addRow(text("XAxis", "&Osa x:"), xTitle_);
-    form->addRow(text("YAxis", "O&sa y:"), yTitle_);
+    form->addRow(text(texts::GrTextDlgHeader), header_);
+    form->addRow(text(texts::GrTextDlgXAxis), xTitle_);
+    form->addRow(text(texts::GrTextDlgYAxis), yTitle_);
 
-    transform_ = new QCheckBox(text("Transform", "&Transformace souřadnic bodů grafu"), this);
+    transform_ = new QCheckBox(text(texts::GrTextDlgTransform), this);
     transform_->setChecked(texts.Transform);
     kx_ = new QLineEdit(ToQ(texts.Kx), this);
     ky_ = new QLineEdit(ToQ(texts.Ky), this);
@@ -51,20 +50,20 @@ TChartTextsDialog::TChartTextsDialog(const ChartTexts& texts, int seriesCount,
         l->setBuddy(buddy);
         return l;
     };
-    grid->addWidget(label(text("Constant", "&Konstanta:"), kx_), 1, 0);
+    grid->addWidget(label(text(texts::GrTextDlgConstant), kx_), 1, 0);
     grid->addWidget(kx_, 1, 1);
     grid->addWidget(ky_, 1, 2);
-    grid->addWidget(label(text("Shift", "&Posun:"), px_), 2, 0);
+    grid->addWidget(label(text(texts::GrTextDlgShift), px_), 2, 0);
     grid->addWidget(px_, 2, 1);
     grid->addWidget(py_, 2, 2);
-    grid->addWidget(label(text("Series", "&Index datové řady"), series_), 3, 0);
+    grid->addWidget(label(text(texts::GrTextDlgSeries), series_), 3, 0);
     grid->addWidget(series_, 3, 1);
     group->setEnabled(texts.Transform);
     connect(transform_, &QCheckBox::toggled, group, &QWidget::setEnabled);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(text("Ok", "&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(text("Cancel", "&Storno"), QDialogButtonBox::RejectRole);
+    buttons->addButton(text(texts::GrTextDlgOk), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(text(texts::GrTextDlgCancel), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

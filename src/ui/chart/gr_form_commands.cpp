@@ -16,6 +16,7 @@
 #include "storage/atomic_file.h"
 #include "ui/chart/chart_texts_dialog.h"
 #include "ui/chart/gr_form.h"
+#include "ui/language/action_texts.h"
 #include "ui/widgets/qt_text.h"
 
 namespace tarvix {
@@ -118,9 +119,7 @@ bool TGrForm::SavePicture(const std::filesystem::path& file) {
 void TGrForm::SavePictureAs() {
     FileDialogRequest request;
     request.Caption = context_.Texts.Text("Title", "SaveAsDlg", "Uložit jako");
-    request.Filter = ToStd(Text("PictureFilter",
-                                "Obrázek PNG (*.png)|*.png|Obrázek SVG (*.svg)|*.svg|"
-                                "Dokument PDF (*.pdf)|*.pdf|Windows bitmap (*.bmp)|*.bmp"));
+    request.Filter = CatalogString(context_.Texts, texts::GrFormPictureFilter);
     request.DefaultExtension = "png";
     request.FileName = "graf.png";
     request.Folder = context_.DataFolder;

@@ -18,6 +18,7 @@
 #include "tasks/default_library.h"
 #include "tasks/formula_transfer.h"
 #include "tasks/library_file.h"
+#include "ui/language/action_texts.h"
 #include "ui/library/expr_form.h"
 #include "ui/library/find_form.h"
 #include "ui/library/library_tree_model.h"
@@ -68,8 +69,8 @@ bool TExprForm::OpenLibrary(const std::filesystem::path& path, bool locked) {
 std::optional<std::filesystem::path> TExprForm::ChooseLibraryFile(bool save,
                                                                   const std::string& name) {
     FileDialogRequest request;
-    request.Caption = ToStd(save ? Text("SaveDialog", "Uložit knihovnu výrazů")
-                                 : Text("OpenDialog", "Otevřít knihovnu výrazů"));
+    request.Caption = CatalogString(services_.Texts,
+                                    save ? texts::ExprFormSaveDialog : texts::ExprFormOpenDialog);
     request.Filter = library_.Texts().Text(libmsg::FileFilter) + " (*.exp)|*.exp";
     request.DefaultExtension = "exp";
     request.FileName = name;

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "storage/text_catalog.h"
+#include "ui/language/action_texts.h"
 #include "ui/widgets/qt_text.h"
 
 namespace tarvix {
@@ -53,13 +54,15 @@ TPackageDialog::TPackageDialog(const LibraryTree& tree, bool import, TextCatalog
             [this](QTreeWidgetItem* item) { ItemChanged(item); });
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* finish = buttons->addButton(
-        import ? text("DokoncitImport", "&Dokončit import") : text("DokoncitExport", "&Dokončit export"),
-        QDialogButtonBox::AcceptRole);
+    QPushButton* finish =
+        buttons->addButton(ToQ(CatalogString(texts, import ? texts::ExprFormDokoncitImport
+                                                           : texts::ExprFormDokoncitExport)),
+                           QDialogButtonBox::AcceptRole);
     finish->setObjectName(QStringLiteral("FinishButton"));
-    QPushButton* cancel = buttons->addButton(
-        import ? text("ZrusitImport", "&Zrušit import") : text("ZrusitExport", "&Zrušit export"),
-        QDialogButtonBox::RejectRole);
+    QPushButton* cancel =
+        buttons->addButton(ToQ(CatalogString(texts, import ? texts::ExprFormZrusitImport
+                                                           : texts::ExprFormZrusitExport)),
+                           QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

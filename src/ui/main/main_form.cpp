@@ -16,17 +16,18 @@
 #include <QVBoxLayout>
 
 #include "storage/default_language.h"
-#include "ui/language/language_hub.h"
 #include "ui/chart/analysis_chart_link.h"
 #include "ui/chart/chart_link.h"
+#include "ui/language/action_texts.h"
+#include "ui/language/language_hub.h"
 #include "ui/library/expr_form.h"
 #include "ui/lists/function_list_form.h"
 #include "ui/lists/log_form.h"
-#include "ui/settings/disp_form.h"
-#include "ui/settings/pref_form.h"
 #include "ui/lists/var_form.h"
 #include "ui/main/display_label.h"
 #include "ui/main/main_form_matrix.h"
+#include "ui/settings/disp_form.h"
+#include "ui/settings/pref_form.h"
 #include "ui/shell/app_icon.h"
 #include "ui/shell/data_paths.h"
 #include "ui/shell/qt_translations.h"
@@ -36,8 +37,6 @@
 
 namespace tarvix {
 namespace {
-
-constexpr std::string_view kMsg = "Msg";
 
 // Replaces a combo box's drop-down list by `entries` when it differs, keeping
 // the edit text and its selection.
@@ -367,7 +366,7 @@ void TMainForm::RefreshVarLabels() {
 }
 
 void TMainForm::ShowInPreparation() {
-    calculator_.ShowMessageBox(texts_.Text(kMsg, "Msg_InPreparation", "Připravuje se.."),
+    calculator_.ShowMessageBox(CatalogString(texts_, texts::InPreparation),
                                MessageKind::Information, kOkButton, 0);
 }
 

@@ -18,17 +18,16 @@
 #include "calculator/value_format.h"
 #include "calculator/value_text.h"
 #include "series/data_pump.h"
-#include "ui/widgets/display_font.h"
+#include "ui/language/action_texts.h"
 #include "ui/main/display_label.h"
-#include "ui/widgets/drag_payload.h"
 #include "ui/main/main_form.h"
-#include "ui/widgets/qt_text.h"
 #include "ui/main/register_label.h"
+#include "ui/widgets/display_font.h"
+#include "ui/widgets/drag_payload.h"
+#include "ui/widgets/qt_text.h"
 
 namespace tarvix {
 namespace {
-
-constexpr std::string_view kPopupSection = "VariablePopupMenu";
 
 std::size_t Index(BoxId box) {
     return static_cast<std::size_t>(box);
@@ -129,9 +128,9 @@ void TMainForm::RefreshRenamingMode() {
         button->setEnabled(!renaming);
     for (const auto& [which, panel] : widgets_.SwitchPanels) panel->setEnabled(!renaming);
     widgets_.FnPanel->setEnabled(!renaming);
-    widgets_.VypocetButton->setText(renaming
-                                        ? Text("Buttons", "VypocetButtonRename", "R&egistrovat")
-                                        : Text("Buttons", "VypocetButton", "&Výpočet"));
+    widgets_.VypocetButton->setText(
+        renaming ? ToQ(CatalogString(texts_, texts::ButtonsVypocetButtonRename))
+                 : Text("Buttons", "VypocetButton", "&Výpočet"));
 }
 
 void TMainForm::RegisterLabelClick(BoxId box) {
@@ -142,41 +141,42 @@ void TMainForm::ShowVarPopupMenu(BoxId box, const QPoint& at) {
     const bool renaming = calculator_.RenamingMode();
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("VarPopupMenu"));
-    auto add = [this, &menu](std::string_view name, std::string_view key, std::string_view caption,
+    auto add = [this, &menu](std::string_view name, const CatalogText& caption,
                              std::function<void()> command) {
-        QAction* action = menu.addAction(Text(kPopupSection, key, caption));
+        QAction* action = menu.addAction(ToQ(CatalogString(texts_, caption)));
         action->setObjectName(ToQ(name));
         if (!command) command = [this] { ShowInPreparation(); };
         connect(action, &QAction::triggered, this, std::move(command));
         return action;
     };
-    QAction* rename = renaming ? add("ZmenitNazevItem", "Register", "&Registrovat", {})
-                               : add("ZmenitNazevItem", "Rename", "&Změnit název", {});
+    QAction* rename = renaming ? add("ZmenitNazevItem", texts::VariablePopupMenuRegister, {})
+                               : add("ZmenitNazevItem", texts::VariablePopupMenuRename, {});
     connect(rename, &QAction::triggered, this, [this, box] { RegisterLabelClick(box); });
     rename->setCheckable(true);
     rename->setChecked(renaming);
-    add("PopisekItem", "Description", "&Popisek",
+    add("PopisekItem", texts::VariablePopupMenuDescription,
         [this, box] { Perform([this, box] { calculator_.EditDescription(box); }); });
-    add("VynulovatItem", "Zero", "&Vynulovat", [this, box] {
+    add("VynulovatItem", texts::VariablePopupMenuZero, [this, box] {
         Perform([this, box] { calculator_.ZeroRegisterBox(box); });
     })->setEnabled(!renaming);
     // The series needs X, or Y next to an X range with a step.
     const std::string& x = calculator_.RegisterAt(BoxId::X).Box;
     const bool series =
         box == BoxId::X || (box == BoxId::Y && IsRangeText(x) && x.find(':') != std::string::npos);
-    add("DatovaRadaItem", "DataSeries", "&Datová řada", [this] { ShowParamDlg(); })
-        ->setEnabled(series && !renaming);
+    add("DatovaRadaItem", texts::VariablePopupMenuDataSeries, [this] {
+        ShowParamDlg();
+    })->setEnabled(series && !renaming);
     if (!renaming) {
         menu.addSeparator();
         AddVectorItems(menu, box);
         const std::string name = calculator_.RegisterAt(box).Label;
-        QAction* fourier = add("FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza",
+        QAction* fourier = add("FourierovaAnalyzaItem", texts::VariablePopupMenuFourier,
                                [this, name] { FourierVectorClick(name); });
         SetHint(fourier, FourierHint());
         fourier->setEnabled(series_->VarAsVector() && calculator_.NumericalScope() == nsReal &&
                          series_->Vectors().HasVector(name));
     } else {
-        QAction* fourier = add("FourierovaAnalyzaItem", "Fourier", "&Fourierova analýza", {});
+        QAction* fourier = add("FourierovaAnalyzaItem", texts::VariablePopupMenuFourier, {});
         SetHint(fourier, FourierHint());
         fourier->setEnabled(false);
     }

@@ -17,19 +17,19 @@
 
 #include "series/data_pump.h"
 #include "series/series_settings.h"
+#include "ui/chart/param_dlg.h"
+#include "ui/language/action_texts.h"
 #include "ui/main/display_label.h"
 #include "ui/main/main_form.h"
-#include "ui/chart/param_dlg.h"
-#include "ui/worksheet/gem_form.h"
+#include "ui/main/register_label.h"
 #include "ui/widgets/qt_file_choice.h"
 #include "ui/widgets/qt_text.h"
-#include "ui/main/register_label.h"
+#include "ui/worksheet/gem_form.h"
 
 namespace tarvix {
 namespace {
 
-constexpr std::string_view kPopupSection = "VariablePopupMenu";
-constexpr std::string_view kRunSection = "MainForm";
+constexpr std::string_view kPopupSection = texts::kVariablePopupSection;
 // Pending events run at most this often while a series runs.
 constexpr qint64 kEventsInterval = 30;
 
@@ -92,8 +92,8 @@ void TMainForm::RemoveVector(std::string_view name) {
 void TMainForm::BeginRun() {
     runState_.CalculateCaption = widgets_.VypocetButton->text();
     runState_.StopCaption = widgets_.StopSpeedButton->text();
-    widgets_.VypocetButton->setText(ToQ(texts_.Text(kRunSection, "StopCaption", "Stop")));
-    widgets_.StopSpeedButton->setText(ToQ(texts_.Text(kRunSection, "StopButton", "&Stop")));
+    widgets_.VypocetButton->setText(ToQ(CatalogString(texts_, texts::MainFormStopCaption)));
+    widgets_.StopSpeedButton->setText(ToQ(CatalogString(texts_, texts::MainFormStopButton)));
     widgets_.StopSpeedButton->setEnabled(true);
     widgets_.EnterSpeedButton->hide();
     // Every command that could change the series' data is off while it runs.
@@ -353,32 +353,31 @@ void TMainForm::AddVectorItems(QMenu& menu, BoxId box) {
     const std::string name = calculator_.RegisterAt(box).Label;
     const bool vectors = VectorsOn();
     const bool hasVector = vectors && HoldsVector(name);
-    auto item = [this](QMenu* target, std::string_view objectName, std::string_view key,
-                       std::string_view caption, bool enabled, std::function<void()> command) {
-        QAction* action = target->addAction(ToQ(texts_.Text(kPopupSection, key, caption)));
+    auto item = [this](QMenu* target, std::string_view objectName, const CatalogText& caption,
+                       bool enabled, std::function<void()> command) {
+        QAction* action = target->addAction(ToQ(CatalogString(texts_, caption)));
         action->setObjectName(ToQ(objectName));
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, std::move(command));
     };
 
-    QMenu* import =
-        menu.addMenu(ToQ(texts_.Text(kPopupSection, "ImportVector", "&Import vektoru")));
+    QMenu* import = menu.addMenu(ToQ(CatalogString(texts_, texts::VariablePopupMenuImportVector)));
     import->menuAction()->setObjectName(QStringLiteral("ImportVektoruItem"));
     import->setEnabled(vectors);
     for (const VectorTransferItem& transfer : kVectorImportItems) {
-        item(import, transfer.Name, transfer.Key, transfer.Caption, ImportEnabled(transfer),
-             [=, this] { RunVectorTransfer(transfer, name); });
+        item(import, transfer.Name, {kPopupSection, transfer.Key, transfer.Caption},
+             ImportEnabled(transfer), [=, this] { RunVectorTransfer(transfer, name); });
     }
 
     QMenu* exportMenu =
-        menu.addMenu(ToQ(texts_.Text(kPopupSection, "ExportVector", "&Export vektoru")));
+        menu.addMenu(ToQ(CatalogString(texts_, texts::VariablePopupMenuExportVector)));
     exportMenu->menuAction()->setObjectName(QStringLiteral("ExportVektoruItem"));
     exportMenu->setEnabled(hasVector);
     for (const VectorTransferItem& transfer : kVectorExportItems) {
-        item(exportMenu, transfer.Name, transfer.Key, transfer.Caption, true,
+        item(exportMenu, transfer.Name, {kPopupSection, transfer.Key, transfer.Caption}, true,
              [=, this] { RunVectorTransfer(transfer, name); });
     }
-    item(&menu, "SmazatVektorItem", "ClearVector", "&Smazat vektor", hasVector,
+    item(&menu, "SmazatVektorItem", texts::VariablePopupMenuClearVector, hasVector,
          [=, this] { Perform([&] { RemoveVector(name); }); });
 }
 

@@ -16,11 +16,12 @@
 #include "storage/settings_store.h"
 #include "tools/constants_table.h"
 #include "tools/holiday_calendar.h"
+#include "ui/language/action_texts.h"
+#include "ui/main/main_form.h"
 #include "ui/tools/const_form.h"
 #include "ui/tools/conv_form.h"
 #include "ui/tools/date_form.h"
 #include "ui/tools/holiday_list_dialog.h"
-#include "ui/main/main_form.h"
 #include "ui/widgets/qt_text.h"
 
 namespace tarvix {
@@ -234,7 +235,7 @@ void TMainForm::ConstantChosen(int index) {
         texts_.Text("ConstPopupMenu", "Const_" + std::string(1, constant.Key), constant.Name);
     widgets_.ConstPanel->setToolTip(
         ConstPanelHint(ToQ(ConstantCaption(constant, name)), ToQ(constant.Value),
-                       Text("ConstPopupMenu", "DefaultHint", "Vložit konstantu...")));
+                       ToQ(CatalogString(texts_, texts::ConstPopupMenuDefaultHint))));
     InsertConstantText(ToQ(constant.Value));
 }
 

@@ -9,6 +9,7 @@
 
 #include "calculator/calculator.h"
 #include "storage/text_catalog.h"
+#include "ui/language/action_texts.h"
 
 namespace tarvix {
 
@@ -52,8 +53,8 @@ void AddToolWindowKeys(QWidget* toolWindow) {
 }
 
 void ShowInPreparation(Calculator& calculator, TextCatalog& texts) {
-    calculator.ShowMessageBox(texts.Text("Msg", "Msg_InPreparation", "Připravuje se.."),
-                              MessageKind::Information, kOkButton, 0);
+    calculator.ShowMessageBox(CatalogString(texts, texts::InPreparation), MessageKind::Information,
+                              kOkButton, 0);
 }
 
 }  // namespace tarvix

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "storage/text_catalog.h"
+#include "ui/language/action_texts.h"
 #include "ui/settings/setting_qt.h"
 #include "ui/widgets/qt_text.h"
 
@@ -475,8 +476,7 @@ void TPrefForm::Changed() {
 void TPrefForm::ScalarsChosen(bool on) {
     if (!on || showing_) return;
     if (!model_.ScalarsNeedWarning(ControlValues())) return;
-    const std::string warning =
-        texts_.Text(kSection, "ScalarsWarning", "Zvolíte-li skaláry, budou současné vektory ztraceny");
+    const std::string warning = CatalogString(texts_, texts::PrefFormScalarsWarning);
     if (calculator_.ShowMessageBox(warning, MessageKind::Warning,
                                    MessageButton::Ok | MessageButton::Cancel,
                                    0) == ModalResult::Ok) {

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "storage/text_catalog.h"
+#include "ui/language/action_texts.h"
 #include "ui/shell/app_icon.h"
 #include "ui/shell/data_paths.h"
 #include "ui/widgets/qt_text.h"
@@ -15,12 +16,10 @@
 namespace tarvix {
 
 void ShowAboutBox(QWidget* parent, TextCatalog& texts) {
-    auto text = [&texts](const char* key, const char* builtIn) {
-        return ToQ(texts.Text("AboutBox", key, builtIn));
-    };
+    auto text = [&texts](const CatalogText& entry) { return ToQ(CatalogString(texts, entry)); };
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("AboutBox"));
-    dialog.setWindowTitle(text("Caption", "O programu"));
+    dialog.setWindowTitle(text(texts::AboutBoxCaption));
 
     auto* icon = new QLabel(&dialog);
     icon->setPixmap(AppIcon().pixmap(64, 64));
@@ -31,12 +30,13 @@ void ShowAboutBox(QWidget* parent, TextCatalog& texts) {
     bold.setBold(true);
     name->setFont(bold);
     const QString folder = DataFolder();
-    auto* info = new QLabel(
-        text("Description", "Vědecká kalkulačka s 80bitovou přesností") + QStringLiteral("\n\n") +
-            text("QtVersion", "Qt %1").arg(QString::fromLatin1(qVersion())) + QStringLiteral("\n") +
-            text("DataFolder", "Datová složka: %1")
-                .arg(folder.isEmpty() ? text("NoDataFolder", "(nenalezena)") : folder),
-        &dialog);
+    auto* info =
+        new QLabel(text(texts::AboutBoxDescription) + QStringLiteral("\n\n") +
+                       text(texts::AboutBoxQtVersion).arg(QString::fromLatin1(qVersion())) +
+                       QStringLiteral("\n") +
+                       text(texts::AboutBoxDataFolder)
+                           .arg(folder.isEmpty() ? text(texts::AboutBoxNoDataFolder) : folder),
+                   &dialog);
     info->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* column = new QVBoxLayout;
@@ -47,7 +47,7 @@ void ShowAboutBox(QWidget* parent, TextCatalog& texts) {
     body->addWidget(icon);
     body->addLayout(column, 1);
     auto* buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(ToQ(texts.Text("Dlg", "Dlg_OK", "OK")), QDialogButtonBox::AcceptRole);
+    buttons->addButton(text(texts::DialogOk), QDialogButtonBox::AcceptRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(body);

@@ -21,6 +21,7 @@
 #include <QTableView>
 #include <string>
 
+#include "ui/language/action_texts.h"
 #include "ui/statistics/stat_s_form.h"
 #include "ui/statistics/stat_table_model.h"
 #include "ui/widgets/drag_payload.h"
@@ -386,8 +387,7 @@ bool TStatForm::ChooseReportItems() {
     const auto& keys = ReportItemTextKeys(model_.RegressionMode());
     for (std::size_t i = 0; i < kReportItems; ++i) texts[i] = model_.Text(keys[i]);
     TStatSForm dialog(model_.Selection(), model_.ReportComment(), texts, texts_,
-                      ToQ(texts_.Text("StatSForm", "Caption", "Výběr položek pro uložení do souboru")),
-                      this);
+                      ToQ(CatalogString(texts_, texts::StatSFormCaption)), this);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "storage/text_catalog.h"
+#include "ui/language/action_texts.h"
 #include "ui/widgets/qt_text.h"
 
 namespace tarvix {
@@ -20,16 +21,14 @@ TStatSForm::TStatSForm(ReportSelection& selection, std::string& comment,
     setObjectName(QStringLiteral("StatSForm"));
     setWindowTitle(caption);
     setModal(true);
-    auto text = [&texts](std::string_view key, std::string_view builtIn) {
-        return ToQ(texts.Text("StatSForm", key, builtIn));
-    };
+    auto text = [&texts](const CatalogText& entry) { return ToQ(CatalogString(texts, entry)); };
     auto* layout = new QVBoxLayout(this);
-    auto* memoLabel = new QLabel(text("Comment", "&Komentář:"), this);
+    auto* memoLabel = new QLabel(text(texts::StatSFormComment), this);
     memo_ = new QPlainTextEdit(ToQ(comment_), this);
     memo_->setObjectName(QStringLiteral("KomentarMemo"));
     memo_->setMaximumHeight(memo_->fontMetrics().lineSpacing() * 4);
     memoLabel->setBuddy(memo_);
-    auto* listLabel = new QLabel(text("Items", "&Položky:"), this);
+    auto* listLabel = new QLabel(text(texts::StatSFormItems), this);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("CheckListBox"));
     list_->setFlow(QListView::TopToBottom);
@@ -44,10 +43,11 @@ TStatSForm::TStatSForm(ReportSelection& selection, std::string& comment,
     list_->setMinimumHeight(rowHeight * 8 + 8);
     listLabel->setBuddy(list_);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(text("Ok", "&OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(text(texts::StatSFormOk), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(text("Cancel", "&Storno"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel =
+        buttons->addButton(text(texts::StatSFormCancel), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("StornoButton"));
     connect(ok, &QPushButton::clicked, this, &TStatSForm::OkClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

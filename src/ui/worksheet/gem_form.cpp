@@ -22,9 +22,10 @@
 
 #include "calculator/message_box.h"
 #include "storage/text_catalog.h"
-#include "ui/worksheet/gem_v_form.h"
+#include "ui/language/action_texts.h"
 #include "ui/widgets/qt_dialogs.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/worksheet/gem_v_form.h"
 #include "ui/worksheet/worksheet_grid_model.h"
 
 namespace tarvix {
@@ -111,9 +112,15 @@ QWidget* TGemForm::BuildCentre() {
         view->installEventFilter(this);
         connect(model, &WorksheetGridModel::CellEdited, this, [this] { RefreshEnabled(); });
         connect(view, &QTableView::entered, this, [this, model](const QModelIndex& at) {
-            SetStatus(0, Text("RowPanel", "Řádek  %s").replace("%s", QString::number(at.row() + 1)).toStdString());
-            SetStatus(1, Text("ColumnPanel", "Sloupec  %s").replace("%s", QString::number(at.column() + 1)).toStdString());
-            SetStatus(2, (Text("ValuePanel", "Hodnota  %s").replace("%s", at.data().toString())).toStdString());
+            SetStatus(0, ToQ(CatalogString(services_.Texts, texts::GemFormRowPanel))
+                             .replace("%s", QString::number(at.row() + 1))
+                             .toStdString());
+            SetStatus(1, ToQ(CatalogString(services_.Texts, texts::GemFormColumnPanel))
+                             .replace("%s", QString::number(at.column() + 1))
+                             .toStdString());
+            SetStatus(2, (ToQ(CatalogString(services_.Texts, texts::GemFormValuePanel))
+                              .replace("%s", at.data().toString()))
+                             .toStdString());
             (void)model;
         });
         return view;
@@ -343,8 +350,7 @@ bool TGemForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TGemForm::ShowInPreparation() {
-    Ask(services_.Texts.Text("Msg", "Msg_InPreparation", "Připravuje se.."),
-        MessageButton::Ok);
+    Ask(CatalogString(services_.Texts, texts::InPreparation), MessageButton::Ok);
 }
 
 ModalResult TGemForm::Ask(const std::string& text, MessageButtons buttons) {
@@ -359,9 +365,8 @@ ModalResult TGemForm::Ask(const std::string& text, MessageButtons buttons) {
 // something in the left grid ask whether to save them.
 bool TGemForm::ConfirmClose() {
     if (running_) {
-        const ModalResult stop =
-            Ask(ToStd(Text("Msg_StopQuestion", "Má se přerušit výpočet?")),
-                MessageButton::Yes | MessageButton::No);
+        const ModalResult stop = Ask(CatalogString(services_.Texts, texts::GemFormStopQuestion),
+                                     MessageButton::Yes | MessageButton::No);
         if (stop != ModalResult::Yes) return false;
         stopRequested_ = true;
         sheet_.RequestStop();
@@ -377,9 +382,8 @@ bool TGemForm::SaveChangesFirst() {
     for (int i = 1; i <= left.Rows() && !hasData; ++i)
         for (int j = 1; j <= left.Cols() && !hasData; ++j) hasData = !left.Cell(i, j).empty();
     if (hasData && sheet_.Modified()) {
-        const ModalResult save = Ask(
-            ToStd(Text("Msg_SaveQuestion", "Přejete si uložit data do souboru?")),
-            kYesNoCancelButtons);
+        const ModalResult save =
+            Ask(CatalogString(services_.Texts, texts::GemFormSaveQuestion), kYesNoCancelButtons);
         if (save == ModalResult::Cancel || save == ModalResult::None) return false;
         if (save == ModalResult::Yes) {
             SouborUlozit();

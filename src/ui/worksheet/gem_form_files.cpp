@@ -9,15 +9,16 @@
 #include "calculator/message_box.h"
 #include "matrix/worksheet_commands.h"
 #include "storage/text_catalog.h"
-#include "ui/worksheet/gem_form.h"
-#include "ui/worksheet/gem_v_form.h"
+#include "ui/language/action_texts.h"
 #include "ui/widgets/qt_dialogs.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/worksheet/gem_form.h"
+#include "ui/worksheet/gem_v_form.h"
 
 namespace tarvix {
 
 FileDialogRequest TGemForm::FileRequest(std::string_view caption) const {
-    const std::string files = ToStd(Text("Msg_Files", "Soubory"));
+    const std::string files = CatalogString(services_.Texts, texts::GemFormFiles);
     FileDialogRequest request;
     request.Caption = std::string(caption);
     request.Filter = ToStd(Text("Msg_TextFiles", "Textové soubory")) + " (*.txt)|*.txt|" + files +
@@ -46,7 +47,8 @@ void TGemForm::SouborNovy() {
 
 void TGemForm::SouborOtevrit() {
     if (!sheet_.Finished() || !SaveChangesFirst()) return;
-    const auto path = services_.Files.ChooseFileToOpen(FileRequest(ToStd(Text("OpenCaption", "Otevřít"))));
+    const auto path = services_.Files.ChooseFileToOpen(
+        FileRequest(CatalogString(services_.Texts, texts::GemFormOpenCaption)));
     if (!path) return;
     services_.SetLastFolder(path->parent_path());
     OpenFile(ToQ(path->string()));
@@ -75,8 +77,8 @@ void TGemForm::SouborUlozit() {
 }
 
 void TGemForm::SouborUlozitJako() {
-    const auto path =
-        services_.Files.ChooseFileToSave(FileRequest(ToStd(Text("SaveCaption", "Uložit jako"))));
+    const auto path = services_.Files.ChooseFileToSave(
+        FileRequest(CatalogString(services_.Texts, texts::GemFormSaveCaption)));
     if (!path) return;
     services_.SetLastFolder(path->parent_path());
     SaveFile(ToQ(path->string()));
@@ -91,9 +93,7 @@ bool TGemForm::SaveFile(const QString& path) {
     if (sheet_.ResultCheckShown()) sheet_.SetResultCheck(false);
     if (!FitsFileForm(sheet_, file)) {
         const TextGrid& left = sheet_.LeftGrid();
-        std::string text = ToStd(Text("Msg_BinaryNotSquare",
-                                      "Binární soubor může obsahovat jen čtvercovou matici, %\\ "
-                                      "mřížka má rozměr %s"));
+        std::string text = CatalogString(services_.Texts, texts::GemFormBinaryNotSquare);
         text = FormatMessageText(text, {std::to_string(left.Rows()) + "x" + std::to_string(left.Cols())});
         services_.Dialogs.ShowMessage(PrepareMessageBox(text, MessageKind::Warning, kOkButton, 0,
                                                         TextsOf(services_.Main.CurrentFormat())));

@@ -13,8 +13,9 @@
 #include <QToolButton>
 
 #include "storage/text_catalog.h"
-#include "ui/worksheet/gem_form.h"
+#include "ui/language/action_texts.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/worksheet/gem_form.h"
 
 namespace tarvix {
 namespace {
@@ -224,7 +225,8 @@ void TGemForm::BuildMenus() {
         WorksheetOptions& o = sheet_.Options();
         o.FastMode = on;
         if (on) o.TraceOn = o.WatchMode = false;
-        SetStatus(3, ToStd(on ? Text("Msg_FastMode", "Režim Fast") : Text("Msg_NormalMode", "Režim Normal")));
+        SetStatus(3, CatalogString(services_.Texts,
+                                   on ? texts::GemFormFastMode : texts::GemFormNormalMode));
         RefreshChecks();
     })));
     optimalizace->addAction(NewAction("Optimalizace_RidkaMatice", "&Řídká matice", nullptr));

@@ -13,9 +13,10 @@
 #include "matrix/worksheet_commands.h"
 #include "matrix/worksheet_output.h"
 #include "matrix/worksheet_structure.h"
-#include "ui/worksheet/gem_form.h"
+#include "ui/language/action_texts.h"
 #include "ui/widgets/qt_dialogs.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/worksheet/gem_form.h"
 #include "ui/worksheet/spreadsheet_opener.h"
 
 namespace tarvix {
@@ -177,7 +178,8 @@ void TGemForm::OutputComplexForm(ComplexForm form) {
 // name, so a confirmed dialog cannot overwrite the worksheet's own file.
 void TGemForm::ReseniUlozitDoSouboru() {
     if (!sheet_.Finished()) return;
-    FileDialogRequest request = FileRequest(ToStd(Text("SaveCaption", "Uložit jako")));
+    FileDialogRequest request =
+        FileRequest(CatalogString(services_.Texts, texts::GemFormSaveCaption));
     request.FileName.clear();
     const auto path = services_.Files.ChooseFileToSave(request);
     if (!path) return;

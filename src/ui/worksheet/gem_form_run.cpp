@@ -14,11 +14,12 @@
 #include <QToolButton>
 
 #include "matrix/worksheet_commands.h"
+#include "ui/language/action_texts.h"
+#include "ui/widgets/qt_dialogs.h"
+#include "ui/widgets/qt_text.h"
 #include "ui/worksheet/gem_form.h"
 #include "ui/worksheet/gem_v_form.h"
 #include "ui/worksheet/mem_form.h"
-#include "ui/widgets/qt_dialogs.h"
-#include "ui/widgets/qt_text.h"
 #include "ui/worksheet/worksheet_grid_model.h"
 
 namespace tarvix {
@@ -206,7 +207,7 @@ void TGemForm::MoveResultLeftClick() {
 }
 
 void TGemForm::ShowTimeClick() {
-    services_.Dialogs.AskText(ToStd(Text("TimeCaption", "Doba výpočtu")),
+    services_.Dialogs.AskText(CatalogString(services_.Texts, texts::GemFormTimeCaption),
                               BuiltInMatrixMessages().OperationTitle(sheet_.CurrentOperation()),
                               sheet_.LastRunTime() + " sec");
 }

@@ -9,6 +9,7 @@
 #include "matrix/matrix_messages.h"
 #include "storage/atomic_file.h"
 #include "storage/text_catalog.h"
+#include "ui/language/action_texts.h"
 #include "ui/widgets/qt_text.h"
 
 namespace tarvix {
@@ -30,9 +31,7 @@ QString ExportSpreadsheet(const SpreadsheetTable& table, const std::string& stem
     const bool opened = context.Open ? context.Open(path)
                                      : QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     if (!opened) {
-        const std::string text = context.Texts.Text(
-            "Msg", "Msg_SpreadsheetNotOpened",
-            "Soubor tabulky %s byl uložen, ale nepodařilo se jej otevřít žádným programem.");
+        const std::string text = CatalogString(context.Texts, texts::SpreadsheetNotOpened);
         show(FormatMessageText(text, {file.string()}), MessageKind::Information);
     }
     return path;
