@@ -33,11 +33,14 @@ constexpr std::string_view kSection = "DateForm";
 const QString kDateMime = QStringLiteral("application/x-tarvix-date");
 
 struct ShiftRow {
+    std::string_view Key;
     std::string_view Caption;
     long double Hours;
 };
-constexpr ShiftRow kShifts[] = {
-    {"8,5 hod", 8.5L}, {"8,0 hod", 8.0L}, {"7,5 hod", 7.5L}, {"7,0 hod", 7.0L}};
+constexpr ShiftRow kShifts[] = {{"Smena85", "8,5 hod", 8.5L},
+                                {"Smena80", "8,0 hod", 8.0L},
+                                {"Smena75", "7,5 hod", 7.5L},
+                                {"Smena70", "7,0 hod", 7.0L}};
 
 struct FieldRow {
     const char* Edit;
@@ -179,7 +182,7 @@ TDateForm::TDateForm(Calculator& calculator, TextCatalog& texts, HolidayStore ho
     });
     shift_ = new QComboBox(this);
     shift_->setObjectName(QStringLiteral("SmenaComboBox"));
-    for (const ShiftRow& row : kShifts) shift_->addItem(ToQ(row.Caption));
+    for (std::size_t i = 0; i < std::size(kShifts); ++i) shift_->addItem(QString());
     shiftLabel_ = new QLabel(this);
     shiftLabel_->setBuddy(shift_);
     connect(shift_, &QComboBox::currentIndexChanged, this, [this] { Recompute(); });
@@ -265,6 +268,8 @@ void TDateForm::ApplyTexts() {
         info->setToolTip(Text("WeekHint", "Kalendářní týden"));
     firstDay_->setText(Text("ZapocitatPrvniDenCheckBox", "&Započítat první den"));
     shiftLabel_->setText(Text("SmenaLabel", "Směn&a:"));
+    for (std::size_t i = 0; i < std::size(kShifts); ++i)
+        shift_->setItemText(static_cast<int>(i), Text(kShifts[i].Key, kShifts[i].Caption));
     periodBox_->setTitle(Text("ObdobiGroupBox", "Období"));
     for (std::size_t i = 0; i < 4; ++i)
         fieldCaptions_[i]->setText(Text(kFields[i].Edit, kFields[i].Caption));
