@@ -17,6 +17,7 @@
 #include "ui/lists/log_form.h"
 #include "ui/lists/var_form.h"
 #include "ui/main/main_form.h"
+#include "ui/settings/disp_form.h"
 #include "ui/shell/qt_translations.h"
 #include "ui/statistics/stat_form.h"
 #include "ui/tasks/ed_form.h"
@@ -99,7 +100,7 @@ void TLanguageHub::ReapplyWindowTexts() {
         }
         // The windows that set their captions in ApplyTexts().
         if (ApplyTextsOf<TMainForm, TVarForm, TFuncForm, TLogForm, TStatForm, TGrForm, TConvForm,
-                         TGemForm, TExprForm, TFindForm, TEdForm, THelpForm>(widget))
+                         TGemForm, TExprForm, TFindForm, TEdForm, THelpForm, TDispForm>(widget))
             continue;
         const QMetaObject* meta = widget->metaObject();
         const int index = meta->indexOfMethod(kSignature.constData());

@@ -100,6 +100,7 @@ TDispForm::TDispForm(Calculator& calculator, Settings& settings, TextCatalog& te
     memo_->setFont(FontOfSetting(EditorFontSetting(settings_)));
     ApplyColors();
     worksheet_.Restore(WorksheetPath(settings_.String(kSection, "WorkSheet"), lastFolder));
+    RefreshCaption();  // the title carries the restored file's name
     ShowModelText(0);
     connect(memo_, &QPlainTextEdit::textChanged, this, &TDispForm::TextEdited);
 

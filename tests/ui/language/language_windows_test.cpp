@@ -32,6 +32,7 @@
 #include "ui/language/language_template.h"
 #include "ui/language/tips_form.h"
 #include "ui/main/main_form.h"
+#include "ui/settings/disp_form.h"
 #include "ui/shell/picture_windows.h"
 #include "ui/worksheet/gem_v_form.h"
 
@@ -74,13 +75,24 @@ void AddActionTexts(const QAction* action, std::vector<ShownText>& out) {
     out.push_back({NameOf(action) + QStringLiteral(" (tip)"), action->toolTip()});
 }
 
+// A window's title without the name of the file it shows: the expression
+// editor's worksheet keeps its name (the user's data) in every language.
+QString TitleWithoutFileName(QWidget* window) {
+    QString title = window->windowTitle();
+    if (auto* editor = qobject_cast<TDispForm*>(window)) {
+        const QString file = ToQ(editor->Worksheet().FilePath().filename().string());
+        if (!file.isEmpty() && title.endsWith(file)) title.chop(file.size());
+    }
+    return title;
+}
+
 // The caption, hint, title, menu or header texts of the widgets.
 std::vector<ShownText> ShownTextsOf(const QWidgetList& widgets) {
     std::vector<ShownText> out;
     for (QWidget* widget : widgets) {
         const QString name = NameOf(widget);
         if (widget->isWindow() && widget->isVisible())
-            out.push_back({name + QStringLiteral(" (title)"), widget->windowTitle(), true});
+            out.push_back({name + QStringLiteral(" (title)"), TitleWithoutFileName(widget), true});
         out.push_back({name + QStringLiteral(" (tip)"), widget->toolTip()});
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             // Buttons of the user's: no icon, no arrow, and not the corner of a grid.
@@ -337,6 +349,33 @@ private slots:
             QVERIFY(!HasCzechLetter(tips->TipText()));
             QVERIFY(!tips->TipText().isEmpty());
         }
+    }
+
+    // The expression editor's title carries the worksheet's file name, which
+    // a language change keeps; the caption before it and the tool bar switch.
+    void OpenExpressionEditorFollowsTheLanguage() {
+        auto* form = new TMainForm;
+        form->Dialogs().SetMessageHook(hook_);
+        form->show();
+        QVERIFY(LanguageOf(*form).ApplyLanguage(QStringLiteral("CZECH")).Ok);
+        QPointer<QWidget> opened = OpenWindowForPicture(*form, QStringLiteral("editor"));
+        auto* editor = qobject_cast<TDispForm*>(opened.data());
+        QVERIFY(editor);
+        const QString file = ToQ(editor->Worksheet().FilePath().filename().string());
+        QVERIFY(!file.isEmpty());
+        const QString czechTitle = editor->windowTitle();
+        QCOMPARE(czechTitle, QStringLiteral("Editor výrazů - ") + file);
+
+        QVERIFY(LanguageOf(*form).ApplyLanguage(QStringLiteral("ENGLISH")).FromFile);
+        QVERIFY(opened);
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Expression editor - ") + file);
+        for (QAction* action : editor->ToolBar()->actions()) {
+            QVERIFY2(!HasCzechLetter(action->text()), qPrintable(action->objectName()));
+            QVERIFY2(!HasCzechLetter(action->toolTip()), qPrintable(action->objectName()));
+        }
+
+        QVERIFY(LanguageOf(*form).ApplyLanguage(QStringLiteral("CZECH")).Ok);
+        QCOMPARE(editor->windowTitle(), czechTitle);
     }
 
 private:
