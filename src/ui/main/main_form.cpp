@@ -2,6 +2,7 @@
 // before each operation, every widget brought up to date after it), the
 // ports the model reaches the window through, and its events.
 #include "ui/main/main_form.h"
+#include "ui/main/main_window_link.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -366,8 +367,7 @@ void TMainForm::RefreshVarLabels() {
 }
 
 void TMainForm::ShowInPreparation() {
-    calculator_.ShowMessageBox(CatalogString(texts_, texts::InPreparation),
-                               MessageKind::Information, kOkButton, 0);
+    tarvix::ShowInPreparation(calculator_, texts_);
 }
 
 // --- Keys of the boxes
