@@ -19,7 +19,6 @@
 #include "storage/default_language.h"
 #include "ui/chart/analysis_chart_link.h"
 #include "ui/chart/chart_link.h"
-#include "ui/language/action_texts.h"
 #include "ui/language/language_hub.h"
 #include "ui/library/expr_form.h"
 #include "ui/lists/function_list_form.h"
